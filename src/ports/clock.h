@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual int second_of_minute() = 0;
+  // Today in the user's short date format, as the worksheet's star labels show it.
+  virtual std::string short_date() = 0;
+  // Now in the user's time format, with seconds.
+  virtual std::string time_with_seconds() = 0;
+  // Waits a short while; the window keeps painting but takes no input meanwhile.
+  virtual void sleep_ms(int milliseconds) = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "app/main_form.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_window_system.h"
+#include "fakes/scripted_random.h"
+
+namespace velmora::testing {
+
+// A loaded main form on fakes.
+class MainFormTest : public ::testing::Test {
+ protected:
+  MainFormTest() { form.Form_Load(); }
+
+  FakeWindowSystem windows;
+  ScriptedRandom random;
+  FakeClock clock;
+  MainForm form{Platform{windows, random, clock}};
+};
+
+}  // namespace velmora::testing

@@ -56,7 +56,7 @@ void Fill_Chord_Types(FramedList& Chord_Types, bool expert_selected) {
 bool Spell_Chord(const KeyTables& tables, const ChordType& type, std::string_view centre,
                  std::string& tone1, std::string& tone2, std::string& tone4, std::string& tone5,
                  ToneIndex& Tone_Index) {
-  Tone_Index = type.slots;
+  Tone_Index = type.tone_slots;
   for (const SpellingTable& table : tables.Spelling_Tables) {
     if (table[Tone_Index[2]] != centre) continue;
     tone1 = table[Tone_Index[0]];

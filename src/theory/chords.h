@@ -41,7 +41,7 @@ using ToneIndex = std::array<std::int16_t, kChordTones>;
 
 struct ChordType {
   std::string_view name;
-  ToneIndex slots;  // root first; slots[2] is the middle tone, the centre note
+  ToneIndex tone_slots;  // root first; tone_slots[2] is the middle tone, the centre note
   bool beginner;
 };
 

@@ -31,7 +31,7 @@ TEST_P(SpellChordTest, SpellsTheFiveTonesThroughTheCentre) {
   ToneIndex index{};
   ASSERT_TRUE(Spell_Chord(tables, *type, c.centre, t1, t2, t4, t5, index));
   EXPECT_EQ((std::array<std::string_view, 5>{t1, t2, c.centre, t4, t5}), c.notes);
-  EXPECT_EQ(index, type->slots);
+  EXPECT_EQ(index, type->tone_slots);
 }
 
 // The catalogue spelled through centre "C", and the examples with double accidentals.
@@ -87,7 +87,7 @@ TEST(ChordCatalogueTest, EveryKeyMeetsExactlyOneTableForEveryTypeAndNeverDxOrCx)
     for (const ChordType& type : kChordCatalogue) {
       int matches = 0;
       for (const SpellingTable& table : tables.Spelling_Tables) {
-        if (table[type.slots[2]] != tables.Key_Names[position]) continue;
+        if (table[type.tone_slots[2]] != tables.Key_Names[position]) continue;
         ++matches;
         roots_reached.insert(table[1]);
       }
@@ -141,7 +141,7 @@ TEST_F(SpellChordLinesTest, WritesEachLineIntoItsCircles) {
   const CircleNotes expected = {"Gb", "F", "G", "Bbb", "G", "Eb", "F", "A", "C",
                                 "E",  "G", "A", "Eb",  "Fb", "F", "G", "Ab"};
   EXPECT_EQ(notes, expected);
-  EXPECT_EQ(index, Find_Chord_Type("Dom9_sus2")->slots);
+  EXPECT_EQ(index, Find_Chord_Type("Dom9_sus2")->tone_slots);
 }
 
 TEST_F(SpellChordLinesTest, UnknownChordTypeIsReportedOnceAndItsCirclesKept) {

@@ -82,7 +82,9 @@ bool GetKeyValue(Registry& registry, RegistryRoot KeyRoot, const std::string& Ke
     KeyVal.clear();
     return false;
   }
-  if (size == 0 || size > buffer.size()) throw RegistryValueError("registry value without usable data");
+  if (size == 0 || size > buffer.size()) {
+    throw RegistryValueError("registry value without usable data");
+  }
   // A text usually ends in a zero byte, which is not part of it.
   const std::size_t kept = buffer[size - 1] == 0 ? size - 1 : size;
   const std::span<const std::uint8_t> bytes(buffer.data(), kept);

@@ -19,7 +19,8 @@ struct SysInfoPlatform {
   WindowSystem& windows;
 };
 
-inline constexpr std::string_view kSysInfoUnavailable = "System Information Is Unavailable At This Time";
+inline constexpr std::string_view kSysInfoUnavailable =
+    "System Information Is Unavailable At This Time";
 
 // Tried in this order where the registry does not name the system-information tool.
 inline constexpr std::array<std::string_view, 3> kSysInfoFallbacks = {"hardinfo2", "hardinfo",

@@ -78,7 +78,8 @@ TEST(GetKeyValue, MissingKeyEmptiesKeyVal) {
 TEST(GetKeyValue, MissingOrOversizedValueEmptiesKeyValAndClosesTheKey) {
   for (const char* name : {"Missing", "Huge"}) {
     ScriptedRegistry registry;
-    registry.keys[kTestKey]["Huge"] = {kRegSz, std::vector<std::uint8_t>(kKeyValueBufferSize + 1, 'a')};
+    registry.keys[kTestKey]["Huge"] = {kRegSz,
+                                       std::vector<std::uint8_t>(kKeyValueBufferSize + 1, 'a')};
     std::string KeyVal = "before";
     EXPECT_FALSE(GetKeyValue(registry, RegistryRoot::LocalMachine, kTestKey, name, KeyVal)) << name;
     EXPECT_EQ(KeyVal, "") << name;

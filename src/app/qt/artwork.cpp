@@ -36,7 +36,9 @@ QPixmap velmora_picture(int size) {
   };
 
   painter.setPen(QPen(kChordLine, qMax(1.0, size / 48.0)));
-  for (int angle : kLineAngles) painter.drawLine(along(angle, 2 * ring_spacing), along(angle + 180, 2 * ring_spacing));
+  for (int angle : kLineAngles) {
+    painter.drawLine(along(angle, 2 * ring_spacing), along(angle + 180, 2 * ring_spacing));
+  }
 
   // Outlines only where they do not swallow the colours of a small icon.
   if (size >= 32) {

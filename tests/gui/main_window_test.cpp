@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -276,6 +277,20 @@ TEST_F(MainWindowTest, CheckBoxesAndLevelGoBackIntoTheControls) {
   find<QPushButton>("Create_Puzzle")->click();
   EXPECT_FALSE(window.circleLabel(9)->isEnabled());
   EXPECT_EQ(window.circleLabel(9)->text().toStdString(), Pad_Note(window.form().board.Drawn_Key));
+}
+
+TEST_F(MainWindowTest, HelpShowsOneAboutBoxThatClosesWithTheWindow) {
+  window.show();
+  find<QPushButton>("Help_cmd")->click();
+  find<QPushButton>("Help_cmd")->click();
+  QList<QWidget*> boxes_shown = window.findChildren<QWidget*>("frmAbout");
+  ASSERT_EQ(boxes_shown.size(), 1);
+  EXPECT_TRUE(boxes_shown[0]->isVisible());
+  EXPECT_EQ(boxes_shown[0]->windowTitle(), "About Velmora");
+  const QPointer<QWidget> box = boxes_shown[0];
+  window.close();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(box.isNull() || !box->isVisible());
 }
 
 }  // namespace

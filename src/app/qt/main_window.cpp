@@ -90,7 +90,10 @@ Widget* make_option(QWidget* parent, const char* name, const QString& caption, Q
 }  // namespace
 
 MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
-    : QWidget(parent), windows_(this), form_(Platform{windows_, ports.random, ports.clock}) {
+    : QWidget(parent),
+      windows_(this),
+      about_(*this, SysInfoPlatform{registry_, launcher_, windows_}),
+      form_(Platform{windows_, ports.random, ports.clock}) {
   setObjectName("MainForm");
   setWindowTitle(" Velmora");
   setFixedSize(px(10170), px(7305));
@@ -111,6 +114,7 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
 
   windows_.setBeforeMessage([this] { refresh(); });
   windows_.setRepainter([this](std::span<const int> circles) { repaint_circles(circles); });
+  windows_.setAboutShower([this] { about_.show(); });
 
   form_.Form_Load();
   refresh();

@@ -6,7 +6,10 @@
 #include <span>
 
 #include "app/main_form.h"
+#include "app/qt/about_box.h"
 #include "app/qt/qt_window_system.h"
+#include "app/qt/system_launcher.h"
+#include "app/qt/system_registry.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -36,6 +39,7 @@ class MainWindow final : public QWidget {
 
   MainForm& form() { return form_; }
   QtWindowSystem& windowSystem() { return windows_; }
+  AboutBoxHolder& about() { return about_; }
   CircleLabel* circleLabel(int circle) const { return circles_[circle - 1]; }
   PaletteLabel* noot(int index) const { return palette_[index]; }
 
@@ -57,6 +61,9 @@ class MainWindow final : public QWidget {
   void run(Handler handler);
 
   QtWindowSystem windows_;
+  SystemRegistry registry_;
+  SystemLauncher launcher_;
+  AboutBoxHolder about_;
   MainForm form_;
 
   QPushButton* Create_Puzzle_ = nullptr;

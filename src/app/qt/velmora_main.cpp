@@ -1,9 +1,13 @@
 #include <QApplication>
+#include <QIcon>
 #include <cstdio>
+#include <memory>
 
+#include "app/qt/artwork.h"
 #include "app/qt/fonts.h"
 #include "app/qt/main_window.h"
 #include "app/qt/qt_clock.h"
+#include "app/qt/splash.h"
 #include "puzzle/system_random.h"
 
 int main(int argc, char* argv[]) {
@@ -16,10 +20,19 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Velmora");
   velmora::qt::install_font_substitutes();
+  QIcon icon;
+  icon.addPixmap(velmora::velmora_picture(32));
+  icon.addPixmap(velmora::velmora_picture(16));
+  QApplication::setWindowIcon(icon);
 
   velmora::SystemRandom random;
   velmora::qt::QtClock clock;
-  velmora::qt::MainWindow window({random, clock});
-  window.show();
+  std::unique_ptr<velmora::qt::MainWindow> window;
+  // The splash deletes itself once its timer has shown the main window.
+  auto* splash = new velmora::Splash([&]() -> QWidget* {
+    window = std::make_unique<velmora::qt::MainWindow>(velmora::qt::ShellPorts{random, clock});
+    return window.get();
+  });
+  splash->show();
   return QApplication::exec();
 }

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QDialog>
+#include <QObject>
+#include <QPointer>
+
+#include "app/sys_info.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QWidget;
+
+namespace velmora {
+
+// The modeless About box: title, version, the help text and "System Info...". It deletes
+// itself when it closes, so the next "Help" builds it afresh.
+class AboutBox final : public QDialog {
+ public:
+  AboutBox(QWidget& owner, const SysInfoPlatform& platform);
+
+ private:
+  void Form_Load();
+  void cmdSysInfo_Click();
+
+  SysInfoPlatform platform_;
+  QLabel* lblTitle_;
+  QLabel* lblVersion_;
+  QPlainTextEdit* Text1_;
+};
+
+// The one About box of a main window. `show` is what "Help" does: it builds the box when none
+// is open and brings the open one forward otherwise. Closing the owner closes the box too.
+class AboutBoxHolder final : public QObject {
+ public:
+  // `platform` must outlive the holder and every box it shows.
+  AboutBoxHolder(QWidget& owner, const SysInfoPlatform& platform);
+
+  AboutBox& show();
+  // The open box, or null.
+  AboutBox* box() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QWidget& owner_;
+  SysInfoPlatform platform_;
+  QPointer<AboutBox> box_;
+};
+
+}  // namespace velmora

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QPoint>
 #include <QRect>
+#include <QScreen>
+#include <QWidget>
 
 namespace velmora::qt {
 
@@ -21,5 +23,14 @@ inline const QColor kGreyLineColour{224, 224, 224};
 inline const QColor kInnerRingColour{192, 255, 255};
 inline const QColor kOuterRingColour{255, 255, 128};
 inline const QColor kCentreColour{255, 128, 0};
+
+// Places a window in the middle of its screen's free area.
+inline void centre_on_screen(QWidget& window) {
+  if (const QScreen* display = window.screen()) {
+    const QRect area = display->availableGeometry();
+    window.move(area.x() + (area.width() - window.width()) / 2,
+                area.y() + (area.height() - window.height()) / 2);
+  }
+}
 
 }  // namespace velmora::qt

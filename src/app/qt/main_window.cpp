@@ -9,7 +9,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 #include "app/qt/fonts.h"
 #include "app/qt/layout.h"
@@ -294,10 +293,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (centred_) return;
   centred_ = true;
-  if (const QScreen* display = screen()) {
-    const QRect area = display->availableGeometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
-  }
+  centre_on_screen(*this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,7 @@
 
 #include "app/about.h"
 #include "app/qt/artwork.h"
+#include "app/qt/layout.h"
 
 namespace velmora {
 
@@ -33,6 +34,7 @@ Splash::Splash(MainWindowLoader load_main_window)
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(Text(kSplashCaption));
   setFixedSize(440, 250);
+  qt::centre_on_screen(*this);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, QColor(255, 192, 128));
   setPalette(colours);

@@ -6,9 +6,9 @@
 namespace velmora {
 
 void MainForm::WorkSheet_cmd_Click() {
-  const Answer answer = platform_.windows.show_message(
-      {std::string(kWorksheetQuestion), Buttons::OkCancel, Icon::None,
-       std::string(kWorksheetQuestionTitle)});
+  const Answer answer =
+      platform_.windows.show_message({std::string(kWorksheetQuestion), Buttons::OkCancel,
+                                      Icon::None, std::string(kWorksheetQuestionTitle)});
   if (answer == Answer::Cancel) return;
   Print_Worksheet({board, key_tables, Chord_Types, controls.Center_Question.checked(),
                    platform_.printer, platform_.answer_log, platform_.random, platform_.clock,

@@ -67,8 +67,8 @@ Failure FileAnswerLog::Drop_Block(int system_error) {
     std::error_code ignored;
     std::filesystem::resize_file(path_, *length_before_block_, ignored);
   }
-  return {kLogNotWritten, "The answer log " + path_.string() + " could not be written: " +
-                              System_Error_Text(system_error)};
+  return {kLogNotWritten, "The answer log " + path_.string() +
+                              " could not be written: " + System_Error_Text(system_error)};
 }
 
 }  // namespace velmora

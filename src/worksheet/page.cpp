@@ -30,7 +30,8 @@ Status Lay_Out_Page(PageSize page, PageGeometry& geometry) {
   // of them fit a printer position exactly when both sides do.
   constexpr std::int64_t kLargestSide = std::numeric_limits<Twips>::max();
   if (page.width > kLargestSide || page.height > kLargestSide) {
-    return Failure{kPageNotLaidOut, "The page is too large to lay out the worksheet (" + size + ")"};
+    return Failure{kPageNotLaidOut,
+                   "The page is too large to lay out the worksheet (" + size + ")"};
   }
   const std::int64_t column_base = page.width / 2 - kColumnShift;
   const std::int64_t row_base = Half_To_Even(page.height);

@@ -31,6 +31,7 @@ inline constexpr std::string_view kWorksheetHeading =
     "Work your way tru these chords in left/right or up/down direction.";
 
 // From the star centre; entry n - 1 belongs to circle n.
+// clang-format off
 inline constexpr std::array<Offset, kCircleCount> kStarCircleOffsets = {{
     {-1050, -1050}, {0, -1200}, {1050, -1050}, {-600, -600}, {0, -600}, {600, -600},
     {-1200, 0}, {-600, 0}, {0, 0}, {600, 0}, {1200, 0},
@@ -43,10 +44,14 @@ inline constexpr std::array<Offset, kCircleCount> kGivenNoteOffsets = {{
     {-1400, -100}, {-850, -100}, {-250, -100}, {400, -100}, {950, -100},
     {-850, 500}, {-250, 500}, {400, 500}, {-1250, 950}, {-250, 1100}, {850, 950},
 }};
+// clang-format on
 
 // Chord_1 .. Chord_4 beyond the name end of their chord lines: past circles 3, 11, 17 and 16.
 inline constexpr std::array<Offset, kChordLineCount> kChordNameOffsets = {{
-    {1500, -1500}, {1600, -100}, {1500, 1500}, {-350, 1600},
+    {1500, -1500},
+    {1600, -100},
+    {1500, 1500},
+    {-350, 1600},
 }};
 
 inline constexpr Offset kStarLabelOffset = {-500, -1800};

@@ -86,8 +86,7 @@ Status Print_Page(const WorksheetRun& run) {
   if (Status status = Print_Page_Text(printer, geometry.footer, kWorksheetFooter); !status.ok()) {
     return status;
   }
-  if (Status status = Print_Page_Text(printer, geometry.heading, kWorksheetHeading);
-      !status.ok()) {
+  if (Status status = Print_Page_Text(printer, geometry.heading, kWorksheetHeading); !status.ok()) {
     return status;
   }
   if (Status status = Draw_Star_Circles(printer, geometry); !status.ok()) return status;

@@ -136,8 +136,7 @@ TEST_F(FileAnswerLogTest, AReadOnlyFolderEndsTheRunWithTheLogUntouched) {
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
                               fs::perms::group_exec | fs::perms::others_read |
                               fs::perms::others_exec);
-  fs::permissions(log_path,
-                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(log_path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   printer.operations.clear();
 
   std::vector<MessageBox> boxes;

@@ -66,9 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, UnfitPageTest,
                                            PageSize{std::numeric_limits<std::int64_t>::max(),
                                                     std::numeric_limits<std::int64_t>::max()},
                                            PageSize{0, 15840}, PageSize{12240, -15840}),
-                         [](const auto& info) {
-                           return "Page" + std::to_string(info.index);
-                         });
+                         [](const auto& info) { return "Page" + std::to_string(info.index); });
 
 }  // namespace
 }  // namespace velmora

@@ -27,6 +27,7 @@ using Kind = RecordingPrinter::Kind;
 constexpr int kBlockLines = 5;
 
 // The printed star, written out again here so a slip in the program's tables shows.
+// clang-format off
 constexpr std::array<Offset, kCircleCount> kCircleAt = {{
     {-1050, -1050}, {0, -1200}, {1050, -1050}, {-600, -600}, {0, -600}, {600, -600},
     {-1200, 0}, {-600, 0}, {0, 0}, {600, 0}, {1200, 0},
@@ -35,6 +36,7 @@ constexpr std::array<Offset, kCircleCount> kGivenNoteAt = {{
     {-1250, -1200}, {-250, -1300}, {850, -1200}, {-850, -675}, {-250, -675}, {400, -675},
     {-1400, -100}, {-850, -100}, {-250, -100}, {400, -100}, {950, -100},
     {-850, 500}, {-250, 500}, {400, 500}, {-1250, 950}, {-250, 1100}, {850, 950}}};
+// clang-format on
 constexpr std::array<Offset, kChordLineCount> kChordNameAt = {
     {{1500, -1500}, {1600, -100}, {1500, 1500}, {-350, 1600}}};
 constexpr Offset kLabelAt = {-500, -1800};
@@ -90,8 +92,8 @@ class WorksheetTest : public ::testing::Test {
   WorksheetTest() { form.Form_Load(); }
 
   WorksheetRun Run() {
-    return {form.board, form.key_tables,  form.Chord_Types, form.controls.Center_Question.checked(),
-            printer,    answer_log,       random,           clock,
+    return {form.board, form.key_tables, form.Chord_Types, form.controls.Center_Question.checked(),
+            printer,    answer_log,      random,           clock,
             windows};
   }
 
@@ -151,9 +153,8 @@ TEST_F(WorksheetTest, DrawsAllCirclesAfterTheFixedTextsAndBeforeAnyStarText) {
       EXPECT_EQ(circles.size(), 102U) << "a text before the last circle: " << op.text;
     }
   }
-  EXPECT_EQ(texts_before_circles,
-            (std::vector<std::string>{std::string(kWorksheetFooter),
-                                      std::string(kWorksheetHeading)}));
+  EXPECT_EQ(texts_before_circles, (std::vector<std::string>{std::string(kWorksheetFooter),
+                                                            std::string(kWorksheetHeading)}));
   ASSERT_EQ(circles.size(), 102U);
   for (int star = 0; star < kWorksheetStars; ++star) {
     for (int circle = 0; circle < kCircleCount; ++circle) {
@@ -402,34 +403,59 @@ INSTANTIATE_TEST_SUITE_P(
                       p.failure = {kCanceledByUser, "Canceled by the user"};
                       p.fails = [](const auto& op) { return op.kind == Kind::Begin; };
                     },
-                    {kCanceledByUser, "Canceled by the user"}, 0, 0, false},
-        FailureCase{"PageTooLarge",
-                    [](RecordingPrinter& p, MemoryAnswerLog&) { p.page = {1LL << 40, 15840}; },
-                    {kPageNotLaidOut,
-                     "The page is too large to lay out the worksheet (1099511627776 x 15840 twips)"},
-                    0, 0, false},
+                    {kCanceledByUser, "Canceled by the user"},
+                    0,
+                    0,
+                    false},
+        FailureCase{
+            "PageTooLarge",
+            [](RecordingPrinter& p, MemoryAnswerLog&) {
+              p.page = {1LL << 40, 15840};
+            },
+            {kPageNotLaidOut,
+             "The page is too large to lay out the worksheet (1099511627776 x 15840 twips)"},
+            0,
+            0,
+            false},
         // Star 3's fourth circle is the first below y 7000.
         FailureCase{"PrinterFailsOnACircle",
                     [](RecordingPrinter& p, MemoryAnswerLog&) {
-                      p.fails = [](const auto& op) { return op.kind == Kind::Circle && op.y > 7000; };
+                      p.fails = [](const auto& op) {
+                        return op.kind == Kind::Circle && op.y > 7000;
+                      };
                     },
-                    {482, "Printer error"}, 0, 2 * 17 + 4, false},
+                    {482, "Printer error"},
+                    0,
+                    2 * 17 + 4,
+                    false},
         FailureCase{"PrinterFailsOnStarFoursFirstName",
                     [](RecordingPrinter& p, MemoryAnswerLog&) {
                       p.fails = [](const auto& op) { return Is_Text(op, TwipPoint{9820, 6420}); };
                     },
-                    {482, "Printer error"}, 15, 102, false},
+                    {482, "Printer error"},
+                    15,
+                    102,
+                    false},
         FailureCase{"LogCannotBeOpenedForStarFour",
                     [](RecordingPrinter&, MemoryAnswerLog& l) { l.fail_open = 4; },
-                    {kLogNotOpened, "cannot open"}, 15, 102, false},
+                    {kLogNotOpened, "cannot open"},
+                    15,
+                    102,
+                    false},
         FailureCase{"LogWriteFailsInStarFoursBlock",
                     [](RecordingPrinter&, MemoryAnswerLog& l) { l.fail_write = 17; },
-                    {kLogNotWritten, "No space left on device"}, 15, 102, false},
+                    {kLogNotWritten, "No space left on device"},
+                    15,
+                    102,
+                    false},
         FailureCase{"PageCannotBeSent",
                     [](RecordingPrinter& p, MemoryAnswerLog&) {
                       p.fails = [](const auto& op) { return op.kind == Kind::End; };
                     },
-                    {482, "Printer error"}, 30, 102, true}),
+                    {482, "Printer error"},
+                    30,
+                    102,
+                    true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(WorksheetTest, AFailedLogLeavesTheStarUnlabelledAndTheNextStarUndrawn) {

@@ -16,8 +16,8 @@ class AnswerLogFile {
   virtual Status open_append() = 0;
   // Writes the text and CR LF.
   virtual Status write_line(std::string_view line) = 0;
-  // Flushes and closes: only a block closed without failure is sure to be in the log. After a
-  // failed write or close, the unfinished block is dropped and the file is closed.
+  // Flushes and closes: only a block closed without failure is sure to be in the log. A failed
+  // write or close closes the file and drops the unfinished block, as far as the file allows.
   virtual Status close() = 0;
 };
 

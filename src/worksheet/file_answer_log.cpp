@@ -20,11 +20,11 @@ void FileAnswerLog::close_all() {
 }
 
 Status FileAnswerLog::open_append() {
-  std::error_code ignored;
+  std::error_code error;
   length_before_block_.reset();
-  if (std::filesystem::is_regular_file(path_, ignored)) {
-    const std::uintmax_t length = std::filesystem::file_size(path_, ignored);
-    if (!ignored) length_before_block_ = length;
+  if (std::filesystem::is_regular_file(path_, error)) {
+    const std::uintmax_t length = std::filesystem::file_size(path_, error);
+    if (!error) length_before_block_ = length;
   }
   errno = 0;
   file_.open(path_, std::ios::binary | std::ios::app);
@@ -35,7 +35,7 @@ Status FileAnswerLog::open_append() {
                                       " could not be opened: " + System_Error_Text(system_error)};
   }
   // A log created just now has nothing earlier to keep.
-  if (!length_before_block_ && std::filesystem::is_regular_file(path_, ignored)) {
+  if (!length_before_block_ && std::filesystem::is_regular_file(path_, error)) {
     length_before_block_ = 0;
   }
   return {};

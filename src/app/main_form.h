@@ -12,12 +12,16 @@ namespace velmora {
 class WindowSystem;
 class Random;
 class Clock;
+class Printer;
+class AnswerLogFile;
 
 // The platform behind the main window's handlers.
 struct Platform {
   WindowSystem& windows;
   Random& random;
   Clock& clock;
+  Printer& printer;
+  AnswerLogFile& answer_log;
 };
 
 // The main window's state and its event handlers, free of any toolkit. The Qt window calls a
@@ -39,6 +43,10 @@ class MainForm {
   void Circle_DragDrop(int circle, std::string_view source_text);
 
   void Help_cmd_Click();
+
+  // Prints a worksheet after confirmation, then recreates the on-screen puzzle, whose board
+  // the worksheet has overwritten.
+  void WorkSheet_cmd_Click();
 
   MainFormControls controls;
   std::int16_t Correct_Count = 0;

@@ -5,6 +5,8 @@
 #include "app/main_form.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_window_system.h"
+#include "fakes/memory_answer_log.h"
+#include "fakes/recording_printer.h"
 #include "fakes/scripted_random.h"
 
 namespace velmora::testing {
@@ -17,7 +19,9 @@ class MainFormTest : public ::testing::Test {
   FakeWindowSystem windows;
   ScriptedRandom random;
   FakeClock clock;
-  MainForm form{Platform{windows, random, clock}};
+  RecordingPrinter printer;
+  MemoryAnswerLog answer_log;
+  MainForm form{Platform{windows, random, clock, printer, answer_log}};
 };
 
 }  // namespace velmora::testing

@@ -279,6 +279,20 @@ TEST_F(MainWindowTest, CheckBoxesAndLevelGoBackIntoTheControls) {
   EXPECT_EQ(window.circleLabel(9)->text().toStdString(), Pad_Note(window.form().board.Drawn_Key));
 }
 
+TEST_F(MainWindowTest, WorkSheetAsksFirstAndCancelLeavesThePuzzle) {
+  find<QPushButton>("Create_Puzzle")->click();
+  const CircleNotes before = window.form().board.Circle_Notes;
+  window.windowSystem().setPresenter([this](const MessageBox& box) {
+    boxes.push_back(box);
+    return Answer::Cancel;
+  });
+  find<QPushButton>("WorkSheet_cmd")->click();
+  ASSERT_EQ(boxes.size(), 1U);
+  EXPECT_EQ(boxes[0].title, "Create Worksheet?");
+  EXPECT_EQ(boxes[0].text, "This action will create some work sheets on your printer");
+  EXPECT_EQ(window.form().board.Circle_Notes, before);
+}
+
 TEST_F(MainWindowTest, HelpShowsOneAboutBoxThatClosesWithTheWindow) {
   window.show();
   find<QPushButton>("Help_cmd")->click();

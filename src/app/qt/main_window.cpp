@@ -92,7 +92,8 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
     : QWidget(parent),
       windows_(this),
       about_(*this, SysInfoPlatform{registry_, launcher_, windows_}),
-      form_(Platform{windows_, ports.random, ports.clock}) {
+      printer_(Platform_Print_Dialogs(this)),
+      form_(Platform{windows_, ports.random, ports.clock, printer_, answer_log_}) {
   setObjectName("MainForm");
   setWindowTitle(" Velmora");
   setFixedSize(px(10170), px(7305));
@@ -148,6 +149,9 @@ void MainWindow::build_left_column() {
   });
   connect(Command_Check_, &QPushButton::clicked, this, [this] {
     run([this] { form_.Command_Check_Click(); });
+  });
+  connect(WorkSheet_cmd_, &QPushButton::clicked, this, [this] {
+    run([this] { form_.WorkSheet_cmd_Click(); });
   });
   connect(Help_cmd_, &QPushButton::clicked, this, [this] {
     run([this] { form_.Help_cmd_Click(); });

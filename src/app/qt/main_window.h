@@ -7,9 +7,11 @@
 
 #include "app/main_form.h"
 #include "app/qt/about_box.h"
+#include "app/qt/qt_printer.h"
 #include "app/qt/qt_window_system.h"
 #include "app/qt/system_launcher.h"
 #include "app/qt/system_registry.h"
+#include "worksheet/file_answer_log.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -64,6 +66,8 @@ class MainWindow final : public QWidget {
   SystemRegistry registry_;
   SystemLauncher launcher_;
   AboutBoxHolder about_;
+  QtPrinter printer_;
+  FileAnswerLog answer_log_;
   MainForm form_;
 
   QPushButton* Create_Puzzle_ = nullptr;

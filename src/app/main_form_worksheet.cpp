@@ -1,0 +1,21 @@
+#include "app/main_form.h"
+
+#include "ports/window_system.h"
+#include "worksheet/worksheet.h"
+
+namespace velmora {
+
+void MainForm::WorkSheet_cmd_Click() {
+  const Answer answer =
+      platform_.windows.show_message({std::string(kWorksheetQuestion), Buttons::OkCancel,
+                                      Icon::None, std::string(kWorksheetQuestionTitle)});
+  if (answer == Answer::Cancel) return;
+  Print_Worksheet({board, key_tables, Chord_Types, controls.Center_Question.checked(),
+                   platform_.printer, platform_.answer_log, platform_.random, platform_.clock,
+                   platform_.windows});
+  // A count of 17 lets "Create" replace the puzzle without asking first.
+  Correct_Count = 17;
+  Create_Puzzle_Click();
+}
+
+}  // namespace velmora

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ports/status.h"
+#include "puzzle/board.h"
+#include "theory/notes.h"
+#include "worksheet/page.h"
+
+namespace velmora {
+
+class AnswerLogFile;
+class Clock;
+class Printer;
+class Random;
+class WindowSystem;
+
+inline constexpr std::string_view kWorksheetQuestion =
+    "This action will create some work sheets on your printer";
+inline constexpr std::string_view kWorksheetQuestionTitle = "Create Worksheet?";
+inline constexpr std::string_view kWorksheetFailureText =
+    "There was an Error while printing the Worksheet! (Or it was Canceled by the user.) ";
+
+// What a worksheet run reads, what it overwrites (the on-screen puzzle's board), and the
+// platform it prints and logs through.
+struct WorksheetRun {
+  Board& board;
+  const KeyTables& key_tables;
+  const FramedList& Chord_Types;
+  bool centre_question;
+  Printer& printer;
+  AnswerLogFile& answer_log;
+  Random& random;
+  Clock& clock;
+  WindowSystem& windows;
+};
+
+// Prints the page of six stars and logs every star before the next one is generated. Any
+// failure stops the run, aborts the print job and shows the failure message.
+void Print_Worksheet(const WorksheetRun& run);
+
+// The same draws as the on-screen puzzle's: four pairwise distinct chord types.
+void Choose_Worksheet_Chords(Board& board, const FramedList& Chord_Types, Random& random);
+
+// One-letter notes become a blank and the letter (" C"); longer notes stay as they are.
+void Pad_Short_Notes(CircleNotes& Circle_Notes);
+
+Status Print_Given_Note(Printer& printer, const CircleNotes& Circle_Notes, TwipPoint centre,
+                        Random& random, bool centre_question);
+
+// The star's label above it and at the start of each of its log records: "<date>-<n>".
+std::string Star_Label(std::string_view date, int n);
+
+// Appends a star's block to the log: four answer records opening with the star's label, and an
+// empty line; then closes the log, so the block is on disk before the next star is drawn.
+Status Log_Worksheet_Star(std::string_view star_label, const Board& board,
+                          AnswerLogFile& answer_log, Clock& clock);
+
+std::string Worksheet_Failure_Message(const Failure& failure);
+
+}  // namespace velmora

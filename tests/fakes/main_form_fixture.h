@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_window_system.h"
+#include "fakes/recording_midi_system.h"
 #include "fakes/scripted_random.h"
 
 namespace velmora::testing {
@@ -17,7 +18,8 @@ class MainFormTest : public ::testing::Test {
   FakeWindowSystem windows;
   ScriptedRandom random;
   FakeClock clock;
-  MainForm form{Platform{windows, random, clock}};
+  RecordingMidiSystem midi;
+  MainForm form{Platform{windows, random, clock, midi}};
 };
 
 }  // namespace velmora::testing

@@ -21,6 +21,8 @@ class QtClockTest : public ::testing::Test {
     static char* argv[] = {name, nullptr};
     if (QApplication::instance() == nullptr) app_ = std::make_unique<QApplication>(argc, argv);
   }
+  // Before static destruction, which is too late for Qt to close down.
+  static void TearDownTestSuite() { app_.reset(); }
 
   static std::unique_ptr<QApplication> app_;
   QtClock clock;

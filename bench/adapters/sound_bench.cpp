@@ -1,8 +1,9 @@
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <chrono>
 #include <memory>
-#include <optional>
+#include <string_view>
 
 #include "adapters/audio_processes.h"
 #include "app/main_form.h"

@@ -9,6 +9,20 @@
 
 namespace velmora {
 
+namespace {
+
+// Short enough that the pause ends within a few milliseconds of the second changing.
+constexpr int kPauseStepMs = 10;
+constexpr int kPauseSeconds = 2;
+// A larger jump between two readings means the minute rolled over.
+constexpr int kRollOverJump = 10;
+
+// Hint2 alone switches the channel to program 1 before its chord; it stays in force after.
+constexpr int kProgramChangeLine = 2;
+constexpr std::int16_t kHintProgram = 1;
+
+}  // namespace
+
 // clang-format off
 const std::array<FormulaRow, kFormulaCount> kChordFormulas = {{
     {"6/9",        {"  1", "  3", "  5", "  6", "  9"}},
@@ -52,16 +66,6 @@ void ChordFormula(WindowSystem& windows, std::string_view chord_type,
   std::copy(row->labels.begin(), row->labels.end(), labels.begin());
 }
 
-namespace {
-
-// Short enough that the pause ends within a few milliseconds of the second changing.
-constexpr int kPauseStepMs = 10;
-constexpr int kPauseSeconds = 2;
-// A larger jump between two readings means the minute rolled over.
-constexpr int kRollOverJump = 10;
-
-}  // namespace
-
 void HintPause(Clock& clock, std::int16_t& PauseStart, std::int16_t& PauseNow) {
   PauseStart = static_cast<std::int16_t>(clock.second_of_minute());
   PauseNow = PauseStart;
@@ -74,14 +78,6 @@ void HintPause(Clock& clock, std::int16_t& PauseStart, std::int16_t& PauseNow) {
     }
   }
 }
-
-namespace {
-
-// Hint2 alone switches the channel to program 1 before its chord; it stays in force after.
-constexpr int kProgramChangeLine = 2;
-constexpr std::int16_t kHintProgram = 1;
-
-}  // namespace
 
 void Hint_Click(int line, const Board& board, CircleLabels& circles, const MidiOut& out,
                 Clock& clock, std::int16_t& PauseStart, std::int16_t& PauseNow) {

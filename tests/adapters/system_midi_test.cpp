@@ -191,6 +191,10 @@ struct SearchCase {
   std::vector<std::string> folders;  // after the three fixed files
 };
 
+void PrintTo(const SearchCase& c, std::ostream* os) {
+  *os << (c.data_home ? c.data_home : "unset") << " | " << (c.data_dirs ? c.data_dirs : "unset");
+}
+
 class SoundfontSearchTest : public ::testing::TestWithParam<SearchCase> {};
 
 TEST_P(SoundfontSearchTest, FixedFilesThenXdgFolders) {

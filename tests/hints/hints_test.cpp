@@ -69,6 +69,10 @@ struct PauseCase {
   long length_ms;
 };
 
+void PrintTo(const PauseCase& c, std::ostream* os) {
+  *os << "from " << c.start_second << "s+" << c.start_ms << "ms";
+}
+
 class HintPauseTest : public ::testing::TestWithParam<PauseCase> {};
 
 TEST_P(HintPauseTest, EndsTwoSecondsOnByTheClockInShortSleeps) {
@@ -137,6 +141,8 @@ struct HintCase {
   std::array<std::string, kChordTones> formula;
   Bytes bytes;
 };
+
+void PrintTo(const HintCase& c, std::ostream* os) { *os << "Hint" << c.line; }
 
 class HintLineTest : public HintTest, public ::testing::WithParamInterface<HintCase> {};
 

@@ -43,6 +43,10 @@ struct PackCase {
   std::uint32_t packed;
 };
 
+void PrintTo(const PackCase& c, std::ostream* os) {
+  *os << c.status << ' ' << c.data1 << ' ' << c.data2;
+}
+
 class PackTest : public ::testing::TestWithParam<PackCase> {};
 
 TEST_P(PackTest, PacksStatusLowestThenDataBytes) {
@@ -61,6 +65,8 @@ struct ChordCase {
   std::array<std::string, 5> notes;
   std::vector<int> sent;
 };
+
+void PrintTo(const ChordCase& c, std::ostream* os) { *os << c.what; }
 
 class PlayChordTest : public MidiOutTest, public ::testing::WithParamInterface<ChordCase> {};
 
@@ -196,6 +202,10 @@ TEST_F(MidiOutTest, OpeningClosesTheOpenDeviceFirst) {
 }
 
 enum class Failing { Open, Close, Send };
+
+void PrintTo(Failing failing, std::ostream* os) {
+  *os << (failing == Failing::Open ? "open" : failing == Failing::Close ? "close" : "send");
+}
 
 class MidiFailureTest : public MidiOutTest, public ::testing::WithParamInterface<Failing> {};
 

@@ -1,7 +1,5 @@
 #include "midi/adapters/alsa_ports.h"
 
-#include <rtmidi/RtMidi.h>
-
 namespace velmora {
 
 namespace {

@@ -1,7 +1,6 @@
 #include "midi/adapters/built_in_synth.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <mutex>
 #include <sstream>

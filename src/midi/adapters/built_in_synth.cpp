@@ -26,7 +26,7 @@ std::vector<std::filesystem::path> Soundfont_Search_Path(const char* xdg_data_ho
                          : "/usr/local/share:/usr/share";
   std::istringstream list(dirs);
   for (std::string dir; std::getline(list, dir, ':');) {
-    // The specification of these variables ignores relative entries.
+    // XDG base directories must be absolute; others are ignored.
     if (!dir.empty() && dir.front() == '/') data_dirs.emplace_back(dir);
   }
   for (const std::filesystem::path& dir : data_dirs) {

@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "hints/hints.h"
 #include "ports/window_system.h"
 #include "puzzle/answers.h"
 #include "puzzle/draws.h"
@@ -8,13 +9,24 @@
 namespace velmora {
 
 void MainForm::Form_Load() {
+  MidiMapperMissing = false;
   Fill_Key_Tables(key_tables);
   Fill_Chord_Types(Chord_Types, controls.Option2);
+  FillMidiDeviceList(platform_.midi, controls.List1, MidiMapperMissing);
+  if (MidiMapperMissing) {
+    controls.check_midi.value = 0;
+    controls.check_midi.enabled = false;
+  } else {
+    controls.List1.selected = 0;
+    MidiClose(midi_out());
+    MidiOpen(midi_out(),
+             static_cast<std::int16_t>(controls.List1.entries[controls.List1.selected].item_data));
+  }
   for (Label& label : controls.circles) label.caption.clear();
   Correct_Count = 17;
 }
 
-void MainForm::Form_Unload() {}
+void MainForm::Form_Unload() { MidiClose(midi_out()); }
 
 void MainForm::Option1_Click() { Fill_Chord_Types(Chord_Types, controls.Option2); }
 
@@ -60,5 +72,33 @@ void MainForm::Circle_DragDrop(int circle, std::string_view source_text) {
 }
 
 void MainForm::Help_cmd_Click() { platform_.windows.show_about(); }
+
+MidiOut MainForm::midi_out() {
+  return {platform_.midi, platform_.windows, hMidiOut, controls.check_midi,
+          controls.Frame1_enabled};
+}
+
+void MainForm::Hint1_Click() {
+  Hint_Click(1, board, controls.circles, midi_out(), platform_.clock, PauseStart, PauseNow);
+}
+
+void MainForm::Hint2_Click() {
+  Hint_Click(2, board, controls.circles, midi_out(), platform_.clock, PauseStart, PauseNow);
+}
+
+void MainForm::Hint3_Click() {
+  Hint_Click(3, board, controls.circles, midi_out(), platform_.clock, PauseStart, PauseNow);
+}
+
+void MainForm::Hint4_Click() {
+  Hint_Click(4, board, controls.circles, midi_out(), platform_.clock, PauseStart, PauseNow);
+}
+
+void MainForm::List1_Click() {
+  const ListBox& list = controls.List1;
+  if (list.selected < 0 || list.selected >= static_cast<int>(list.entries.size())) return;
+  MidiClose(midi_out());
+  MidiOpen(midi_out(), static_cast<std::int16_t>(list.entries[list.selected].item_data));
+}
 
 }  // namespace velmora

@@ -4,6 +4,8 @@
 #include <string_view>
 
 #include "app/controls.h"
+#include "midi/midi_out.h"
+#include "ports/midi_system.h"
 #include "puzzle/board.h"
 #include "theory/notes.h"
 
@@ -20,6 +22,7 @@ struct Platform {
   WindowSystem& windows;
   Random& random;
   Clock& clock;
+  MidiSystem& midi;
   Printer& printer;
   AnswerLogFile& answer_log;
 };
@@ -44,6 +47,13 @@ class MainForm {
 
   void Help_cmd_Click();
 
+  void Hint1_Click();
+  void Hint2_Click();
+  void Hint3_Click();
+  void Hint4_Click();
+  // Opens the device of the selected entry of `controls.List1`, closing the open one first.
+  void List1_Click();
+
   // Prints a worksheet after confirmation, then recreates the on-screen puzzle, whose board
   // the worksheet has overwritten.
   void WorkSheet_cmd_Click();
@@ -53,9 +63,14 @@ class MainForm {
   KeyTables key_tables;
   FramedList Chord_Types;
   Board board;
+  MidiHandle hMidiOut = 0;
+  bool MidiMapperMissing = false;
+  std::int16_t PauseStart = 0;
+  std::int16_t PauseNow = 0;
 
  private:
   void Show_Puzzle();
+  MidiOut midi_out();
 
   Platform platform_;
 };

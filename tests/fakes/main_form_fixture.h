@@ -6,6 +6,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_window_system.h"
 #include "fakes/memory_answer_log.h"
+#include "fakes/recording_midi_system.h"
 #include "fakes/recording_printer.h"
 #include "fakes/scripted_random.h"
 
@@ -19,9 +20,10 @@ class MainFormTest : public ::testing::Test {
   FakeWindowSystem windows;
   ScriptedRandom random;
   FakeClock clock;
+  RecordingMidiSystem midi;
   RecordingPrinter printer;
   MemoryAnswerLog answer_log;
-  MainForm form{Platform{windows, random, clock, printer, answer_log}};
+  MainForm form{Platform{windows, random, clock, midi, printer, answer_log}};
 };
 
 }  // namespace velmora::testing

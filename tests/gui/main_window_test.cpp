@@ -6,7 +6,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QTimer>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +19,7 @@
 
 #include "app/qt/note_labels.h"
 #include "fakes/fake_clock.h"
+#include "fakes/recording_midi_system.h"
 #include "puzzle/system_random.h"
 
 namespace velmora::qt {
@@ -55,7 +58,8 @@ class MainWindowTest : public ::testing::Test {
 
   SystemRandom random;
   testing::FakeClock clock;
-  MainWindow window{{random, clock}};
+  testing::RecordingMidiSystem midi;
+  MainWindow window{{random, clock, midi}};
   std::vector<MessageBox> boxes;
 };
 
@@ -291,6 +295,81 @@ TEST_F(MainWindowTest, WorkSheetAsksFirstAndCancelLeavesThePuzzle) {
   EXPECT_EQ(boxes[0].title, "Create Worksheet?");
   EXPECT_EQ(boxes[0].text, "This action will create some work sheets on your printer");
   EXPECT_EQ(window.form().board.Circle_Notes, before);
+}
+
+TEST_F(MainWindowTest, DeviceListShowsTheDevicesWithTheMapperOpen) {
+  auto* list = find<QListWidget>("List1");
+  ASSERT_EQ(list->count(), 1);
+  EXPECT_EQ(list->item(0)->text(), "Built-in synthesizer");
+  EXPECT_EQ(list->currentRow(), 0);
+  EXPECT_EQ(window.form().hMidiOut, 1);
+}
+
+TEST_F(MainWindowTest, ClickingTheSelectedDeviceAgainReopensIt) {
+  window.show();
+  auto* list = find<QListWidget>("List1");
+  midi.calls.clear();
+  const QRect entry = list->visualItemRect(list->item(0));
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, entry.center());
+  ASSERT_EQ(midi.calls.size(), 2U);
+  EXPECT_EQ(midi.calls[0].rfind("close", 0), 0U) << midi.calls[0];
+  EXPECT_EQ(midi.calls[1].rfind("open", 0), 0U) << midi.calls[1];
+}
+
+TEST(MainWindowMidiTest, AFailedOpenDisablesTheFrameAndTheCheckBoxOnScreen) {
+  SystemRandom random;
+  testing::FakeClock clock;
+  testing::RecordingMidiSystem midi;
+  midi.open_fails = MidiResult::AudioDriverFailed;
+  std::vector<std::string> texts;
+  // The load handler reports the failure before any presenter could be set, so the box is
+  // answered by closing it as soon as it shows.
+  QTimer::singleShot(0, [] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (auto* box = qobject_cast<QMessageBox*>(top)) box->accept();
+    }
+  });
+  MainWindow window{{random, clock, midi}};
+  auto* frame = window.findChild<QGroupBox*>("Frame1");
+  auto* check = window.findChild<QCheckBox*>("check_midi");
+  EXPECT_FALSE(frame->isEnabled());
+  EXPECT_FALSE(check->isEnabled());
+  EXPECT_FALSE(check->isChecked());
+  EXPECT_FALSE(window.findChild<QListWidget*>("List1")->isEnabled());
+}
+
+// Records the caption a label has each time it is painted.
+class PaintedTexts final : public QObject {
+ public:
+  explicit PaintedTexts(QLabel* label) { label->installEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) texts.push_back(static_cast<QLabel*>(watched)->text());
+    return false;
+  }
+  std::vector<QString> texts;
+};
+
+TEST_F(MainWindowTest, HintPaintsTheFormulaDuringItsPauseAndThenTheNotesAgain) {
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  find<QPushButton>("Create_Puzzle")->click();
+  window.form().controls.check_midi.value = 0;
+  window.form().board.Chords[1] = "Maj9";
+  const int line_two[] = {7, 8, 9, 10, 11};
+  const char* formula[] = {"  1", "  3", "  5", "  7", "  9"};
+  std::vector<QString> before;
+  std::vector<std::unique_ptr<PaintedTexts>> painted;
+  for (int circle : line_two) {
+    before.push_back(window.circleLabel(circle)->text());
+    painted.push_back(std::make_unique<PaintedTexts>(window.circleLabel(circle)));
+  }
+  find<QPushButton>("Hint2")->click();
+  for (int i = 0; i < 5; ++i) {
+    const auto& texts = painted[i]->texts;
+    EXPECT_NE(std::find(texts.begin(), texts.end(), formula[i]), texts.end()) << line_two[i];
+    EXPECT_EQ(window.circleLabel(line_two[i])->text(), before[i]) << line_two[i];
+  }
+  EXPECT_GE(clock.elapsed_ms, 1000);
 }
 
 TEST_F(MainWindowTest, HelpShowsOneAboutBoxThatClosesWithTheWindow) {

@@ -4,27 +4,36 @@
 set -u
 program=$1
 skip() { echo "SKIPPED: $*"; exit 77; }
-for tool in xvfb-run xwininfo import convert; do
+for tool in xvfb-run xwininfo import convert pulseaudio; do
   command -v "$tool" >/dev/null || skip "$tool is not installed, so no X server screenshot can be taken"
 done
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# A sound server of the test's own with a null sink, so the built-in synthesizer opens as on a
+# desktop and start-up shows no message about missing sound.
 cat >"$work/inside.sh" <<'INSIDE'
 set -u
 program=$1 work=$2
-export XDG_RUNTIME_DIR=$work
+export XDG_RUNTIME_DIR=$work HOME=$work PULSE_SERVER=unix:$work/native
+pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
+  --disable-shm -L "module-null-sink sink_name=velmora_screenshot" \
+  -L "module-native-protocol-unix auth-anonymous=1 socket=$work/native" \
+  >"$work/pulse.log" 2>&1 &
+pulse=$!
+for _ in $(seq 100); do [ -S "$work/native" ] && break; sleep 0.05; done
 "$program" >"$work/program.log" 2>&1 &
 pid=$!
-for _ in $(seq 100); do
-  xwininfo -name " Velmora" >"$work/window.txt" 2>/dev/null && break
+for _ in $(seq 150); do
+  xwininfo -name " Velmora" >"$work/window.txt" 2>/dev/null &&
+    grep -q "IsViewable" "$work/window.txt" && break
   sleep 0.1
 done
 sleep 0.5
 import -window root "$work/shot.png"
-kill "$pid" 2>/dev/null
-wait "$pid" 2>/dev/null
+kill "$pid" "$pulse" 2>/dev/null
+wait "$pid" "$pulse" 2>/dev/null
 exit 0
 INSIDE
 
@@ -33,7 +42,12 @@ if ! xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inside.sh" "$program" "$
   grep -qi "xvfb failed\|cannot open display\|Fatal server error" "$work/xvfb.log" &&
     skip "no X server could be started: $(head -n 3 "$work/xvfb.log")"
 fi
-[ -s "$work/window.txt" ] || { echo "FAIL: the main window never appeared"; cat "$work/program.log"; exit 1; }
+grep -q "IsViewable" "$work/window.txt" 2>/dev/null || {
+  echo "FAIL: the main window never appeared"
+  cat "$work/program.log" "$work/pulse.log" 2>/dev/null
+  cp "$work/shot.png" "${TMPDIR:-/tmp}/velmora-screenshot-failed.png" 2>/dev/null
+  exit 1
+}
 
 field() { sed -n "s/^ *$1: *//p" "$work/window.txt"; }
 left=$(field "Absolute upper-left X")

@@ -9,6 +9,7 @@
 #include "app/main_form.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_window_system.h"
+#include "fakes/recording_midi_system.h"
 #include "fakes/memory_answer_log.h"
 #include "fakes/recording_printer.h"
 #include "fakes/scripted_random.h"
@@ -132,7 +133,8 @@ class WorksheetTest : public ::testing::Test {
   FakeClock clock;
   RecordingPrinter printer;
   MemoryAnswerLog answer_log;
-  MainForm form{Platform{windows, random, clock, printer, answer_log}};
+  testing::RecordingMidiSystem midi;
+  MainForm form{Platform{windows, random, clock, midi, printer, answer_log}};
   const std::array<TwipPoint, kWorksheetStars> letter_centres{
       {{3320, 2920}, {8320, 2920}, {3320, 7920}, {8320, 7920}, {3320, 12920}, {8320, 12920}}};
 };

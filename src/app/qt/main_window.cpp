@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -93,7 +94,7 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
       windows_(this),
       about_(*this, SysInfoPlatform{registry_, launcher_, windows_}),
       printer_(Platform_Print_Dialogs(this)),
-      form_(Platform{windows_, ports.random, ports.clock, printer_, answer_log_}) {
+      form_(Platform{windows_, ports.random, ports.clock, ports.midi, printer_, answer_log_}) {
   setObjectName("MainForm");
   setWindowTitle(" Velmora");
   setFixedSize(px(10170), px(7305));
@@ -156,6 +157,13 @@ void MainWindow::build_left_column() {
   connect(Help_cmd_, &QPushButton::clicked, this, [this] {
     run([this] { form_.Help_cmd_Click(); });
   });
+  // A mouse click chooses its entry even when it is already selected; the keyboard moves the
+  // selection.
+  connect(List1_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { choose_device(List1_->row(item)); });
+  connect(List1_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (QGuiApplication::mouseButtons() == Qt::NoButton) choose_device(row);
+  });
   connect(advanced_, &QCheckBox::toggled, this,
           [this](bool on) { form_.controls.advanced.value = on ? 1 : 0; });
   connect(Center_Question_, &QCheckBox::toggled, this,
@@ -193,6 +201,12 @@ void MainWindow::build_star() {
                                twips(kHintPlaces[line].left, kHintPlaces[line].top, 975, 375));
     hints_[line]->setFont(layout_font("MS Serif", 6));
   }
+  void (MainForm::*const hint_clicks[])() = {&MainForm::Hint1_Click, &MainForm::Hint2_Click,
+                                              &MainForm::Hint3_Click, &MainForm::Hint4_Click};
+  for (int line = 0; line < kChordLineCount; ++line) {
+    connect(hints_[line], &QPushButton::clicked, this,
+            [this, click = hint_clicks[line]] { run([this, click] { (form_.*click)(); }); });
+  }
 }
 
 void MainWindow::build_palette() {
@@ -226,8 +240,17 @@ void MainWindow::set_tab_order() {
 
 template <typename Handler>
 void MainWindow::run(Handler handler) {
+  ++handlers_running_;
   handler();
+  --handlers_running_;
   refresh();
+  if (handlers_running_ == 0 && close_requested_) close();
+}
+
+void MainWindow::choose_device(int row) {
+  if (row < 0) return;
+  form_.controls.List1.selected = row;
+  run([this] { form_.List1_Click(); });
 }
 
 void MainWindow::refresh() {
@@ -301,6 +324,11 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (handlers_running_ > 0) {
+    close_requested_ = true;
+    event->ignore();
+    return;
+  }
   form_.Form_Unload();
   event->accept();
   QCoreApplication::quit();

@@ -17,6 +17,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 
@@ -29,6 +30,7 @@ class PaletteLabel;
 struct ShellPorts {
   Random& random;
   Clock& clock;
+  MidiSystem& midi;
 };
 
 // `MainForm` on screen: lays out the controls, routes their events to the core's handlers and
@@ -59,6 +61,7 @@ class MainWindow final : public QWidget {
   void build_palette();
   void set_tab_order();
   void repaint_circles(std::span<const int> circles);
+  void choose_device(int row);
   template <typename Handler>
   void run(Handler handler);
 
@@ -85,6 +88,9 @@ class MainWindow final : public QWidget {
   std::array<CircleLabel*, kCircleCount> circles_{};
   std::array<PaletteLabel*, kPaletteNames.size()> palette_{};
   bool centred_ = false;
+  // A close that arrives while a handler runs (the hint pause keeps painting) waits for it.
+  int handlers_running_ = 0;
+  bool close_requested_ = false;
 };
 
 }  // namespace velmora::qt

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <string>
+
 #include "ports/clock.h"
 
-namespace velmora::qt {
+namespace velmora {
 
+// The system clock in the user's regional formats. A sleep lets the window paint but handles
+// no input, so a click during a hint's pause waits until the hint is over.
 class QtClock final : public Clock {
  public:
   int second_of_minute() override;
@@ -12,4 +16,4 @@ class QtClock final : public Clock {
   void sleep_ms(int milliseconds) override;
 };
 
-}  // namespace velmora::qt
+}  // namespace velmora

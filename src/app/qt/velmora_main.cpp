@@ -8,6 +8,7 @@
 #include "app/qt/main_window.h"
 #include "app/qt/qt_clock.h"
 #include "app/qt/splash.h"
+#include "midi/adapters/system_midi.h"
 #include "puzzle/system_random.h"
 
 int main(int argc, char* argv[]) {
@@ -26,11 +27,12 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(icon);
 
   velmora::SystemRandom random;
-  velmora::qt::QtClock clock;
+  velmora::QtClock clock;
+  velmora::SystemMidi midi;
   std::unique_ptr<velmora::qt::MainWindow> window;
   // The splash deletes itself once its timer has shown the main window.
   auto* splash = new velmora::Splash([&]() -> QWidget* {
-    window = std::make_unique<velmora::qt::MainWindow>(velmora::qt::ShellPorts{random, clock});
+    window = std::make_unique<velmora::qt::MainWindow>(velmora::qt::ShellPorts{random, clock, midi});
     return window.get();
   });
   splash->show();

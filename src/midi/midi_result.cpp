@@ -1,0 +1,32 @@
+#include "ports/midi_system.h"
+
+namespace velmora {
+
+std::string Midi_Result_Text(MidiResult result) {
+  switch (result) {
+    case MidiResult::Ok:
+      return "The MIDI device did what was asked.";
+    case MidiResult::BadDeviceId:
+      return "The MIDI device is no longer there: no sound will be heard.";
+    case MidiResult::NoSoundfont:
+      return "The built-in synthesizer found no General MIDI soundfont: no sound will be heard.";
+    case MidiResult::SynthFailed:
+      return "Failed to create the built-in synthesizer: no sound will be heard.";
+    case MidiResult::AudioDriverFailed:
+      return "Failed to start the audio driver (pulseaudio, pipewire, alsa): no sound will be "
+             "heard.";
+    case MidiResult::NoSequencer:
+      return "The ALSA sequencer is not available: MIDI ports cannot be used.";
+    case MidiResult::PortOpenFailed:
+      return "Failed to open the MIDI output port: no sound will be heard.";
+    case MidiResult::InvalidHandle:
+      return "No MIDI device is open: the chord cannot be played.";
+    case MidiResult::InvalidMessage:
+      return "The MIDI message is not valid and was not sent.";
+    case MidiResult::SendFailed:
+      return "Failed to send the MIDI message: the chord may not sound.";
+  }
+  return "Unknown MIDI error.";
+}
+
+}  // namespace velmora

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <deque>
-#include <stdexcept>
+#include <string>
 
 #include "ports/random.h"
 
@@ -10,9 +10,13 @@ namespace velmora::testing {
 // Hands out scripted values; once they run out, repeats `fallback`.
 class ScriptedRandom final : public Random {
  public:
-  void reseed() override { ++reseeds; }
+  void reseed() override {
+    ++reseeds;
+    calls += 'r';
+  }
   float next() override {
     ++values_taken;
+    calls += 'v';
     if (values.empty()) return fallback;
     const float value = values.front();
     values.pop_front();
@@ -23,6 +27,7 @@ class ScriptedRandom final : public Random {
   float fallback = 0.0F;
   int reseeds = 0;
   int values_taken = 0;
+  std::string calls;  // 'r' for each re-seed, 'v' for each value, in order
 };
 
 }  // namespace velmora::testing

@@ -48,7 +48,9 @@ class PuzzleTest : public MainFormTest {
   // Queues the values of one pass of "Create": four chord types, the key, the given circle.
   void Queue_Pass(const std::array<std::string_view, 4>& chords, std::string_view key,
                   int given_circle) {
-    for (std::string_view chord : chords) random.values.push_back(Value_For(form.Chord_Types, chord));
+    for (std::string_view chord : chords) {
+      random.values.push_back(Value_For(form.Chord_Types, chord));
+    }
     random.values.push_back(Value_For(form.key_tables.Key_Names, key));
     random.values.push_back((static_cast<float>(given_circle) - 0.5F) / kCircleCount);
   }
@@ -263,9 +265,10 @@ TEST_F(PuzzleTest, WithoutAdvancedALongNameSendsTheWholePuzzleRoundAgain) {
 TEST_F(PuzzleTest, WithAdvancedALongGivenNoteIsShownAsTheKeyHoldsItAndCounts) {
   form.controls.advanced.value = 1;
   Queue_Pass(kLongChords, kLongKey, kLongCircle);
+  Queue_Pass(kShortChords, kShortKey, 5);
   form.Create_Puzzle_Click();
 
-  EXPECT_EQ(random.calls, "rvrvrvrvrvv");
+  EXPECT_EQ(random.calls, "rvrvrvrvrvv") << "the long names were accepted at once";
   EXPECT_EQ(circle_note(form.board.Circle_Notes, kLongCircle), "Abbb");
   EXPECT_EQ(Caption(kLongCircle), "Abbb");
   form.Command_Check_Click();

@@ -17,6 +17,19 @@ namespace {
 constexpr int kDrawsPerName = 10000;
 constexpr double kTolerance = 0.08;
 
+// A clock that never moves: every re-seed falls in the same tick.
+std::uint64_t Frozen_Ticks() { return 0x0123'4567'89ab'cdefULL; }
+
+struct Ticks {
+  const char* name;
+  SystemRandom::TickSource source;
+};
+
+void PrintTo(const Ticks& ticks, std::ostream* out) { *out << ticks.name; }
+
+const auto kBothClocks = ::testing::Values(Ticks{"RealClock", SystemRandom::Clock_Ticks},
+                                           Ticks{"FrozenClock", Frozen_Ticks});
+
 void Expect_Even_Shares(const std::map<std::string, int>& counts, const FramedList& list) {
   const int names = Count_Framed_Entries(list) - 2;
   EXPECT_EQ(counts.size(), static_cast<std::size_t>(names)) << "every name occurs, no other";
@@ -46,10 +59,12 @@ TEST(SystemRandomTest, ValuesLieInZeroToOne) {
   EXPECT_GT(largest, 1.0F - 1e-3F);
 }
 
-TEST(SystemRandomTest, EveryKeyOccursAboutEquallyOften) {
+class SharesTest : public ::testing::TestWithParam<Ticks> {};
+
+TEST_P(SharesTest, EveryKeyOccursAboutEquallyOften) {
   KeyTables tables;
   Fill_Key_Tables(tables);
-  SystemRandom random;
+  SystemRandom random(GetParam().source);
   Board board;
   std::map<std::string, int> counts;
   for (int draw = 0; draw < 15 * kDrawsPerName; ++draw) {
@@ -59,29 +74,28 @@ TEST(SystemRandomTest, EveryKeyOccursAboutEquallyOften) {
   Expect_Even_Shares(counts, tables.Key_Names);
 }
 
-class ChordTypeSharesTest : public ::testing::TestWithParam<bool> {};
-
-TEST_P(ChordTypeSharesTest, EveryChordTypeOfTheLevelOccursAboutEquallyOften) {
-  FramedList level;
-  Fill_Chord_Types(level, GetParam());
-  const int names = Count_Framed_Entries(level) - 2;
-  SystemRandom random;
-  Board board;
-  std::map<std::string, int> counts;
-  for (int draw = 0; draw < names * kDrawsPerName; ++draw) {
-    Draw_Chord_Type(board, level, random);
-    ++counts[board.Drawn_Chord_Type];
+TEST_P(SharesTest, EveryChordTypeOfEitherLevelOccursAboutEquallyOften) {
+  for (const bool expert : {true, false}) {
+    SCOPED_TRACE(expert ? "Expert" : "Beginner");
+    FramedList level;
+    Fill_Chord_Types(level, expert);
+    const int names = Count_Framed_Entries(level) - 2;
+    SystemRandom random(GetParam().source);
+    Board board;
+    std::map<std::string, int> counts;
+    for (int draw = 0; draw < names * kDrawsPerName; ++draw) {
+      Draw_Chord_Type(board, level, random);
+      ++counts[board.Drawn_Chord_Type];
+    }
+    Expect_Even_Shares(counts, level);
   }
-  Expect_Even_Shares(counts, level);
 }
-
-INSTANTIATE_TEST_SUITE_P(ExpertAndBeginner, ChordTypeSharesTest, ::testing::Bool());
 
 // The distinct-type redraws rely on this: a draw repeats the one before it about once in N,
 // however quickly the re-seeds follow each other.
-TEST(SystemRandomTest, BackToBackDrawsRepeatOnlyByChance) {
+TEST_P(SharesTest, BackToBackDrawsRepeatOnlyByChance) {
   constexpr int kNames = 27;
-  SystemRandom random;
+  SystemRandom random(GetParam().source);
   int repeats = 0;
   int previous = Draw_Position(kNames, random);
   for (int draw = 0; draw < kNames * kDrawsPerName; ++draw) {
@@ -98,8 +112,8 @@ std::vector<float> Values_After_Reseed(SystemRandom& random) {
 }
 
 // Four values carry 96 random bits: two fair sequences agree with odds of about 2^-96.
-TEST(SystemRandomTest, BackToBackReseedsStartDifferentSequences) {
-  SystemRandom random;
+TEST_P(SharesTest, BackToBackReseedsStartDifferentSequences) {
+  SystemRandom random(GetParam().source);
   std::set<std::vector<float>> sequences;
   for (int pair = 0; pair < 1000; ++pair) {
     const std::vector<float> first = Values_After_Reseed(random);
@@ -110,6 +124,16 @@ TEST(SystemRandomTest, BackToBackReseedsStartDifferentSequences) {
   }
   EXPECT_EQ(sequences.size(), 2000U);
 }
+
+// Two generators re-seeded in the same tick must not repeat each other either.
+TEST(SystemRandomTest, TwoGeneratorsInOneTickDiffer) {
+  SystemRandom first(Frozen_Ticks);
+  SystemRandom second(Frozen_Ticks);
+  EXPECT_NE(Values_After_Reseed(first), Values_After_Reseed(second));
+}
+
+INSTANTIATE_TEST_SUITE_P(Clocks, SharesTest, kBothClocks,
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace velmora

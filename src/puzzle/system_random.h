@@ -1,22 +1,29 @@
 #pragma once
 
 #include <cstdint>
-#include <random>
 
 #include "ports/random.h"
 
 namespace velmora {
 
-// Re-seeds from a high-resolution clock mixed with a counter, so two re-seeds within one
-// clock tick still start different sequences.
+// SplitMix64, re-seeded from a high-resolution clock mixed with a counter, so two re-seeds
+// within one clock tick still start different sequences. Every draw re-seeds, so a re-seed
+// must be cheap: this one is a clock reading and a few multiplications, where a Mersenne
+// Twister would refill 624 words of state.
 class SystemRandom final : public Random {
  public:
+  using TickSource = std::uint64_t (*)();
+
+  static std::uint64_t Clock_Ticks();
+
+  explicit SystemRandom(TickSource ticks = Clock_Ticks) : ticks_(ticks) {}
+
   void reseed() override;
   float next() override;
 
  private:
-  std::mt19937 engine_;
-  std::uint64_t reseeds_ = 0;
+  TickSource ticks_;
+  std::uint64_t state_ = 0;
 };
 
 }  // namespace velmora

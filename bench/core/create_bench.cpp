@@ -1,27 +1,15 @@
 #include <benchmark/benchmark.h>
 
 #include "app/main_form.h"
-#include "ports/clock.h"
-#include "ports/window_system.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_window_system.h"
+#include "fakes/memory_answer_log.h"
+#include "fakes/recording_midi_system.h"
+#include "fakes/recording_printer.h"
 #include "puzzle/system_random.h"
 
 namespace velmora {
 namespace {
-
-class AgreeingWindows final : public WindowSystem {
- public:
-  Answer show_message(const MessageBox&) override { return Answer::Ok; }
-  void repaint_circles(std::span<const int>) override {}
-  void show_about() override {}
-};
-
-class StillClock final : public Clock {
- public:
-  int second_of_minute() override { return 0; }
-  std::string short_date() override { return {}; }
-  std::string time_with_seconds() override { return {}; }
-  void sleep_ms(int) override {}
-};
 
 // The real generator, counting its use: every pass of "Create" takes exactly one value
 // without a re-seed (the given circle), every other value follows a re-seed.
@@ -43,15 +31,20 @@ class CountingRandom final : public Random {
 
 // A whole "Create" on the Expert level with "Advanced" unchecked, rejected passes included.
 void BM_CreatePuzzleExpert(benchmark::State& state) {
-  AgreeingWindows windows;
+  testing::FakeWindowSystem windows;
   CountingRandom random;
-  StillClock clock;
-  MainForm form{Platform{windows, random, clock}};
+  testing::FakeClock clock;
+  testing::RecordingMidiSystem midi;
+  testing::RecordingPrinter printer;
+  testing::MemoryAnswerLog answer_log;
+  MainForm form{Platform{windows, random, clock, midi, printer, answer_log}};
   form.Form_Load();
   form.controls.Option2 = true;
   form.Option2_Click();
   form.controls.advanced.value = 0;
   for (auto _ : state) {
+    // A full score lets every Create go ahead without its question.
+    form.Correct_Count = 17;
     form.Create_Puzzle_Click();
     benchmark::DoNotOptimize(form.board.Circle_Notes);
   }

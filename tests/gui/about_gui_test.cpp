@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QColor>
 #include <QFrame>
-#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -13,7 +11,6 @@
 
 #include "app/about.h"
 #include "app/qt/about_box.h"
-#include "app/qt/artwork.h"
 #include "app/qt/splash.h"
 #include "fakes/fake_window_system.h"
 #include "fakes/scripted_launcher.h"
@@ -137,30 +134,11 @@ TEST_F(AboutBoxTest, OkClosesTheBoxAndHelpOpensItAfresh) {
   EXPECT_EQ(owner.findChildren<AboutBox*>().size(), 1);
 }
 
-TEST_F(AboutBoxTest, ClosingTheMainWindowClosesTheBox) {
-  QPointer<AboutBox> box = &holder.show();
-  owner.close();
-  EXPECT_FALSE(box->isVisible());
-  EXPECT_EQ(holder.box(), nullptr);
-}
-
 TEST_F(AboutBoxTest, SystemInfoWithNothingToStartShowsTheMessage) {
   holder.show().findChild<QPushButton*>("cmdSysInfo")->click();
   EXPECT_EQ(registry.opens.size(), 2U);
   ASSERT_EQ(windows.boxes.size(), 1U);
   EXPECT_EQ(windows.boxes[0].text, "System Information Is Unavailable At This Time");
-}
-
-TEST(Artwork, DrawsTheStarInItsColours) {
-  const QImage picture = velmora_picture(64).toImage();
-  ASSERT_EQ(picture.size(), QSize(64, 64));
-  EXPECT_EQ(picture.pixelColor(1, 1), QColor(255, 192, 128)) << "background";
-  EXPECT_EQ(picture.pixelColor(32, 32), QColor(255, 128, 0)) << "centre circle";
-  // One circle of each ring on a horizontal and on a diagonal chord line.
-  EXPECT_EQ(picture.pixelColor(45, 32), QColor(192, 255, 255)) << "inner ring, right";
-  EXPECT_EQ(picture.pixelColor(22, 22), QColor(192, 255, 255)) << "inner ring, upper left";
-  EXPECT_EQ(picture.pixelColor(59, 32), QColor(255, 255, 128)) << "outer ring, right";
-  EXPECT_EQ(picture.pixelColor(32, 5), QColor(255, 255, 128)) << "outer ring, top";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "puzzle/draws.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 #include "ports/random.h"
@@ -20,6 +21,8 @@ bool Equals_Any(const std::string& name, const ChordNames& chords, int before) {
 }  // namespace
 
 int Draw_Position(int names, Random& random) {
+  // The level and key lists always frame at least one name once the window has loaded.
+  assert(names >= 1);
   random.reseed();
   const float value = random.next();
   const int position = static_cast<int>(std::floor(static_cast<float>(names) * value + 1.0F));

@@ -1,6 +1,5 @@
 #include "app/qt/about_box.h"
 
-#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
@@ -12,15 +11,12 @@
 
 #include "app/about.h"
 #include "app/qt/artwork.h"
+#include "app/qt/text.h"
 #include "ports/window_system.h"
 
 namespace velmora {
 
 namespace {
-
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QFrame* Separator(QWidget* parent, const char* name) {
   auto* line = new QFrame(parent);
@@ -62,7 +58,7 @@ AboutBox::AboutBox(QWidget& owner, const SysInfoPlatform& platform)
   ok->setObjectName("cmdOK");
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::close);
-  auto* sys_info = new QPushButton(Text(kSysInfoButtonCaption), this);
+  auto* sys_info = new QPushButton(qt::to_qstring(kSysInfoButtonCaption), this);
   sys_info->setObjectName("cmdSysInfo");
   connect(sys_info, &QPushButton::clicked, this, &AboutBox::cmdSysInfo_Click);
 
@@ -87,18 +83,16 @@ AboutBox::AboutBox(QWidget& owner, const SysInfoPlatform& platform)
 }
 
 void AboutBox::Form_Load() {
-  setWindowTitle(Text(About_Caption()));
-  lblVersion_->setText(Text(About_Version_Caption()));
-  lblTitle_->setText(Text(kAppTitle));
-  Text1_->setPlainText(Text(Help_Text()));
+  setWindowTitle(qt::to_qstring(About_Caption()));
+  lblVersion_->setText(qt::to_qstring(About_Version_Caption()));
+  lblTitle_->setText(qt::to_qstring(kAppTitle));
+  Text1_->setPlainText(qt::to_qstring(Help_Text()));
 }
 
 void AboutBox::cmdSysInfo_Click() { StartSysInfo(platform_); }
 
 AboutBoxHolder::AboutBoxHolder(QWidget& owner, const SysInfoPlatform& platform)
-    : owner_(owner), platform_(platform) {
-  owner_.installEventFilter(this);
-}
+    : owner_(owner), platform_(platform) {}
 
 AboutBox& AboutBoxHolder::show() {
   // A box that has been closed is only waiting to be deleted.
@@ -111,9 +105,8 @@ AboutBox& AboutBoxHolder::show() {
 
 AboutBox* AboutBoxHolder::box() const { return box_ && box_->isVisible() ? box_.data() : nullptr; }
 
-bool AboutBoxHolder::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == &owner_ && event->type() == QEvent::Close && box_) box_->close();
-  return false;
+void AboutBoxHolder::close() {
+  if (box_) box_->close();
 }
 
 }  // namespace velmora

@@ -29,8 +29,8 @@ class AboutBox final : public QDialog {
 };
 
 // The one About box of a main window. `show` is what "Help" does: it builds the box when none
-// is open and brings the open one forward otherwise. Closing the owner closes the box too.
-class AboutBoxHolder final : public QObject {
+// is open and brings the open one forward otherwise.
+class AboutBoxHolder final {
  public:
   // `platform` must outlive the holder and every box it shows.
   AboutBoxHolder(QWidget& owner, const SysInfoPlatform& platform);
@@ -38,9 +38,8 @@ class AboutBoxHolder final : public QObject {
   AboutBox& show();
   // The open box, or null.
   AboutBox* box() const;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Closes the open box, as the end of the program does.
+  void close();
 
  private:
   QWidget& owner_;

@@ -5,14 +5,12 @@
 #include <QPointF>
 #include <QtMath>
 
+#include "app/qt/layout.h"
+
 namespace velmora {
 
 namespace {
 
-const QColor kBackground(255, 192, 128);
-const QColor kCentre(255, 128, 0);
-const QColor kInnerRing(192, 255, 255);
-const QColor kOuterRing(255, 255, 128);
 const QColor kChordLine(128, 128, 128);
 const QColor kOutline(96, 48, 0);
 
@@ -23,9 +21,10 @@ constexpr int kLineAngles[] = {0, 45, 90, 135};
 
 QPixmap velmora_picture(int size) {
   QPixmap picture(size, size);
-  picture.fill(kBackground);
+  picture.fill(qt::kWindowColour);
   QPainter painter(&picture);
-  painter.setRenderHint(QPainter::Antialiasing);
+  // Window icons keep to a few flat colours; larger pictures are smoothed.
+  painter.setRenderHint(QPainter::Antialiasing, size > 32);
 
   const QPointF centre(size / 2.0, size / 2.0);
   const qreal ring_spacing = size * 0.21;
@@ -48,13 +47,13 @@ QPixmap velmora_picture(int size) {
   }
   for (int angle : kLineAngles) {
     for (int side : {0, 180}) {
-      painter.setBrush(kInnerRing);
+      painter.setBrush(qt::kInnerRingColour);
       painter.drawEllipse(along(angle + side, ring_spacing), radius, radius);
-      painter.setBrush(kOuterRing);
+      painter.setBrush(qt::kOuterRingColour);
       painter.drawEllipse(along(angle + side, 2 * ring_spacing), radius, radius);
     }
   }
-  painter.setBrush(kCentre);
+  painter.setBrush(qt::kCentreColour);
   painter.drawEllipse(centre, radius * 1.25, radius * 1.25);
   return picture;
 }

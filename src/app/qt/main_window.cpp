@@ -14,6 +14,7 @@
 #include "app/qt/fonts.h"
 #include "app/qt/layout.h"
 #include "app/qt/note_labels.h"
+#include "app/qt/text.h"
 
 namespace velmora::qt {
 namespace {
@@ -184,8 +185,7 @@ void MainWindow::build_star() {
   for (int circle = 1; circle <= kCircleCount; ++circle) {
     const CircleBox& box = kCircleBoxes[circle - 1];
     auto* label = new CircleLabel(circle, this);
-    label->setObjectName(QString::fromLatin1(kCircleLabelNames[circle - 1].data(),
-                                             kCircleLabelNames[circle - 1].size()));
+    label->setObjectName(to_qstring(kCircleLabelNames[circle - 1]));
     label->setGeometry(
         twips(box.left, box.top + kCircleLabelOffset, kCircleSize, kCircleLabelHeight));
     label->setFont(layout_font("MS Sans Serif", 13.5));
@@ -212,7 +212,7 @@ void MainWindow::build_star() {
 void MainWindow::build_palette() {
   for (std::size_t index = 0; index < kPaletteNames.size(); ++index) {
     const std::string_view name = kPaletteNames[index];
-    auto* label = new PaletteLabel(QString::fromLatin1(name.data(), name.size()), this);
+    auto* label = new PaletteLabel(to_qstring(name), this);
     label->setObjectName("Noot");
     label->setProperty("index", static_cast<int>(index));
     label->setGeometry(twips(kPalettePlaces[index].left, kPalettePlaces[index].top,
@@ -330,6 +330,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   form_.Form_Unload();
+  about_.close();
   event->accept();
   QCoreApplication::quit();
 }

@@ -10,17 +10,14 @@
 #include "app/about.h"
 #include "app/qt/artwork.h"
 #include "app/qt/layout.h"
+#include "app/qt/text.h"
 
 namespace velmora {
 
 namespace {
 
-QString Text(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* Add_Label(QWidget* parent, const char* name, std::string_view text, const QRect& place) {
-  auto* label = new QLabel(Text(text), parent);
+  auto* label = new QLabel(qt::to_qstring(text), parent);
   label->setObjectName(name);
   label->setGeometry(place);
   return label;
@@ -32,11 +29,11 @@ Splash::Splash(MainWindowLoader load_main_window)
     : load_main_window_(std::move(load_main_window)) {
   setObjectName("Splash");
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(Text(kSplashCaption));
+  setWindowTitle(qt::to_qstring(kSplashCaption));
   setFixedSize(440, 250);
   qt::centre_on_screen(*this);
   QPalette colours = palette();
-  colours.setColor(QPalette::Window, QColor(255, 192, 128));
+  colours.setColor(QPalette::Window, qt::kWindowColour);
   setPalette(colours);
   setAutoFillBackground(true);
 
@@ -46,7 +43,7 @@ Splash::Splash(MainWindowLoader load_main_window)
   border->setLineWidth(2);
   border->setGeometry(8, 8, 424, 234);
   QPalette border_colours = border->palette();
-  border_colours.setColor(QPalette::WindowText, QColor(255, 128, 0));
+  border_colours.setColor(QPalette::WindowText, qt::kCentreColour);
   border->setPalette(border_colours);
 
   auto* picture = Add_Label(this, "Picture1", "", QRect(24, 48, 128, 128));
@@ -59,7 +56,7 @@ Splash::Splash(MainWindowLoader load_main_window)
   band->setObjectName("Shape1");
   band->setGeometry(172, 96, 244, 6);
   QPalette band_colours = band->palette();
-  band_colours.setColor(QPalette::Window, QColor(255, 128, 0));
+  band_colours.setColor(QPalette::Window, qt::kCentreColour);
   band->setPalette(band_colours);
   band->setAutoFillBackground(true);
 
@@ -76,7 +73,7 @@ Splash::Splash(MainWindowLoader load_main_window)
 }
 
 void Splash::Form_Load() {
-  version_->setText(Text(Splash_Version_Caption()));
+  version_->setText(qt::to_qstring(Splash_Version_Caption()));
   timer_->start();
 }
 

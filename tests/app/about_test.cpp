@@ -5,43 +5,116 @@
 #include <string>
 #include <vector>
 
-namespace velmora {
+#include "app/sys_info.h"
+#include "fakes/fake_window_system.h"
+#include "fakes/scripted_launcher.h"
+#include "fakes/scripted_registry.h"
+
+namespace velmora::testing {
 namespace {
 
-std::vector<std::string> Split_Crlf_Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  lines.push_back(text.substr(start));
-  return lines;
+TEST(AboutTest, HelpTextEndsEveryLineWithCrLf) {
+  std::string expected;
+  for (std::string_view line : kHelpLines) expected += std::string(line) + "\r\n";
+  EXPECT_EQ(Help_Text(), expected);
 }
 
-TEST(About, CaptionsCarryTitleAndVersion) {
-  EXPECT_EQ(Version_Text(), "1.1.30");
-  EXPECT_EQ(About_Caption(), "About Velmora");
-  EXPECT_EQ(About_Version_Caption(), "Version 1.1.30");
-  EXPECT_EQ(Splash_Version_Caption(), "version: 1.1.30");
-}
+const std::string kMsinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+const std::string kLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
-TEST(About, HelpTextEndsEveryLineWithCrLf) {
-  const std::vector<std::string> lines = Split_Crlf_Lines(Help_Text());
-  ASSERT_EQ(lines.size(), 26U) << "25 lines and nothing after the last CR LF";
-  EXPECT_EQ(lines.back(), "");
-  for (std::size_t i = 0; i < 25; ++i) {
-    EXPECT_EQ(lines[i], kHelpLines[i]) << "line " << i + 1;
-    EXPECT_EQ(lines[i].find_first_of("\r\n"), std::string::npos) << "line " << i + 1;
+struct ValueCase {
+  std::uint32_t type;
+  std::vector<std::uint8_t> data;
+  std::string expected;
+};
+
+TEST(GetKeyValueTest, OpensReadOnlyAndReadsTheBytesAsTheTypeSays) {
+  const ValueCase cases[] = {{kRegSz, {'C', ':', '\\', 'm', 's', 'i', 0}, "C:\\msi"},
+                             {kRegSz, {'C', ':', '\\', 'm', 's', 'i'}, "C:\\msi"},
+                             {kRegDword, {0x05, 0x01, 0x00, 0x00}, "261"},
+                             {kRegDword, {0x10, 0x00, 0x00, 0x00}, "16"},
+                             {kRegDword, {0xFE, 0xFF, 0xFF, 0xFF}, "-2"},
+                             {kRegExpandSz, {'%', 'X', '%', 0}, "before"}};
+  for (const ValueCase& c : cases) {
+    ScriptedRegistry registry;
+    registry.keys[kMsinfoKey]["PATH"] = {c.type, c.data};
+    std::string KeyVal = "before";
+    EXPECT_TRUE(GetKeyValue(registry, RegistryRoot::LocalMachine, kMsinfoKey, "PATH", KeyVal));
+    EXPECT_EQ(KeyVal, c.expected);
+    ASSERT_EQ(registry.opens.size(), 1U);
+    EXPECT_EQ(registry.opens[0].access, 0x20019U) << "KEY_READ: users are refused more";
+    EXPECT_EQ(registry.keys_left_open(), 0U);
   }
 }
 
-TEST(About, HelpTextKeepsItsEmptyLinesAndTrailingBlanks) {
-  for (std::size_t line : {2, 3, 18}) EXPECT_EQ(kHelpLines[line - 1], "") << "line " << line;
-  for (std::size_t line : {5, 8, 9, 11, 13, 14, 16, 21, 23}) {
-    EXPECT_TRUE(kHelpLines[line - 1].ends_with(" ")) << "line " << line;
-    EXPECT_FALSE(kHelpLines[line - 1].ends_with("  ")) << "line " << line;
+class StartSysInfoTest : public ::testing::Test {
+ protected:
+  // Runs "System Info..." and compares the keys opened, the fallbacks looked up, the programs
+  // started, and whether the player was told the tool is unavailable.
+  void Expect_Run(const std::vector<std::string>& opened, const std::vector<std::string>& looked_up,
+                  const std::vector<std::string>& started, bool unavailable) {
+    StartSysInfo({registry, launcher, windows});
+    std::vector<std::string> paths;
+    for (const auto& open : registry.opens) paths.push_back(open.path);
+    EXPECT_EQ(paths, opened);
+    EXPECT_EQ(launcher.looked_up, looked_up);
+    EXPECT_EQ(launcher.started, started);
+    ASSERT_EQ(windows.boxes.size(), unavailable ? 1U : 0U);
+    if (!unavailable) return;
+    EXPECT_EQ(windows.boxes[0].text, "System Information Is Unavailable At This Time");
+    EXPECT_EQ(windows.boxes[0].buttons, Buttons::Ok);
+    EXPECT_EQ(windows.boxes[0].title, "Velmora");
   }
+
+  const std::vector<std::string> kBothKeys{kMsinfoKey, kLocationKey};
+  const std::vector<std::string> kAllFallbacks{"hardinfo2", "hardinfo", "kinfocenter"};
+  ScriptedRegistry registry;
+  ScriptedLauncher launcher;
+  FakeWindowSystem windows;
+};
+
+TEST_F(StartSysInfoTest, StartsTheRegisteredPathAndLooksNoFurther) {
+  registry.set_text(kMsinfoKey, "PATH", "C:\\Tools\\MSINFO32.EXE");
+  registry.set_text(kLocationKey, "MSINFO", "C:\\Other");
+  Expect_Run({kMsinfoKey}, {}, {"C:\\Tools\\MSINFO32.EXE"}, false);
+}
+
+TEST_F(StartSysInfoTest, StartsMsinfo32FromTheRegisteredFolderWhereItExists) {
+  registry.set_text(kLocationKey, "MSINFO", "C:\\Shared");
+  launcher.files.insert("C:\\Shared\\MSINFO32.EXE");
+  Expect_Run(kBothKeys, {}, {"C:\\Shared\\MSINFO32.EXE"}, false);
+}
+
+TEST_F(StartSysInfoTest, FolderWithoutMsinfo32EndsInTheMessage) {
+  registry.set_text(kLocationKey, "MSINFO", "C:\\Shared");
+  Expect_Run(kBothKeys, kAllFallbacks, {}, true);
+}
+
+TEST_F(StartSysInfoTest, RegisteredPathFailingToStartEndsInTheMessage) {
+  registry.set_text(kMsinfoKey, "PATH", "C:\\Gone.EXE");
+  launcher.failing.insert("C:\\Gone.EXE");
+  Expect_Run({kMsinfoKey}, kAllFallbacks, {"C:\\Gone.EXE"}, true);
+}
+
+TEST_F(StartSysInfoTest, PathOfSizeZeroEndsInTheMessage) {
+  registry.keys[kMsinfoKey]["PATH"] = {kRegSz, {}};
+  Expect_Run({kMsinfoKey}, kAllFallbacks, {}, true);
+}
+
+TEST_F(StartSysInfoTest, WithoutRegistryTriesTheFallbacksInOrder) {
+  Expect_Run(kBothKeys, kAllFallbacks, {}, true);
+}
+
+TEST_F(StartSysInfoTest, StartsTheFirstFallbackFound) {
+  launcher.on_path = {{"hardinfo", "/bin/hardinfo"}, {"kinfocenter", "/bin/kinfocenter"}};
+  Expect_Run(kBothKeys, {"hardinfo2", "hardinfo"}, {"/bin/hardinfo"}, false);
+}
+
+TEST_F(StartSysInfoTest, FallbackFailingToStartEndsInTheMessage) {
+  launcher.on_path = {{"hardinfo2", "/bin/hardinfo2"}, {"hardinfo", "/bin/hardinfo"}};
+  launcher.failing.insert("/bin/hardinfo2");
+  Expect_Run(kBothKeys, {"hardinfo2"}, {"/bin/hardinfo2"}, true);
 }
 
 }  // namespace
-}  // namespace velmora
+}  // namespace velmora::testing

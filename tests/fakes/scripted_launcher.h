@@ -9,13 +9,11 @@
 
 namespace velmora::testing {
 
-// Files, programs on the search path and failing starts set up by the test; records every call.
+// Files, programs on the search path and failing starts set up by the test; records the look-ups
+// and starts.
 class ScriptedLauncher final : public Launcher {
  public:
-  bool file_exists(const std::string& path) override {
-    checked.push_back(path);
-    return files.contains(path);
-  }
+  bool file_exists(const std::string& path) override { return files.contains(path); }
   std::string find_on_path(const std::string& name) override {
     looked_up.push_back(name);
     const auto found = on_path.find(name);
@@ -29,7 +27,6 @@ class ScriptedLauncher final : public Launcher {
   std::set<std::string> files;
   std::map<std::string, std::string> on_path;
   std::set<std::string> failing;
-  std::vector<std::string> checked;
   std::vector<std::string> looked_up;
   std::vector<std::string> started;
 };

@@ -24,16 +24,14 @@ class ScriptedRegistry final : public Registry {
   };
 
   void set_text(const std::string& path, const std::string& name, const std::string& text) {
-    std::vector<std::uint8_t> data(text.begin(), text.end());
-    data.push_back(0);
-    keys[path][name] = {kRegSz, data};
+    keys[path][name] = {kRegSz,
+                        std::vector<std::uint8_t>(text.c_str(), text.c_str() + text.size() + 1)};
   }
 
   long open_key(RegistryRoot root, const std::string& path, std::uint32_t access,
                 RegistryKey& key) override {
     opens.push_back({root, path, access});
-    const auto found = keys.find(path);
-    if (found == keys.end()) return kRegistryNotFound;
+    if (!keys.contains(path)) return kRegistryNotFound;
     key = next_key_++;
     open_paths_[key] = path;
     return kRegistrySuccess;
@@ -41,7 +39,6 @@ class ScriptedRegistry final : public Registry {
 
   long query_value(RegistryKey key, const std::string& name, std::span<std::uint8_t> buffer,
                    std::uint32_t& type, std::uint32_t& size) override {
-    queries.push_back(name);
     const auto& values = keys.at(open_paths_.at(key));
     const auto found = values.find(name);
     if (found == values.end()) return kRegistryNotFound;
@@ -55,7 +52,6 @@ class ScriptedRegistry final : public Registry {
 
   long close_key(RegistryKey key) override {
     open_paths_.erase(key);
-    ++closes;
     return kRegistrySuccess;
   }
 
@@ -63,8 +59,6 @@ class ScriptedRegistry final : public Registry {
 
   std::map<std::string, std::map<std::string, Value>> keys;
   std::vector<Open> opens;
-  std::vector<std::string> queries;
-  int closes = 0;
 
  private:
   RegistryKey next_key_ = 100;

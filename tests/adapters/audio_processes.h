@@ -4,13 +4,12 @@
 #include <spawn.h>
 #include <sys/wait.h>
 
-#include <chrono>
 #include <cerrno>
+#include <chrono>
 #include <cmath>
 #include <csignal>
 #include <cstdint>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -39,7 +38,7 @@ inline std::string Read_File(const std::filesystem::path& file) {
 inline std::vector<std::int16_t> Read_Samples(const std::filesystem::path& file) {
   const std::string bytes = Read_File(file);
   std::vector<std::int16_t> samples(bytes.size() / 2);
-  std::memcpy(samples.data(), bytes.data(), samples.size() * 2);
+  bytes.copy(reinterpret_cast<char*>(samples.data()), samples.size() * 2);
   return samples;
 }
 
@@ -66,9 +65,7 @@ class ChildProcess {
     return pid_ > 0;
   }
   void stop(int signal) {
-    if (pid_ <= 0) return;
-    kill(pid_, signal);
-    waitpid(pid_, nullptr, 0);
+    if (pid_ > 0 && kill(pid_, signal) == 0) waitpid(pid_, nullptr, 0);
     pid_ = -1;
   }
 
@@ -89,8 +86,7 @@ class PrivatePulseServer {
     dir_ = folder;
     const std::string socket = dir_ / "native";
     const std::pair<const char*, std::string> env[] = {
-        {"HOME", dir_}, {"XDG_RUNTIME_DIR", dir_}, {"PULSE_RUNTIME_PATH", dir_},
-        {"PULSE_SERVER", "unix:" + socket}};
+        {"HOME", dir_}, {"XDG_RUNTIME_DIR", dir_}, {"PULSE_SERVER", "unix:" + socket}};
     for (const auto& [name, value] : env) {
       const char* old = std::getenv(name);
       saved_env_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
@@ -98,8 +94,8 @@ class PrivatePulseServer {
     }
     daemon_.emplace(
         std::vector<std::string>{"pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
-                                 "--use-pid-file=no", "--disable-shm", "--log-target=stderr",
-                                 "-L", std::string("module-null-sink sink_name=") + kSink, "-L",
+                                 "--use-pid-file=no", "--disable-shm", "--log-target=stderr", "-L",
+                                 std::string("module-null-sink sink_name=") + kSink, "-L",
                                  "module-native-protocol-unix auth-anonymous=1 socket=" + socket},
         "/dev/null", dir_ / "daemon.log");
     for (int wait = 0; wait < 100 && daemon_->running() && !std::filesystem::exists(socket);
@@ -107,7 +103,8 @@ class PrivatePulseServer {
       std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     if (!std::filesystem::exists(socket)) {
-      error_ = "pulseaudio did not open its socket (is it installed?): " + daemon_log();
+      error_ = "pulseaudio did not open its socket (is it installed?): " +
+               Read_File(dir_ / "daemon.log");
     }
   }
   ~PrivatePulseServer() {
@@ -122,7 +119,6 @@ class PrivatePulseServer {
   bool ready() const { return error_.empty(); }
   const std::string& error() const { return error_; }
   const std::filesystem::path& dir() const { return dir_; }
-  std::string daemon_log() const { return Read_File(dir_ / "daemon.log"); }
 
  private:
   std::vector<std::pair<std::string, std::optional<std::string>>> saved_env_;

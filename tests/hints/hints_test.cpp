@@ -9,8 +9,11 @@ namespace {
 
 using Captions = std::vector<std::string>;
 
-// A loaded form with its circles captioned p1..p17; each repaint records the captions and the
-// count of MIDI messages sent by then.
+constexpr std::array kHints = {&MainForm::Hint1_Click, &MainForm::Hint2_Click,
+                               &MainForm::Hint3_Click, &MainForm::Hint4_Click};
+
+// A loaded form with its circles captioned p1..p17; each repaint records the captions, the
+// count of MIDI messages sent by then and the clock's time.
 class HintTest : public testing::MainFormTest {
  protected:
   HintTest() {
@@ -21,14 +24,8 @@ class HintTest : public testing::MainFormTest {
     windows.on_repaint = [this] {
       shown.push_back(captions());
       sent_at_repaint.push_back(midi.sent.size());
+      ms_at_repaint.push_back(clock.elapsed_ms);
     };
-    midi.sent.clear();
-  }
-
-  void click(int line) {
-    const std::array hints = {&MainForm::Hint1_Click, &MainForm::Hint2_Click,
-                              &MainForm::Hint3_Click, &MainForm::Hint4_Click};
-    (form.*hints[line - 1])();
   }
 
   Captions captions() const {
@@ -49,6 +46,7 @@ class HintTest : public testing::MainFormTest {
   Captions player;
   std::vector<Captions> shown;
   std::vector<std::size_t> sent_at_repaint;
+  std::vector<long> ms_at_repaint;
 };
 
 // The chord sounds before the formula is painted; the captions come back when the clock has
@@ -61,11 +59,11 @@ TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
   Spell_Chord_Lines(form.key_tables, form.board.Chords, form.board.Circle_Notes,
                     form.board.Tone_Index, windows);
   for (std::string& note : form.board.Circle_Notes) note = Pad_Note(note);
-  const std::vector<std::tuple<int, std::array<std::string, kChordTones>, std::vector<int>>>
-      cases = {{1, {"  1", "  3", "  5", "  7", "  9"}, {60, 64, 67, 71, 74}},
-               {2, {"  1", "  3", "  5", "  b7", "  9"}, {60, 64, 67, 70, 74}},
-               {3, {"  1", " b3", "  5", "  b7", "  9"}, {60, 63, 67, 70, 74}},
-               {4, {"  1", "  2", "  5", "  b7", "  9"}, {60, 62, 67, 70, 74}}};
+  const std::vector<std::tuple<int, std::array<std::string, kChordTones>, std::vector<int>>> cases =
+      {{1, {"  1", "  3", "  5", "  7", "  9"}, {60, 64, 67, 71, 74}},
+       {2, {"  1", "  3", "  5", "  b7", "  9"}, {60, 64, 67, 70, 74}},
+       {3, {"  1", " b3", "  5", "  b7", "  9"}, {60, 63, 67, 70, 74}},
+       {4, {"  1", "  2", "  5", "  b7", "  9"}, {60, 62, 67, 70, 74}}};
   for (const auto& [line, formula, notes] : cases) {
     SCOPED_TRACE(line);
     clock.start_second = 58;
@@ -73,7 +71,8 @@ TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
     midi.sent.clear();
     shown.clear();
     sent_at_repaint.clear();
-    click(line);
+    ms_at_repaint.clear();
+    (form.*kHints[line - 1])();
     std::vector<std::vector<int>> bytes;
     if (line == 2) bytes.push_back({0xC1, 0x01, 0x00});
     for (int note : notes) bytes.push_back({0x91, note, 127});
@@ -81,20 +80,21 @@ TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
     bytes.push_back({0xB1, 0x78, 0x00});
     EXPECT_EQ(midi.sent, bytes);
     EXPECT_EQ(shown, (std::vector<Captions>{with_line(line, formula), player}));
+    EXPECT_EQ(ms_at_repaint, (std::vector<long>{0, clock.elapsed_ms}));
     EXPECT_TRUE(clock.elapsed_ms >= 4000 && clock.elapsed_ms < 4020) << clock.elapsed_ms;
     EXPECT_GE(clock.sleeps, 200);
   }
   form.controls.check_midi.value = 0;
   midi.sent.clear();
   shown.clear();
-  for (int line = 1; line <= kChordLineCount; ++line) click(line);
+  for (const auto hint : kHints) (form.*hint)();
   EXPECT_TRUE(midi.sent.empty());
   EXPECT_EQ(shown.size(), 8U);
   EXPECT_TRUE(windows.boxes.empty());
 }
 
 TEST_F(HintTest, AHintBeforeTheFirstPuzzleShowsTheBoxBlanksTheLineAndSoundsNoNote) {
-  click(3);
+  form.Hint3_Click();
   ASSERT_EQ(windows.boxes.size(), 1U);
   EXPECT_EQ(windows.boxes[0].text, "Create A New Velmora First! Press the create Button.");
   EXPECT_EQ(shown, (std::vector<Captions>{with_line(3, {"", "", "", "", ""}), player}));

@@ -73,8 +73,8 @@ TEST_F(MidiTest, EveryChordOfEveryBoardSoundsWholeAndRising) {
       std::array<std::string, 5> notes;
       notes[2] = tables.Key_Names[key];
       ToneIndex index{};
-      ASSERT_TRUE(Spell_Chord(tables, type, notes[2], notes[0], notes[1], notes[3], notes[4],
-                              index));
+      ASSERT_TRUE(
+          Spell_Chord(tables, type, notes[2], notes[0], notes[1], notes[3], notes[4], index));
       for (std::string& note : notes) note = Pad_Note(note);
       SCOPED_TRACE(std::string(type.name) + " through " + tables.Key_Names[key]);
       const std::vector<int> sent = notes_played(notes);
@@ -95,10 +95,8 @@ TEST_P(MidiFailureTest, OpenCloseOrSendShowsTheSystemsTextAndSwitchesMidiOff) {
   if (GetParam() == 2) SendMidiShort(out, kControlChange, kAllSoundOff, 0);
   ASSERT_EQ(windows.boxes.size(), 1U);
   EXPECT_EQ(windows.boxes[0].text, "text of 4");
-  EXPECT_EQ(windows.boxes[0].buttons, Buttons::Ok);
   EXPECT_EQ(controls.check_midi.value, 0);
-  EXPECT_FALSE(controls.check_midi.enabled);
-  EXPECT_FALSE(controls.Frame1_enabled);
+  EXPECT_FALSE(controls.check_midi.enabled || controls.Frame1_enabled);
   EXPECT_EQ(form.hMidiOut == 0, GetParam() != 2);
 }
 
@@ -115,8 +113,8 @@ TEST_F(MidiTest, LoadListsTheDevicesAndOpensTheMapperAndTheListSwitchesDevices) 
   }
   EXPECT_EQ(entries, (Entries{{"Built-in synthesizer", -1}, {"Port A", 0}, {"Port C", 2}}));
   EXPECT_EQ(controls.List1.selected, 0);
-  EXPECT_TRUE(controls.check_midi.checked() && controls.check_midi.enabled);
-  EXPECT_TRUE(controls.Frame1_enabled);
+  EXPECT_TRUE(controls.check_midi.checked() && controls.check_midi.enabled &&
+              controls.Frame1_enabled);
   form.List1_Click();
   controls.List1.selected = 2;
   form.List1_Click();

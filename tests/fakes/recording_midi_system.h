@@ -12,28 +12,20 @@ namespace velmora::testing {
 // Records every call in order; devices and failures are set up by the test.
 class RecordingMidiSystem final : public MidiSystem {
  public:
-  struct Message {
-    MidiHandle handle;
-    std::uint32_t value;
-    bool operator==(const Message&) const = default;
-  };
-
   int device_count() override {
     calls.push_back("count");
     return static_cast<int>(devices.size());
   }
   MidiResult device_caps(std::int16_t device_id, std::string& name) override {
     calls.push_back("caps " + std::to_string(device_id));
+    std::optional<std::string> found;
     if (device_id == kMidiMapper) {
-      if (!mapper) return MidiResult::NoSoundfont;
-      name = *mapper;
-      return MidiResult::Ok;
+      found = mapper;
+    } else if (device_id >= 0 && device_id < std::ssize(devices)) {
+      found = devices[device_id];
     }
-    if (device_id < 0 || device_id >= static_cast<int>(devices.size())) {
-      return MidiResult::BadDeviceId;
-    }
-    if (!devices[device_id]) return MidiResult::PortOpenFailed;
-    name = *devices[device_id];
+    if (!found) return MidiResult::BadDeviceId;
+    name = *found;
     return MidiResult::Ok;
   }
   MidiResult open(std::int16_t device_id, MidiHandle& handle) override {
@@ -48,24 +40,15 @@ class RecordingMidiSystem final : public MidiSystem {
     if (close_fails != MidiResult::Ok) return close_fails;
     return open_handles.erase(handle) == 1 ? MidiResult::Ok : MidiResult::InvalidHandle;
   }
+  // Keeps the three bytes of each message in the order they travel, status first.
   MidiResult short_message(MidiHandle handle, std::uint32_t message) override {
-    calls.push_back("send");
-    messages.push_back({handle, message});
+    sent.push_back({static_cast<int>(message & 0xFF), static_cast<int>((message >> 8) & 0xFF),
+                    static_cast<int>((message >> 16) & 0xFF)});
     if (send_fails != MidiResult::Ok) return send_fails;
     return open_handles.contains(handle) ? MidiResult::Ok : MidiResult::InvalidHandle;
   }
   std::string error_text(MidiResult result) override {
     return "text of " + std::to_string(static_cast<int>(result));
-  }
-
-  // The bytes sent, three per message, lowest byte first as they travel.
-  std::vector<std::vector<int>> sent_bytes() const {
-    std::vector<std::vector<int>> bytes;
-    for (const Message& m : messages) {
-      bytes.push_back({static_cast<int>(m.value & 0xFF), static_cast<int>((m.value >> 8) & 0xFF),
-                       static_cast<int>((m.value >> 16) & 0xFF)});
-    }
-    return bytes;
   }
 
   std::optional<std::string> mapper = "Built-in synthesizer";
@@ -76,7 +59,7 @@ class RecordingMidiSystem final : public MidiSystem {
   MidiResult send_fails = MidiResult::Ok;
 
   std::vector<std::string> calls;
-  std::vector<Message> messages;
+  std::vector<std::vector<int>> sent;
   std::map<MidiHandle, std::int16_t> open_handles;
   MidiHandle next_handle = 1;
 };

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 #include "fakes/main_form_fixture.h"
 
 namespace velmora {
@@ -99,6 +102,31 @@ TEST_F(HintTest, AHintBeforeTheFirstPuzzleShowsTheBoxBlanksTheLineAndSoundsNoNot
   EXPECT_EQ(windows.boxes[0].text, "Create A New Velmora First! Press the create Button.");
   EXPECT_EQ(shown, (std::vector<Captions>{with_line(3, {"", "", "", "", ""}), player}));
   EXPECT_EQ(midi.sent, (std::vector<std::vector<int>>{{0xB1, 0x78, 0x00}}));
+}
+
+// Every formula row names the tones its chord type is spelled from, in the same order.
+TEST(ChordFormulaTable, RowsNameTheCatalogueTones) {
+  const std::map<int, std::string_view> interval = {
+      {kRoot, "1"},       {kMinorThird, "b3"},    {kMajorThird, "3"},     {kFourth, "4"},
+      {kFlatFifth, "b5"}, {kFifth, "5"},          {kSharpFifth, "#5"},    {kSixth, "6"},
+      {kMinorSeventh, "b7"}, {kMajorSeventh, "7"}, {kFlatNinth, "b9"},    {kNinth, "9"},
+      {kSharpNinth, "#9"},   {kSharpEleventh, "#4"}};
+  std::set<std::string_view> names;
+  for (const FormulaRow& row : kChordFormulas) {
+    const ChordType* found = Find_Chord_Type(row.name);
+    ASSERT_NE(found, nullptr) << row.name;
+    const ChordType& type = *found;
+    names.insert(row.name);
+    for (int tone = 0; tone < kChordTones; ++tone) {
+      std::string_view label = row.labels[tone];
+      label.remove_prefix(label.find_first_not_of(' '));
+      // Sus2's second tone is spelled from the ninth but named as the second.
+      const std::string_view expected =
+          type.name == "Dom9_sus2" && tone == 1 ? "2" : interval.at(type.tone_slots[tone]);
+      EXPECT_EQ(label, expected) << type.name << " tone " << tone + 1;
+    }
+  }
+  EXPECT_EQ(names.size(), kChordCatalogue.size());
 }
 
 }  // namespace

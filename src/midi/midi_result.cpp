@@ -13,8 +13,7 @@ std::string Midi_Result_Text(MidiResult result) {
     case MidiResult::SynthFailed:
       return "Failed to create the built-in synthesizer: no sound will be heard.";
     case MidiResult::AudioDriverFailed:
-      return "Failed to start the audio driver (pulseaudio, pipewire, alsa): no sound will be "
-             "heard.";
+      return Audio_Driver_Failure_Text("pulseaudio, pipewire, alsa");
     case MidiResult::NoSequencer:
       return "The ALSA sequencer is not available: MIDI ports cannot be used.";
     case MidiResult::PortOpenFailed:
@@ -27,6 +26,11 @@ std::string Midi_Result_Text(MidiResult result) {
       return "Failed to send the MIDI message: the chord may not sound.";
   }
   return "Unknown MIDI error.";
+}
+
+std::string Audio_Driver_Failure_Text(std::string_view drivers) {
+  return "Failed to start the audio driver (" + std::string(drivers) +
+         "): no sound will be heard.";
 }
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -22,6 +23,16 @@ enum class MidiResult : std::int16_t {
 
 // The text a player sees for a result: which part failed and what that means for the sound.
 std::string Midi_Result_Text(MidiResult result);
+
+// The failure text of an audio start-up that tried these drivers ("pulseaudio, alsa").
+std::string Audio_Driver_Failure_Text(std::string_view drivers);
+
+// A channel message with 7-bit data and nothing in the top byte: the only kind devices take.
+constexpr bool Is_Channel_Message(std::uint32_t message) {
+  const std::uint32_t status = message & 0xFFU;
+  return status >= 0x80 && status < 0xF0 && ((message >> 8) & 0xFFU) <= 0x7F &&
+         ((message >> 16) & 0xFFU) <= 0x7F && (message >> 24) == 0;
+}
 
 // An open output device; 0 stands for "none open".
 using MidiHandle = std::uint32_t;

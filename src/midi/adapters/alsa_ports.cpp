@@ -48,9 +48,6 @@ MidiResult AlsaPort::send(std::uint32_t message) {
   const auto status = static_cast<unsigned char>(message & 0xFFU);
   const auto data1 = static_cast<unsigned char>((message >> 8) & 0xFFU);
   const auto data2 = static_cast<unsigned char>((message >> 16) & 0xFFU);
-  if (status < 0x80 || status >= 0xF0 || data1 > 0x7F || data2 > 0x7F || (message >> 24) != 0) {
-    return MidiResult::InvalidMessage;
-  }
   // Program Change and Channel Pressure carry one data byte, the others two.
   const bool one_data_byte = (status & 0xF0) == 0xC0 || (status & 0xF0) == 0xD0;
   std::vector<unsigned char> bytes{status, data1};

@@ -21,6 +21,7 @@ class AlsaPort {
 
   // Opens port `index` of the ports the sequencer has now.
   MidiResult open(int index);
+  // One channel message (see Is_Channel_Message), status in the lowest byte.
   MidiResult send(std::uint32_t message);
 
  private:

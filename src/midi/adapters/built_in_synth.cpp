@@ -176,10 +176,6 @@ MidiResult BuiltInSynth::send(std::uint32_t message) {
   const int status = static_cast<int>(message & 0xFFU);
   const int data1 = static_cast<int>((message >> 8) & 0xFFU);
   const int data2 = static_cast<int>((message >> 16) & 0xFFU);
-  // Channel messages only, with 7-bit data and nothing in the top byte.
-  if (status < 0x80 || status >= 0xF0 || data1 > 0x7F || data2 > 0x7F || (message >> 24) != 0) {
-    return MidiResult::InvalidMessage;
-  }
   const int channel = status & 0x0F;
   int result = FLUID_OK;
   switch (status & 0xF0) {

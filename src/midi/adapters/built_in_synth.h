@@ -53,7 +53,7 @@ class BuiltInSynth {
   void stop();
   bool running() const { return running_; }
 
-  // One short message, status in the lowest byte.
+  // One channel message (see Is_Channel_Message), status in the lowest byte.
   MidiResult send(std::uint32_t message);
 
   // The next `frames` stereo frames, interleaved, of an offline synthesizer; empty otherwise.

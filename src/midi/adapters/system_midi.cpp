@@ -47,6 +47,7 @@ MidiResult SystemMidi::close(MidiHandle handle) {
 MidiResult SystemMidi::short_message(MidiHandle handle, std::uint32_t message) {
   const auto found = open_.find(handle);
   if (found == open_.end()) return MidiResult::InvalidHandle;
+  if (!Is_Channel_Message(message)) return MidiResult::InvalidMessage;
   return found->second == nullptr ? synth_.send(message) : found->second->send(message);
 }
 
@@ -57,7 +58,7 @@ std::string SystemMidi::error_text(MidiResult result) {
     if (!drivers.empty()) drivers += ", ";
     drivers += driver;
   }
-  return "Failed to start the audio driver (" + drivers + "): no sound will be heard.";
+  return Audio_Driver_Failure_Text(drivers);
 }
 
 }  // namespace velmora

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <functional>
-#include <optional>
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,68 +10,67 @@
 
 namespace velmora::testing {
 
-// Records every operation in order; fails the operations `fails` picks, with `failure`.
+// Records what reaches the page, in order; fails the `fail_at`-th operation of kind `fail_kind`.
 class RecordingPrinter final : public Printer {
  public:
-  enum class Kind { Begin, PageSize, Position, FontSize, Text, Circle, End };
+  enum class Kind { Begin, Text, Circle, End };
 
   struct Operation {
     Kind kind;
-    Twips x = 0;  // the print position for Text
+    Twips x = 0;  // where a text or a circle's centre is
     Twips y = 0;
-    int size = 0;  // the font size for FontSize and Text, the radius for Circle
-    std::string text;
+    int size = 0;  // the font size of a text, the radius of a circle
+    std::string text{};
   };
 
-  Status begin_document() override { return Record(Kind::Begin); }
+  Status begin_document() override { return Record({Kind::Begin}); }
   Status page_size(PageSize& size) override {
     size = page;
-    return Record(Kind::PageSize);
+    return {};
   }
   Status set_position(Twips x, Twips y) override {
-    Status status = Record(Kind::Position, x, y);
     x_ = x;
     y_ = y;
-    return status;
+    return {};
   }
   Status set_font_size(int points) override {
     font_size_ = points;
-    return Record(Kind::FontSize, 0, 0, points);
+    return {};
   }
   Status print_line(std::string_view text) override {
-    Status status = Record(Kind::Text, x_, y_, font_size_, text);
+    const Status status = Record({Kind::Text, x_, y_, font_size_, std::string(text)});
     x_ = 0;
-    y_ += kLineHeight;
+    y_ += 230;
     return status;
   }
   Status circle(Twips x, Twips y, Twips radius) override {
-    return Record(Kind::Circle, x, y, radius);
+    return Record({Kind::Circle, x, y, radius});
   }
-  Status end_document() override { return Record(Kind::End); }
+  Status end_document() override { return Record({Kind::End}); }
   void abort_document() override { ++aborts; }
 
   std::vector<Operation> of_kind(Kind kind) const {
     std::vector<Operation> found;
-    for (const Operation& operation : operations) {
-      if (operation.kind == kind) found.push_back(operation);
-    }
+    std::copy_if(operations.begin(), operations.end(), std::back_inserter(found),
+                 [kind](const Operation& operation) { return operation.kind == kind; });
     return found;
   }
 
   PageSize page{12240, 15840};  // US Letter
   std::vector<Operation> operations;
-  std::function<bool(const Operation&)> fails;
+  Kind fail_kind = Kind::Begin;
+  int fail_at = 0;  // 0: nothing fails
   Failure failure{482, "Printer error"};
   int aborts = 0;
 
  private:
-  static constexpr Twips kLineHeight = 230;
-
-  Status Record(Kind kind, Twips x = 0, Twips y = 0, int size = 0, std::string_view text = {}) {
-    Operation operation{kind, x, y, size, std::string(text)};
-    const bool failed = fails && fails(operation);
+  Status Record(Operation operation) {
+    const Kind kind = operation.kind;
     operations.push_back(std::move(operation));
-    if (failed) return failure;
+    const auto kind_count =
+        std::count_if(operations.begin(), operations.end(),
+                      [kind](const Operation& done) { return done.kind == kind; });
+    if (kind == fail_kind && kind_count == fail_at) return failure;
     return {};
   }
 

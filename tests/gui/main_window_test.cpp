@@ -112,6 +112,17 @@ TEST_F(MainWindowTest, LoadShowsTheNamedControlsWithTheirCaptionsAndDesignTimeSt
             "C# D# E# F# G# A# B# Cx Dx Ex Fx Gx Ax Bx");
 }
 
+TEST_F(MainWindowTest, TabOrderRunsThroughTheControlsThatTakeTheFocus) {
+  QStringList order{"Create_Puzzle"};
+  for (QWidget* next = window.findChild<QWidget*>("Create_Puzzle")->nextInFocusChain();
+       next->objectName() != "Create_Puzzle"; next = next->nextInFocusChain()) {
+    if (next->focusPolicy() & Qt::TabFocus) order << next->objectName();
+  }
+  EXPECT_EQ(order.join(' '),
+            "Create_Puzzle Command_Check WorkSheet_cmd Hint1 Hint2 Hint3 Hint4 advanced Help_cmd "
+            "Center_Question Option1 Option2 List1 check_midi");
+}
+
 TEST_F(MainWindowTest, APressDragsTheCaptionWhichDropsPaddedAndASecondDropReplacesIt) {
   PaletteLabel* fx = window.noot(31);
   std::unique_ptr<QMimeData> dragged;

@@ -31,14 +31,13 @@ using Texts = std::vector<std::string>;
 constexpr std::array<TwipPoint, kWorksheetStars> kLetterCentres{
     {{3320, 2920}, {8320, 2920}, {3320, 7920}, {8320, 7920}, {3320, 12920}, {8320, 12920}}};
 
-// A loaded main form on fakes, with a repeatable stream of draws long enough for six stars.
+// A loaded main form on fakes, with a repeatable stream of draws long enough for six stars and
+// a puzzle in progress: "Create" on its own would ask first.
 class WorksheetTest : public ::testing::Test {
  protected:
-  WorksheetTest() { form.Form_Load(); }
-
-  void Print(bool centre_question = false, AnswerLogFile* log = nullptr) {
-    Print_Worksheet({form.board, form.key_tables, form.Chord_Types, centre_question, printer,
-                     log ? *log : answer_log, random, clock, windows});
+  WorksheetTest() {
+    form.Form_Load();
+    form.Correct_Count = 5;
   }
 
   Texts Texts_At(TwipPoint at) const {
@@ -94,9 +93,13 @@ class WorksheetTest : public ::testing::Test {
 
 class WorksheetPageTest : public WorksheetTest, public ::testing::WithParamInterface<bool> {};
 
+// After the page the on-screen puzzle is recreated without asking.
 TEST_P(WorksheetPageTest, PrintsTheFixedTextsAll102CirclesAndThenSixLoggedStars) {
   const bool centre_question = GetParam();
-  Print(centre_question);
+  form.controls.Center_Question.value = centre_question ? 1 : 0;
+  form.WorkSheet_cmd_Click();
+  EXPECT_EQ(windows.boxes.size(), 1U) << "only the question";
+  EXPECT_EQ(form.Correct_Count, 0);
 
   ASSERT_FALSE(printer.operations.empty());
   EXPECT_EQ(printer.operations.front().kind, Kind::Begin);
@@ -156,8 +159,6 @@ struct FailureCase {
   std::size_t log_lines;
 };
 
-void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
-
 class WorksheetFailureTest : public WorksheetTest,
                              public ::testing::WithParamInterface<FailureCase> {};
 
@@ -168,13 +169,14 @@ TEST_P(WorksheetFailureTest, StopsThereAbortsThePageAndShowsTheFailure) {
   printer.failure = c.failure;
   printer.page = c.page;
   answer_log.fail_write = c.log_fails_at_line;
-  Print();
+  form.WorkSheet_cmd_Click();
 
-  ASSERT_EQ(windows.boxes.size(), 1U);
-  EXPECT_EQ(windows.boxes[0].text,
+  ASSERT_EQ(windows.boxes.size(), 2U) << "the question and the failure; \"Create\" asks nothing";
+  EXPECT_EQ(windows.boxes[1].text,
             "There was an Error while printing the Worksheet! (Or it was Canceled by the user.) " +
                 c.failure.description + " " + std::to_string(c.failure.number));
-  EXPECT_EQ(windows.boxes[0].icon, Icon::Critical);
+  EXPECT_EQ(windows.boxes[1].icon, Icon::Critical);
+  EXPECT_EQ(form.Correct_Count, 0);
   EXPECT_EQ(printer.aborts, 1);
   if (c.at > 0) {
     EXPECT_EQ(printer.operations.back().kind, c.printer_fails) << "went on after the failure";
@@ -215,23 +217,6 @@ TEST(LayOutPageTest, PlacesEverythingWithoutWrappingAround) {
   EXPECT_EQ(geometry.footer, (TwipPoint{100, kMax - 1200}));
 }
 
-TEST_F(WorksheetTest, AfterThePageOrAFailureTheOnScreenPuzzleIsRecreatedWithoutAsking) {
-  form.Create_Puzzle_Click();
-  for (const int page_fails : {0, 1}) {
-    form.Correct_Count = 5;  // a puzzle in progress: "Create" on its own would ask first
-    windows.boxes.clear();
-    printer.operations.clear();
-    printer.fail_kind = Kind::End;
-    printer.fail_at = page_fails;
-    form.WorkSheet_cmd_Click();
-
-    // The question, and the failure if any; "Create" asks nothing.
-    EXPECT_EQ(windows.boxes.size(), 1U + page_fails);
-    EXPECT_EQ(form.Correct_Count, 0);
-    EXPECT_EQ(form.controls.hints, form.board.Chords);
-  }
-}
-
 namespace fs = std::filesystem;
 
 std::string Read_File(const fs::path& path) {
@@ -258,10 +243,15 @@ class FileAnswerLogTest : public WorksheetTest {
     fs::remove_all(folder, ignored);
   }
 
+  void Print(AnswerLogFile& log) {
+    Print_Worksheet({form.board, form.key_tables, form.Chord_Types, false, printer, log, random,
+                     clock, windows});
+  }
+
   // The message box of a run that fails.
   std::string Failure_Of_Run(AnswerLogFile& log) {
     windows.boxes.clear();
-    Print(false, &log);
+    Print(log);
     EXPECT_EQ(windows.boxes.size(), 1U);
     return windows.boxes.empty() ? "" : windows.boxes[0].text;
   }
@@ -269,15 +259,15 @@ class FileAnswerLogTest : public WorksheetTest {
   std::string pattern = (fs::temp_directory_path() / "velmora-log-XXXXXX").string();
   fs::path folder = mkdtemp(pattern.data());
   fs::path previous_folder = fs::current_path();
+  FileAnswerLog log;
   const std::string log_failure = std::string(kWorksheetFailureText) + "The answer log ";
 };
 
 TEST_F(FileAnswerLogTest, IsCreatedThenAppendedAndNeverLosesOrCutsABlock) {
-  FileAnswerLog log;
-  Print(false, &log);
+  Print(log);
   const std::string first = Read_File("Worksheet.id");
   EXPECT_EQ(Count_Lines(first), 30);
-  Print(false, &log);
+  Print(log);
   const std::string both = Read_File("Worksheet.id");
   EXPECT_EQ(Count_Lines(both), 60);
   EXPECT_TRUE(both.starts_with(first));
@@ -307,11 +297,9 @@ TEST_F(FileAnswerLogTest, IsCreatedThenAppendedAndNeverLosesOrCutsABlock) {
   setfsuid(0);
   EXPECT_EQ(denied, log_failure + "Worksheet.id could not be opened: Permission denied 4");
   EXPECT_EQ(Read_File("Worksheet.id"), cut);
-}
 
-TEST_F(FileAnswerLogTest, AFullDeviceEndsTheRunWithTheFailure) {
-  FileAnswerLog log("/dev/full");
-  EXPECT_EQ(Failure_Of_Run(log),
+  FileAnswerLog full("/dev/full");
+  EXPECT_EQ(Failure_Of_Run(full),
             log_failure + "/dev/full could not be written: No space left on device 5");
 }
 

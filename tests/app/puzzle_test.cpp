@@ -17,11 +17,6 @@ const std::array<std::string_view, 4> kShortChords{"Dom9", "Maj9", "Min7_b9", "6
 // Centre "Db" spells line 1's ninth "Abbb" on circle 3; every other answer is short.
 const std::array<std::string_view, 4> kLongChords{"Dom7_#5_b9", "Maj9", "Dom9", "Min9"};
 
-std::string Check_Text(int count) {
-  return "You have " + std::to_string(count) +
-         " correct answers out of 17.(The First is always given!)";
-}
-
 class PuzzleTest : public testing::MainFormTest {
  protected:
   // The value that draws `name` from the framed list.
@@ -60,9 +55,9 @@ class PuzzleTest : public testing::MainFormTest {
   const std::string& Caption(int circle) const { return form.controls.circles[circle - 1].caption; }
 };
 
-// After load the score is 17, so the first Create asks nothing; below 17 it asks first. With
-// "Advanced" checked a given note of four characters is shown as the answer key holds it, so
-// "Check" counts it.
+// After load the score is 17, so the first Create asks nothing; below 17 it asks first, and
+// Cancel changes nothing. With "Advanced" checked a given note of four characters is shown as
+// the answer key holds it, so "Check" counts it.
 TEST_F(PuzzleTest, CreateAsksOnlyBelowSeventeenAndCheckCountsExactSpellings) {
   form.controls.advanced.value = 1;
   Queue_Pass(kLongChords, "Db", 3);
@@ -80,37 +75,33 @@ TEST_F(PuzzleTest, CreateAsksOnlyBelowSeventeenAndCheckCountsExactSpellings) {
   form.Circle_DragDrop(4, "Bb");
   form.Command_Check_Click();
   form.Create_Puzzle_Click();
-
-  ASSERT_EQ(windows.boxes.size(), 3U);
-  EXPECT_EQ(windows.boxes[0].text, Check_Text(1)) << "the given note counts, the enharmonic A# not";
-  EXPECT_EQ(windows.boxes[1].text, Check_Text(2));
-  EXPECT_EQ(windows.boxes[2].text, kConfirmation);
-  EXPECT_EQ(windows.boxes[2].buttons, Buttons::OkCancel);
   EXPECT_EQ(Disabled_Circles(), std::vector<int>{8});
-}
 
-TEST_F(PuzzleTest, CancelAndALevelChangeLeaveThePuzzleAsItWas) {
-  Queue_Pass(kShortChords, "C", 1);
-  form.Create_Puzzle_Click();
   form.Circle_DragDrop(2, "Gb");
   form.Correct_Count = 16;  // one short of a full score still asks
   const std::string before = State();
   windows.answers = {Answer::Cancel};
   form.Create_Puzzle_Click();
   form.controls.Option2 = false;
-  form.Option1_Click();
-
-  ASSERT_EQ(windows.boxes.size(), 1U);
-  EXPECT_EQ(windows.boxes[0].text, kConfirmation);
+  form.Option1_Click();  // the level changes only the list of chord types
   EXPECT_EQ(State(), before);
   EXPECT_EQ(Count_Framed_Entries(form.Chord_Types), 14);
+
+  ASSERT_EQ(windows.boxes.size(), 4U);
+  EXPECT_EQ(windows.boxes[0].text,
+            "You have 1 correct answers out of 17.(The First is always given!)")
+      << "the given note counts, the enharmonic A# does not";
+  EXPECT_EQ(windows.boxes[1].text,
+            "You have 2 correct answers out of 17.(The First is always given!)");
+  EXPECT_EQ(windows.boxes[2].text, kConfirmation);
+  EXPECT_EQ(windows.boxes[2].buttons, Buttons::OkCancel);
+  EXPECT_EQ(windows.boxes[3].text, kConfirmation);
 }
 
-// Level (Expert?) and "Advanced" checked?
+// Level (Expert?) and "Advanced" checked? Every third puzzle has "Center Question" checked.
 class CreateRunTest : public PuzzleTest,
                       public ::testing::WithParamInterface<std::tuple<bool, bool>> {};
 
-// Every third puzzle has "Center Question" checked.
 TEST_P(CreateRunTest, EveryPuzzleHasOneGivenNoteAndFourDistinctTypesOfTheLevel) {
   const auto [expert, advanced] = GetParam();
   form.controls.Option2 = expert;
@@ -123,37 +114,31 @@ TEST_P(CreateRunTest, EveryPuzzleHasOneGivenNoteAndFourDistinctTypesOfTheLevel) 
     random.values.push_back(static_cast<float>(engine() >> 8) * 0x1p-24F);
   }
 
-  std::set<std::string> used;
-  bool long_name_seen = false;
   for (int create = 0; create < kCreates; ++create) {
+    SCOPED_TRACE(create);
     const bool centre_question = create % 3 == 0;
     form.controls.Center_Question.value = centre_question ? 1 : 0;
     form.Create_Puzzle_Click();
-    SCOPED_TRACE(create);
     const std::vector<int> disabled = Disabled_Circles();
     ASSERT_EQ(disabled.size(), 1U);
     EXPECT_TRUE(!centre_question || disabled[0] == kCentreCircle) << disabled[0];
     for (int circle = 1; circle <= kCircleCount; ++circle) {
-      EXPECT_EQ(Caption(circle).empty(), circle != disabled[0]);
+      EXPECT_EQ(Caption(circle),
+                circle == disabled[0] ? circle_note(form.board.Circle_Notes, circle) : "");
     }
-    EXPECT_EQ(Caption(disabled[0]), circle_note(form.board.Circle_Notes, disabled[0]));
 
     const std::set<std::string> hints(form.controls.hints.begin(), form.controls.hints.end());
     EXPECT_EQ(hints.size(), 4U);
     EXPECT_EQ(form.controls.hints, form.board.Chords);
     for (const std::string& hint : hints) EXPECT_TRUE(level.contains(hint)) << hint;
-    used.insert(hints.begin(), hints.end());
 
     for (const std::string& note : form.board.Circle_Notes) {
       EXPECT_GE(note.size(), 4U) << note;
       const bool long_name = note.size() > 4 || note.find("###") != std::string::npos ||
                              note.find("bbb") != std::string::npos;
-      long_name_seen = long_name_seen || long_name;
       EXPECT_TRUE(advanced || !long_name) << note;
     }
   }
-  EXPECT_EQ(used, level);
-  EXPECT_TRUE(long_name_seen || !(advanced && expert));
 }
 
 INSTANTIATE_TEST_SUITE_P(LevelsAndAdvanced, CreateRunTest,

@@ -50,8 +50,8 @@ TEST(StartSysInfoTest, RegisteredToolThenFallbacksInOrderThenTheMessage) {
     const char* folder;  // the registered folder of MSINFO32.EXE, "" for none
     const char* file;    // the one file that exists
     std::map<std::string, std::string> on_path;
-    const char* failing;  // the program that fails to start
-    std::size_t keys_opened, fallbacks_looked_up;
+    const char* failing;                 // the program that fails to start
+    std::size_t keys_opened, fallbacks;  // how many opened and looked up, in order
     std::vector<std::string> started;
   } cases[] = {
       {"C:\\Tools\\MSINFO32.EXE", "C:\\Other", "", {}, "", 1, 0, {"C:\\Tools\\MSINFO32.EXE"}},
@@ -81,8 +81,8 @@ TEST(StartSysInfoTest, RegisteredToolThenFallbacksInOrderThenTheMessage) {
       EXPECT_EQ(registry.opens[i].access, 0x20019U) << "KEY_READ: users are refused more";
     }
     EXPECT_EQ(registry.keys_left_open(), 0U);
-    EXPECT_EQ(launcher.looked_up, std::vector<std::string>(
-                                      kFallbacks.begin(), kFallbacks.begin() + c.fallbacks_looked_up));
+    const std::vector<std::string> fallbacks(kFallbacks.begin(), kFallbacks.begin() + c.fallbacks);
+    EXPECT_EQ(launcher.looked_up, fallbacks);
     EXPECT_EQ(launcher.started, c.started);
     const bool unavailable = c.started.empty() || c.started.back() == c.failing;
     ASSERT_EQ(windows.boxes.size(), unavailable ? 1U : 0U);

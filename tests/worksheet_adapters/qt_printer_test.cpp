@@ -80,14 +80,15 @@ TEST_F(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothin
     // With printers, the user prints to the file `pdf` on US Letter; without, the user takes the
     // proposed file name; or the user cancels the dialog.
     const bool chosen = !c.failure.starts_with("Canceled");
-    QtPrinter printer({[&c] { return c.printers; },
-                       [this, chosen](QPrinter& chosen_printer) {
-                         chosen_printer.setOutputFormat(QPrinter::PdfFormat);
-                         chosen_printer.setOutputFileName(pdf);
-                         chosen_printer.setPageSize(QPageSize(QPageSize::Letter));
-                         return chosen;
-                       },
-                       [chosen](const QString& proposed) { return chosen ? proposed : QString(); }});
+    QtPrinter printer(
+        {[&c] { return c.printers; },
+         [this, chosen](QPrinter& chosen_printer) {
+           chosen_printer.setOutputFormat(QPrinter::PdfFormat);
+           chosen_printer.setOutputFileName(pdf);
+           chosen_printer.setPageSize(QPageSize(QPageSize::Letter));
+           return chosen;
+         },
+         [chosen](const QString& proposed) { return chosen ? proposed : QString(); }});
     testing::MemoryAnswerLog log;
     log.fail_write = c.failure.empty() ? 0 : 11;  // star 3's first record
     QFile file(pdf);

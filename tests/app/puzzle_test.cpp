@@ -110,9 +110,8 @@ TEST_P(CreateRunTest, EveryPuzzleHasOneGivenNoteAndFourDistinctTypesOfTheLevel) 
   const std::set<std::string> level(form.Chord_Types.begin() + 1, form.Chord_Types.end() - 1);
   constexpr int kCreates = 300;
   std::mt19937 engine(expert ? 11 : 12);
-  for (int i = 0; i < kCreates * 60; ++i) {
+  for (int i = 0; i < kCreates * 60; ++i)
     random.values.push_back(static_cast<float>(engine() >> 8) * 0x1p-24F);
-  }
 
   for (int create = 0; create < kCreates; ++create) {
     SCOPED_TRACE(create);
@@ -134,9 +133,7 @@ TEST_P(CreateRunTest, EveryPuzzleHasOneGivenNoteAndFourDistinctTypesOfTheLevel) 
 
     for (const std::string& note : form.board.Circle_Notes) {
       EXPECT_GE(note.size(), 4U) << note;
-      const bool long_name = note.size() > 4 || note.find("###") != std::string::npos ||
-                             note.find("bbb") != std::string::npos;
-      EXPECT_TRUE(advanced || !long_name) << note;
+      EXPECT_TRUE(advanced || note[0] == ' ') << "a long name: " << note;  // short ones are padded
     }
   }
 }

@@ -97,6 +97,8 @@ struct RunCase {
   TwipPoint first_centre = {3320, 2920};  // as on US Letter
 };
 
+void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
+
 class WorksheetRunTest : public WorksheetTest, public ::testing::WithParamInterface<RunCase> {};
 
 // Each star is printed and logged before the next one is drawn; a failure stops the run there,

@@ -22,6 +22,13 @@ namespace {
 
 using testing::RecordingPrinter;
 
+QByteArray Output(const char* program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  EXPECT_TRUE(process.waitForFinished());
+  return process.readAllStandardOutput();
+}
+
 class QtPrinterTest : public ::testing::Test {
  protected:
   QtPrinterTest() {
@@ -34,20 +41,7 @@ class QtPrinterTest : public ::testing::Test {
     QDir::setCurrent(previous_folder);
   }
 
-  // With printers, the user prints to the file `pdf` on US Letter; without, the user takes the
-  // proposed file name. Unless `chosen`, the user cancels the dialog instead.
-  PrintDialogs Dialogs(bool printers, bool chosen = true) {
-    return {[printers] { return printers; },
-            [this, chosen](QPrinter& printer) {
-              printer.setOutputFormat(QPrinter::PdfFormat);
-              printer.setOutputFileName(pdf);
-              printer.setPageSize(QPageSize(QPageSize::Letter));
-              return chosen;
-            },
-            [chosen](const QString& proposed) { return chosen ? proposed : QString(); }};
-  }
-
-  // A worksheet run; every run makes the same draws.
+  // A worksheet run, the same draws every time, with its message boxes.
   std::vector<MessageBox> Run(Printer& printer, AnswerLogFile& answer_log) {
     Board board;
     testing::SeededRandom random{11};
@@ -58,8 +52,6 @@ class QtPrinterTest : public ::testing::Test {
     return windows.boxes;
   }
 
-  QStringList Folder_Entries() const { return QDir(folder.path()).entryList(QDir::Files); }
-
   QString previous_folder = QDir::currentPath();
   QTemporaryDir folder;
   QString pdf = folder.filePath("Worksheet.pdf");
@@ -67,27 +59,52 @@ class QtPrinterTest : public ::testing::Test {
   FramedList chord_types;
 };
 
-TEST_F(QtPrinterTest, EveryTextReadsBackFromThePdfWithin20TwipsOfWhereTheWorksheetPutIt) {
+// A failed run, canceled or with its log failing in star 3, leaves the PDF of the run before.
+TEST_F(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingIs) {
+  const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
   const struct {
     bool printers;
     QLocale region;
     double width;  // twips
     double height;
-  } cases[] = {{true, QLocale(QLocale::Dutch, QLocale::Netherlands), 12240, 15840},
-               {false, QLocale(QLocale::English, QLocale::UnitedStates), 12240, 15840},
-               {false, QLocale(QLocale::Dutch, QLocale::Netherlands), 11906, 16838}};
+    std::string failure;
+  } cases[] = {{true, dutch, 12240, 15840, ""},  // the paper of the print dialog
+               {false, QLocale(QLocale::English, QLocale::UnitedStates), 12240, 15840, ""},
+               {false, dutch, 11906, 16838, ""},
+               {true, dutch, 0, 0, "Canceled by the user 1"},  // in the print dialog
+               {false, dutch, 0, 0, "Canceled by the user 1"},
+               {true, dutch, 0, 0, "No space left on device 5"}};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.region.name().toStdString() + (c.printers ? " in the print dialog" : ""));
+    SCOPED_TRACE(&c - cases);
     QLocale::setDefault(c.region);
-    QtPrinter printer(Dialogs(c.printers));
+    // With printers, the user prints to the file `pdf` on US Letter; without, the user takes the
+    // proposed file name; or the user cancels the dialog.
+    const bool chosen = !c.failure.starts_with("Canceled");
+    QtPrinter printer(
+        {[&c] { return c.printers; },
+         [this, chosen](QPrinter& chosen_printer) {
+           chosen_printer.setOutputFormat(QPrinter::PdfFormat);
+           chosen_printer.setOutputFileName(pdf);
+           chosen_printer.setPageSize(QPageSize(QPageSize::Letter));
+           return chosen;
+         },
+         [chosen](const QString& proposed) { return chosen ? proposed : QString(); }});
     testing::MemoryAnswerLog log;
-    ASSERT_TRUE(Run(printer, log).empty());
-
-    EXPECT_EQ(Folder_Entries(), QStringList{"Worksheet.pdf"});
-    QProcess pdftotext;
-    pdftotext.start(VELMORA_PDFTOTEXT, {"-bbox", pdf, "-"});
-    ASSERT_TRUE(pdftotext.waitForFinished());
-    const QString html = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    log.fail_write = c.failure.empty() ? 0 : 11;  // star 3's first record
+    QFile file(pdf);
+    const QByteArray earlier = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
+    file.close();
+    const auto boxes = Run(printer, log);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Worksheet.pdf"});
+    if (!c.failure.empty()) {
+      ASSERT_EQ(boxes.size(), 1U);
+      EXPECT_EQ(boxes[0].text, std::string(kWorksheetFailureText) + c.failure);
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+      EXPECT_EQ(file.readAll(), earlier);
+      continue;
+    }
+    ASSERT_TRUE(boxes.empty());
+    const QString html = QString::fromUtf8(Output(VELMORA_PDFTOTEXT, {"-bbox", pdf, "-"}));
     const auto size =
         QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)">)re").match(html);
     const double width = size.captured(1).toDouble() * 20,
@@ -121,50 +138,18 @@ TEST_F(QtPrinterTest, EveryTextReadsBackFromThePdfWithin20TwipsOfWhereTheWorkshe
     }
 
     // Each circle's outline passes its top; inside, below where a note stands, is blank paper.
-    QProcess pdftoppm;
-    pdftoppm.start(VELMORA_PDFTOPPM, {"-r", "144", "-gray", "-singlefile", pdf});
-    ASSERT_TRUE(pdftoppm.waitForFinished());
-    const QImage picture = QImage::fromData(pdftoppm.readAllStandardOutput(), "PGM");
+    const QImage picture = QImage::fromData(
+        Output(VELMORA_PDFTOPPM, {"-r", "144", "-gray", "-singlefile", pdf}), "PGM");
     ASSERT_EQ(picture.width(), std::lround(width / 10)) << "10 twips a pixel";
     for (const auto& circle : recorder.of_kind(RecordingPrinter::Kind::Circle)) {
       int top = 255;  // the darkest grey within a pixel of the top
-      for (int dx = -1; dx <= 1; ++dx) {
-        for (int dy = -1; dy <= 1; ++dy) {
-          top = std::min(top, qGray(picture.pixel(circle.x / 10 + dx, (circle.y - 300) / 10 + dy)));
-        }
+      for (int d = 0; d < 9; ++d) {
+        const QPoint at(circle.x / 10 + d % 3 - 1, (circle.y - 300) / 10 + d / 3 - 1);
+        top = std::min(top, qGray(picture.pixel(at)));
       }
       EXPECT_LT(top, 128) << "no outline at the top of " << circle.x << ", " << circle.y;
       EXPECT_GT(qGray(picture.pixel(circle.x / 10, (circle.y + 200) / 10)), 200) << "ink inside";
     }
-  }
-}
-
-TEST_F(QtPrinterTest, ACanceledOrFailedRunLeavesAnEarlierPdfAsItWasAndNoOtherFile) {
-  QFile earlier(pdf);
-  ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-  earlier.write("an earlier worksheet");
-  earlier.close();
-  const struct {
-    bool printers;
-    bool chosen;
-    const char* failure;
-  } cases[] = {{true, false, "Canceled by the user 1"},   // in the print dialog
-               {false, false, "Canceled by the user 1"},  // in the PDF file dialog
-               {true, true, "No space left on device 5"}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.printers ? "with printers" : "without printers");
-    testing::MemoryAnswerLog log;
-    log.fail_write = 11;  // star 3's first record
-    QtPrinter printer(Dialogs(c.printers, c.chosen));
-    const auto boxes = Run(printer, log);
-
-    ASSERT_EQ(boxes.size(), 1U);
-    EXPECT_EQ(boxes[0].text, std::string(kWorksheetFailureText) + c.failure);
-    EXPECT_EQ(log.lines.size(), c.chosen ? 10U : 0U);
-    EXPECT_EQ(Folder_Entries(), QStringList{"Worksheet.pdf"});
-    ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
-    EXPECT_EQ(earlier.readAll(), "an earlier worksheet");
-    earlier.close();
   }
 }
 

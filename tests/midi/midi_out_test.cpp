@@ -13,9 +13,8 @@ namespace {
 using Calls = std::vector<std::string>;
 using Entries = std::vector<std::pair<std::string, int>>;
 
-// The main form before its load handler, so that each test can set up the MIDI system first,
-// and a MIDI output on the form's device and controls.
-class MidiTest : public ::testing::Test {
+// A MIDI output on the unloaded form's device and controls.
+class MidiTest : public ::testing::Test, protected testing::MainFormOnFakes {
  protected:
   // The note numbers of the Note Ons that PlayChord sends on the opened mapper.
   std::vector<int> notes_played(const std::array<std::string, 5>& notes) {
@@ -32,13 +31,6 @@ class MidiTest : public ::testing::Test {
     return numbers;
   }
 
-  testing::FakeWindowSystem windows;
-  testing::ScriptedRandom random;
-  testing::FakeClock clock;
-  testing::RecordingMidiSystem midi;
-  testing::RecordingPrinter printer;
-  testing::MemoryAnswerLog answer_log;
-  MainForm form{Platform{windows, random, clock, midi, printer, answer_log}};
   MainFormControls& controls = form.controls;
   MidiOut out{midi, windows, form.hMidiOut, controls.check_midi, controls.Frame1_enabled};
 };
@@ -48,7 +40,6 @@ class MidiTest : public ::testing::Test {
 TEST_F(MidiTest, PlayChordSendsNoteOnsRisingFromTheRoot) {
   const std::vector<std::pair<std::array<std::string, 5>, std::vector<int>>> cases = {
       {{"   C", "   E", "   G", "   B", "   D"}, {60, 64, 67, 71, 74}},
-      {{"   G", "   B", "   D", "   F", "   A"}, {67, 71, 74, 77, 81}},
       {{"  Cb", "  Eb", "  Gb", "  Bb", "  Db"}, {59, 63, 66, 70, 73}},
       {{"  B#", "  Dx", "  Fx", "  Ax", "  Cx"}, {72, 76, 79, 83, 86}},
       {{"   C", "   D", "   G", "  Bb", "   D"}, {60, 62, 67, 70, 74}},

@@ -9,7 +9,9 @@ namespace velmora::testing {
 // A settable clock; every sleep advances it, so a pause ends without real waiting.
 class FakeClock final : public Clock {
  public:
-  int second_of_minute() override { return static_cast<int>((elapsed_ms / 1000 + start_second) % 60); }
+  int second_of_minute() override {
+    return static_cast<int>((elapsed_ms / 1000 + start_second) % 60);
+  }
   std::string short_date() override { return "6-12-2026"; }
   std::string time_with_seconds() override { return "14:05:12"; }
   void sleep_ms(int milliseconds) override {

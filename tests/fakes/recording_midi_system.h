@@ -19,7 +19,8 @@ class RecordingMidiSystem final : public MidiSystem {
   MidiResult device_caps(std::int16_t device_id, std::string& name) override {
     calls.push_back("caps " + std::to_string(device_id));
     const bool listed = device_id >= 0 && device_id < std::ssize(devices);
-    const auto found = device_id == kMidiMapper ? mapper : listed ? devices[device_id] : std::nullopt;
+    const std::optional<std::string> found =
+        device_id == kMidiMapper ? mapper : (listed ? devices[device_id] : std::nullopt);
     if (found) name = *found;
     return found ? MidiResult::Ok : MidiResult::BadDeviceId;
   }

@@ -51,8 +51,9 @@ class RecordingPrinter final : public Printer {
 
   std::vector<Operation> of_kind(Kind kind) const {
     std::vector<Operation> found;
-    std::ranges::copy_if(operations, std::back_inserter(found),
-                         [kind](Kind done) { return done == kind; }, &Operation::kind);
+    std::ranges::copy_if(
+        operations, std::back_inserter(found), [kind](Kind done) { return done == kind; },
+        &Operation::kind);
     return found;
   }
 

@@ -27,18 +27,14 @@ class HintTest : public testing::MainFormTest {
       form.controls.circles[circle - 1].caption = std::string("p").append(std::to_string(circle));
     }
     windows.on_repaint = [this](std::span<const int> circles) {
-      Labels shown;
-      for (int circle : circles) shown.push_back(form.controls.circles[circle - 1].caption);
-      repaints.emplace_back(shown, midi.sent.size(), clock.elapsed_ms);
+      repaints.emplace_back(Shown(circles), midi.sent.size(), clock.elapsed_ms);
     };
   }
 
-  static Labels Player(int line) {
-    Labels labels;
-    for (int circle : kChordLineCircles[line - 1]) {
-      labels.push_back(std::string("p").append(std::to_string(circle)));
-    }
-    return labels;
+  Labels Shown(std::span<const int> circles) const {
+    Labels shown;
+    for (int circle : circles) shown.push_back(form.controls.circles[circle - 1].caption);
+    return shown;
   }
 
   std::vector<Repaint> repaints;
@@ -65,12 +61,13 @@ TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
     clock.elapsed_ms = clock.sleeps = 0;
     midi.sent.clear();
     repaints.clear();
+    const Labels player = Shown(kChordLineCircles[line - 1]);
     (form.*kHints[line - 1])();
     std::vector<std::vector<int>> bytes;
     if (line == 2) bytes.push_back({0xC1, 0x01, 0x00});
     for (int note : notes) bytes.push_back({0x91, note, 127});
     EXPECT_EQ(repaints, (std::vector<Repaint>{{formula, bytes.size(), 0},
-                                              {Player(line), bytes.size(), clock.elapsed_ms}}));
+                                              {player, bytes.size(), clock.elapsed_ms}}));
     bytes.push_back({0xB1, 0x78, 0x00});
     EXPECT_EQ(midi.sent, bytes);
     EXPECT_TRUE(clock.elapsed_ms >= 4000 && clock.elapsed_ms < 4020) << clock.elapsed_ms;
@@ -86,20 +83,21 @@ TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
 }
 
 TEST_F(HintTest, AHintBeforeTheFirstPuzzleShowsTheBoxBlanksTheLineAndSoundsNoNote) {
+  const Labels player = Shown(kChordLineCircles[2]);
   form.Hint3_Click();
   ASSERT_EQ(windows.boxes.size(), 1U);
   EXPECT_EQ(windows.boxes[0].text, "Create A New Velmora First! Press the create Button.");
-  EXPECT_EQ(repaints, (std::vector<Repaint>{{Labels(kChordTones), 0, 0},
-                                            {Player(3), 0, clock.elapsed_ms}}));
+  EXPECT_EQ(repaints,
+            (std::vector<Repaint>{{Labels(kChordTones), 0, 0}, {player, 0, clock.elapsed_ms}}));
   EXPECT_EQ(midi.sent, (std::vector<std::vector<int>>{{0xB1, 0x78, 0x00}}));
 }
 
 // Every formula row names the tones its chord type is spelled from, in the same order.
 TEST(ChordFormulaTable, RowsNameTheCatalogueTones) {
   const std::map<int, std::string_view> interval = {
-      {kRoot, "1"},       {kMinorThird, "b3"},    {kMajorThird, "3"},     {kFourth, "4"},
-      {kFlatFifth, "b5"}, {kFifth, "5"},          {kSharpFifth, "#5"},    {kSixth, "6"},
-      {kMinorSeventh, "b7"}, {kMajorSeventh, "7"}, {kFlatNinth, "b9"},    {kNinth, "9"},
+      {kRoot, "1"},          {kMinorThird, "b3"},   {kMajorThird, "3"},  {kFourth, "4"},
+      {kFlatFifth, "b5"},    {kFifth, "5"},         {kSharpFifth, "#5"}, {kSixth, "6"},
+      {kMinorSeventh, "b7"}, {kMajorSeventh, "7"},  {kFlatNinth, "b9"},  {kNinth, "9"},
       {kSharpNinth, "#9"},   {kSharpEleventh, "#4"}};
   std::set<std::string_view> names;
   for (const FormulaRow& row : kChordFormulas) {

@@ -23,8 +23,7 @@ class MidiTest : public ::testing::Test, protected testing::MainFormOnFakes {
     PlayChord(out, notes);
     std::vector<int> numbers;
     for (const std::vector<int>& bytes : midi.sent) {
-      EXPECT_EQ(bytes[0], 0x91);
-      EXPECT_EQ(bytes[2], 127);
+      EXPECT_EQ((std::pair{bytes[0], bytes[2]}), (std::pair{0x91, 127}));
       numbers.push_back(bytes[1]);
     }
     EXPECT_TRUE(windows.boxes.empty());
@@ -42,9 +41,7 @@ TEST_F(MidiTest, PlayChordSendsNoteOnsRisingFromTheRoot) {
       {{"   C", "   E", "   G", "   B", "   D"}, {60, 64, 67, 71, 74}},
       {{"  Cb", "  Eb", "  Gb", "  Bb", "  Db"}, {59, 63, 66, 70, 73}},
       {{"  B#", "  Dx", "  Fx", "  Ax", "  Cx"}, {72, 76, 79, 83, 86}},
-      {{"   C", "   D", "   G", "  Bb", "   D"}, {60, 62, 67, 70, 74}},
       {{"   B", "  D#", "  F#", "  A#", "  C#"}, {71, 75, 78, 82, 85}},
-      {{"  Bx", "  D#", "  F#", "  A#", "   C"}, {73, 75, 78, 82, 84}},
       {{" Gbb", "Bbbb", "  Db", "Fbbb", "Abbb"}, {65, 68, 73, 74, 78}},
       {{"  F#", "  A#", "  C#", "   E", "G###"}, {66, 70, 73, 76, 82}},
       {{"   C", "   H", "   G", "   B", "   D"}, {60, 67, 71, 74}},

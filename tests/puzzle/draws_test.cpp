@@ -90,12 +90,5 @@ TEST_P(SystemRandomTest, EveryKeyAndChordTypeOccursAboutEquallyOften) {
 INSTANTIATE_TEST_SUITE_P(Clocks, SystemRandomTest,
                          ::testing::Values(SystemRandom::Clock_Ticks, Frozen_Ticks));
 
-TEST(SystemRandomTest, TwoGeneratorsReseededInOneTickDiffer) {
-  SystemRandom first(Frozen_Ticks), second(Frozen_Ticks);
-  first.reseed();
-  second.reseed();
-  EXPECT_NE(first.next(), second.next());
-}
-
 }  // namespace
 }  // namespace velmora

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <string>
-#include <utility>
 
 namespace velmora {
 namespace {
@@ -22,7 +21,8 @@ constexpr SlotRule kRules[kSlotCount] = {{0, 0}, {2, 3}, {2, 4}, {3, 5},  {4, 6}
 constexpr std::string_view kLetters = "CDEFGAB";
 constexpr int kLetterPitch[] = {0, 2, 4, 5, 7, 9, 11};
 // The accidentals by their change in semitones, -4 to +3; any other change has no spelling.
-constexpr std::array<std::string_view, 8> kSuffixes = {"bbbb", "bbb", "bb", "b", "", "#", "x", "###"};
+constexpr std::array<std::string_view, 8> kSuffixes = {"bbbb", "bbb", "bb", "b",
+                                                       "",     "#",   "x",  "###"};
 
 std::string Derive(std::string_view root, int slot) {
   const int letter = static_cast<int>(kLetters.find(root[0]));
@@ -62,12 +62,6 @@ TEST(FramedListTest, CountIncludesStopAndLooksNoFurtherThanPositionFifty) {
   EXPECT_EQ(Count_Framed_Entries(list), 0);
   EXPECT_EQ(Count_Framed_Entries({"start", "stop", "stop"}), 2);
   EXPECT_EQ(Count_Framed_Entries({}), 0);
-}
-
-TEST(PadNoteTest, RightAlignsInFourCharacters) {
-  const std::pair<std::string_view, std::string_view> cases[] = {
-      {"C", "   C"}, {"C#", "  C#"}, {"Cbb", " Cbb"}, {"Cbbb", "Cbbb"}, {"Ebbbb", "Ebbbb"}, {"", ""}};
-  for (const auto& [name, padded] : cases) EXPECT_EQ(Pad_Note(name), padded) << name;
 }
 
 }  // namespace

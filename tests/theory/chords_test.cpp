@@ -24,33 +24,18 @@ TEST(ChordTypesTest, LevelListsScanToStop) {
                         "Dom9_#5", "Min7_b9", "Min7_#9", "Min9_b5", "Min9_maj7", "Min9", "stop"}));
 }
 
-class SpellChordLinesTest : public ::testing::Test {
- protected:
-  SpellChordLinesTest() {
-    Fill_Key_Tables(tables);
-    notes.fill("old");
-    // A std::string, not a literal: GCC 12 at -O3 falsely warns (-Wrestrict) on the literal.
-    circle_note(notes, kCentreCircle) = std::string("Db");
-  }
+// Each type's tones are checked against its formula row and each table entry against the
+// spelling rule; this shows each line found through the centre (the #5, b5, #4 and fifth of the
+// four lines) and written into the line's circles, and an unknown type reported once.
+TEST(SpellChordLinesTest, ReportsAnUnknownTypeOnceAndSpellsEachLineThroughTheCentre) {
   KeyTables tables;
+  Fill_Key_Tables(tables);
   CircleNotes notes;
+  notes.fill("old");
+  // A std::string, not a literal: GCC 12 at -O3 falsely warns (-Wrestrict) on the literal.
+  circle_note(notes, kCentreCircle) = std::string("Db");
   testing::FakeWindowSystem windows;
   ToneIndex index{};
-};
-
-// Each type's tones are checked against its formula row and each table entry against the
-// spelling rule; this shows each line found through the centre, as its root, third, fifth...,
-// in the line's circles. The centre is the #5, b5, #4 and fifth of the four lines.
-TEST_F(SpellChordLinesTest, SpellsEachLineThroughTheCentreIntoItsCircles) {
-  Spell_Chord_Lines(tables, {"Dom7_#5_b9", "Dom9_b5", "Min7_#4_b9", "Maj9"}, notes, index, windows);
-  EXPECT_TRUE(windows.boxes.empty());
-  const CircleNotes expected = {"Abb", "Gb", "Abbb", "Cbb", "Bb",  "Fbb", "G",  "B",   "Db",
-                                "F",   "A",  "Bbb",  "F",   "Gbb", "Gbb", "Ab", "Bbbb"};
-  EXPECT_EQ(notes, expected);
-  EXPECT_EQ(index, Find_Chord_Type("Maj9")->tone_slots);
-}
-
-TEST_F(SpellChordLinesTest, UnknownChordTypeIsReportedOnceAndItsCirclesKept) {
   Spell_Chord_Lines(tables, {"Maj9", "Dom9", "", "Min9"}, notes, index, windows);
   ASSERT_EQ(windows.boxes.size(), 1U);
   const MessageBox& box = windows.boxes[0];
@@ -60,6 +45,12 @@ TEST_F(SpellChordLinesTest, UnknownChordTypeIsReportedOnceAndItsCirclesKept) {
     const bool kept = circle == 1 || circle == 4 || circle == 14 || circle == 17;
     EXPECT_EQ(circle_note(notes, circle) == "old", kept) << circle;
   }
+  Spell_Chord_Lines(tables, {"Dom7_#5_b9", "Dom9_b5", "Min7_#4_b9", "Maj9"}, notes, index, windows);
+  EXPECT_EQ(windows.boxes.size(), 1U);
+  const CircleNotes expected = {"Abb", "Gb", "Abbb", "Cbb", "Bb",  "Fbb", "G",  "B",   "Db",
+                                "F",   "A",  "Bbb",  "F",   "Gbb", "Gbb", "Ab", "Bbbb"};
+  EXPECT_EQ(notes, expected);
+  EXPECT_EQ(index, Find_Chord_Type("Maj9")->tone_slots);
 }
 
 }  // namespace

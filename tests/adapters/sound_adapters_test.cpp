@@ -100,12 +100,9 @@ TEST(SystemMidiTest, FailuresAreResultsThatSayWhatFailed) {
   EXPECT_FALSE(without_driver.check_midi.enabled || without_driver.Frame1_enabled);
 }
 
-class PaintCounter final : public QWidget {
- public:
-  int paints = 0;
-
- protected:
+struct PaintCounter final : QWidget {
   void paintEvent(QPaintEvent*) override { ++paints; }
+  int paints = 0;
 };
 
 // The hint pause sleeps in these steps: the window must still paint the formula meanwhile.

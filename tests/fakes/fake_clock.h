@@ -9,9 +9,11 @@ namespace velmora::testing {
 // A settable clock; every sleep advances it, so a pause ends without real waiting.
 class FakeClock final : public Clock {
  public:
-  int second_of_minute() override { return static_cast<int>((elapsed_ms / 1000 + start_second) % 60); }
-  std::string short_date() override { return date; }
-  std::string time_with_seconds() override { return time; }
+  int second_of_minute() override {
+    return static_cast<int>((elapsed_ms / 1000 + start_second) % 60);
+  }
+  std::string short_date() override { return "6-12-2026"; }
+  std::string time_with_seconds() override { return "14:05:12"; }
   void sleep_ms(int milliseconds) override {
     elapsed_ms += milliseconds;
     ++sleeps;
@@ -20,8 +22,6 @@ class FakeClock final : public Clock {
   long start_second = 0;
   long elapsed_ms = 0;
   int sleeps = 0;
-  std::string date = "6-12-2026";
-  std::string time = "14:05:12";
 };
 
 }  // namespace velmora::testing

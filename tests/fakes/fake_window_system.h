@@ -9,7 +9,8 @@
 
 namespace velmora::testing {
 
-// Records every box and repaint; answers boxes from a script (OK once the script runs out).
+// Records every box and answers it from a script (OK once the script runs out); hands each
+// repaint to `on_repaint`.
 class FakeWindowSystem final : public WindowSystem {
  public:
   Answer show_message(const MessageBox& box) override {
@@ -20,16 +21,13 @@ class FakeWindowSystem final : public WindowSystem {
     return answer;
   }
   void repaint_circles(std::span<const int> circles) override {
-    repaints.emplace_back(circles.begin(), circles.end());
-    if (on_repaint) on_repaint();
+    if (on_repaint) on_repaint(circles);
   }
-  void show_about() override { ++about_shown; }
+  void show_about() override {}
 
   std::deque<Answer> answers;
   std::vector<MessageBox> boxes;
-  std::vector<std::vector<int>> repaints;
-  std::function<void()> on_repaint;
-  int about_shown = 0;
+  std::function<void(std::span<const int>)> on_repaint;
 };
 
 }  // namespace velmora::testing

@@ -12,11 +12,8 @@
 
 namespace velmora::testing {
 
-// A loaded main form on fakes.
-class MainFormTest : public ::testing::Test {
- protected:
-  MainFormTest() { form.Form_Load(); }
-
+// The main form on fakes, before its load handler has run.
+struct MainFormOnFakes {
   FakeWindowSystem windows;
   ScriptedRandom random;
   FakeClock clock;
@@ -24,6 +21,12 @@ class MainFormTest : public ::testing::Test {
   RecordingPrinter printer;
   MemoryAnswerLog answer_log;
   MainForm form{Platform{windows, random, clock, midi, printer, answer_log}};
+};
+
+// A loaded main form on fakes.
+class MainFormTest : public ::testing::Test, protected MainFormOnFakes {
+ protected:
+  MainFormTest() { form.Form_Load(); }
 };
 
 }  // namespace velmora::testing

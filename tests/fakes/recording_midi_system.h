@@ -18,15 +18,11 @@ class RecordingMidiSystem final : public MidiSystem {
   }
   MidiResult device_caps(std::int16_t device_id, std::string& name) override {
     calls.push_back("caps " + std::to_string(device_id));
-    std::optional<std::string> found;
-    if (device_id == kMidiMapper) {
-      found = mapper;
-    } else if (device_id >= 0 && device_id < std::ssize(devices)) {
-      found = devices[device_id];
-    }
-    if (!found) return MidiResult::BadDeviceId;
-    name = *found;
-    return MidiResult::Ok;
+    const bool listed = device_id >= 0 && device_id < std::ssize(devices);
+    const std::optional<std::string> found =
+        device_id == kMidiMapper ? mapper : (listed ? devices[device_id] : std::nullopt);
+    if (found) name = *found;
+    return found ? MidiResult::Ok : MidiResult::BadDeviceId;
   }
   MidiResult open(std::int16_t device_id, MidiHandle& handle) override {
     calls.push_back("open " + std::to_string(device_id));

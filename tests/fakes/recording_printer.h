@@ -51,8 +51,9 @@ class RecordingPrinter final : public Printer {
 
   std::vector<Operation> of_kind(Kind kind) const {
     std::vector<Operation> found;
-    std::copy_if(operations.begin(), operations.end(), std::back_inserter(found),
-                 [kind](const Operation& operation) { return operation.kind == kind; });
+    std::ranges::copy_if(
+        operations, std::back_inserter(found), [kind](Kind done) { return done == kind; },
+        &Operation::kind);
     return found;
   }
 
@@ -65,12 +66,11 @@ class RecordingPrinter final : public Printer {
 
  private:
   Status Record(Operation operation) {
-    const Kind kind = operation.kind;
     operations.push_back(std::move(operation));
-    const auto kind_count =
-        std::count_if(operations.begin(), operations.end(),
-                      [kind](const Operation& done) { return done.kind == kind; });
-    if (kind == fail_kind && kind_count == fail_at) return failure;
+    const Kind kind = operations.back().kind;
+    if (kind == fail_kind && std::ranges::count(operations, kind, &Operation::kind) == fail_at) {
+      return failure;
+    }
     return {};
   }
 

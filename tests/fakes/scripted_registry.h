@@ -10,7 +10,7 @@
 
 namespace velmora::testing {
 
-// Keys and values set up by the test under HKEY_LOCAL_MACHINE; records every call.
+// Keys and values set up by the test; records every key opened.
 class ScriptedRegistry final : public Registry {
  public:
   struct Value {
@@ -18,19 +18,18 @@ class ScriptedRegistry final : public Registry {
     std::vector<std::uint8_t> data;
   };
   struct Open {
-    RegistryRoot root;
     std::string path;
     std::uint32_t access;
   };
 
+  // Text with its trailing zero, as the registry stores it.
   void set_text(const std::string& path, const std::string& name, const std::string& text) {
-    keys[path][name] = {kRegSz,
-                        std::vector<std::uint8_t>(text.c_str(), text.c_str() + text.size() + 1)};
+    keys[path][name] = {kRegSz, {text.c_str(), text.c_str() + text.size() + 1}};
   }
 
-  long open_key(RegistryRoot root, const std::string& path, std::uint32_t access,
+  long open_key(RegistryRoot, const std::string& path, std::uint32_t access,
                 RegistryKey& key) override {
-    opens.push_back({root, path, access});
+    opens.push_back({path, access});
     if (!keys.contains(path)) return kRegistryNotFound;
     key = next_key_++;
     open_paths_[key] = path;
@@ -46,7 +45,7 @@ class ScriptedRegistry final : public Registry {
     type = value.type;
     size = static_cast<std::uint32_t>(value.data.size());
     if (value.data.size() > buffer.size()) return kRegistryMoreData;
-    std::copy(value.data.begin(), value.data.end(), buffer.begin());
+    std::ranges::copy(value.data, buffer.begin());
     return kRegistrySuccess;
   }
 

@@ -13,9 +13,8 @@ namespace {
 using Calls = std::vector<std::string>;
 using Entries = std::vector<std::pair<std::string, int>>;
 
-// The main form before its load handler, so that each test can set up the MIDI system first,
-// and a MIDI output on the form's device and controls.
-class MidiTest : public ::testing::Test {
+// A MIDI output on the unloaded form's device and controls.
+class MidiTest : public ::testing::Test, protected testing::MainFormOnFakes {
  protected:
   // The note numbers of the Note Ons that PlayChord sends on the opened mapper.
   std::vector<int> notes_played(const std::array<std::string, 5>& notes) {
@@ -24,21 +23,13 @@ class MidiTest : public ::testing::Test {
     PlayChord(out, notes);
     std::vector<int> numbers;
     for (const std::vector<int>& bytes : midi.sent) {
-      EXPECT_EQ(bytes[0], 0x91);
-      EXPECT_EQ(bytes[2], 127);
+      EXPECT_EQ((std::pair{bytes[0], bytes[2]}), (std::pair{0x91, 127}));
       numbers.push_back(bytes[1]);
     }
     EXPECT_TRUE(windows.boxes.empty());
     return numbers;
   }
 
-  testing::FakeWindowSystem windows;
-  testing::ScriptedRandom random;
-  testing::FakeClock clock;
-  testing::RecordingMidiSystem midi;
-  testing::RecordingPrinter printer;
-  testing::MemoryAnswerLog answer_log;
-  MainForm form{Platform{windows, random, clock, midi, printer, answer_log}};
   MainFormControls& controls = form.controls;
   MidiOut out{midi, windows, form.hMidiOut, controls.check_midi, controls.Frame1_enabled};
 };
@@ -48,12 +39,9 @@ class MidiTest : public ::testing::Test {
 TEST_F(MidiTest, PlayChordSendsNoteOnsRisingFromTheRoot) {
   const std::vector<std::pair<std::array<std::string, 5>, std::vector<int>>> cases = {
       {{"   C", "   E", "   G", "   B", "   D"}, {60, 64, 67, 71, 74}},
-      {{"   G", "   B", "   D", "   F", "   A"}, {67, 71, 74, 77, 81}},
       {{"  Cb", "  Eb", "  Gb", "  Bb", "  Db"}, {59, 63, 66, 70, 73}},
       {{"  B#", "  Dx", "  Fx", "  Ax", "  Cx"}, {72, 76, 79, 83, 86}},
-      {{"   C", "   D", "   G", "  Bb", "   D"}, {60, 62, 67, 70, 74}},
       {{"   B", "  D#", "  F#", "  A#", "  C#"}, {71, 75, 78, 82, 85}},
-      {{"  Bx", "  D#", "  F#", "  A#", "   C"}, {73, 75, 78, 82, 84}},
       {{" Gbb", "Bbbb", "  Db", "Fbbb", "Abbb"}, {65, 68, 73, 74, 78}},
       {{"  F#", "  A#", "  C#", "   E", "G###"}, {66, 70, 73, 76, 82}},
       {{"   C", "   H", "   G", "   B", "   D"}, {60, 67, 71, 74}},

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <algorithm>
+#include <array>
 #include <string>
-#include <utility>
 
 namespace velmora {
 namespace {
@@ -20,31 +20,18 @@ constexpr SlotRule kRules[kSlotCount] = {{0, 0}, {2, 3}, {2, 4}, {3, 5},  {4, 6}
                                          {1, 2}, {1, 3}, {3, 5}, {3, 6},  {5, 8},  {5, 9}};
 constexpr std::string_view kLetters = "CDEFGAB";
 constexpr int kLetterPitch[] = {0, 2, 4, 5, 7, 9, 11};
-constexpr std::pair<std::string_view, int> kAccidentals[] = {
-    {"", 0}, {"b", -1}, {"bb", -2}, {"bbb", -3}, {"bbbb", -4}, {"#", 1}, {"x", 2}, {"###", 3}};
-
-int Change_Of(std::string_view suffix) {
-  for (const auto& [text, change] : kAccidentals) {
-    if (text == suffix) return change;
-  }
-  throw std::invalid_argument("no accidental " + std::string(suffix));
-}
-
-std::string_view Suffix_Of(int change) {
-  for (const auto& [text, accidental] : kAccidentals) {
-    if (accidental == change) return text;
-  }
-  throw std::invalid_argument("no accidental for " + std::to_string(change));
-}
+// The accidentals by their change in semitones, -4 to +3; any other change has no spelling.
+constexpr std::array<std::string_view, 8> kSuffixes = {"bbbb", "bbb", "bb", "b",
+                                                       "",     "#",   "x",  "###"};
 
 std::string Derive(std::string_view root, int slot) {
   const int letter = static_cast<int>(kLetters.find(root[0]));
-  const int root_pitch = kLetterPitch[letter] + Change_Of(root.substr(1));
+  const auto root_suffix = std::ranges::find(kSuffixes, root.substr(1)) - kSuffixes.begin();
+  const int root_pitch = kLetterPitch[letter] + static_cast<int>(root_suffix) - 4;
   const SlotRule rule = kRules[slot - 1];
   const int target = (letter + rule.letter_steps) % 7;
-  int change = ((root_pitch + rule.semitones - kLetterPitch[target]) % 12 + 12) % 12;
-  if (change > 6) change -= 12;
-  return kLetters[target] + std::string(Suffix_Of(change));
+  const int change = ((root_pitch + rule.semitones - kLetterPitch[target]) % 12 + 18) % 12 - 6;
+  return kLetters[target] + std::string(kSuffixes.at(static_cast<std::size_t>(change + 4)));
 }
 
 TEST(KeyTablesTest, EveryStoredEntryFollowsTheSpellingRuleAndRootsComeInLookupOrder) {
@@ -67,24 +54,14 @@ TEST(KeyTablesTest, EveryStoredEntryFollowsTheSpellingRuleAndRootsComeInLookupOr
                                           "G", "Ab", "A", "Bb", "B", "Cb", "stop"}));
 }
 
-TEST(FramedListTest, CountStopsAtStopAndLooksNoFurtherThanPositionFifty) {
+TEST(FramedListTest, CountIncludesStopAndLooksNoFurtherThanPositionFifty) {
   FramedList list(60, "name");
-  list[0] = "start";
-  EXPECT_EQ(Count_Framed_Entries(list), 0);
   list[50] = "stop";
   EXPECT_EQ(Count_Framed_Entries(list), 51);
-  list[50] = "name";
-  list[51] = "stop";
+  std::swap(list[50], list[51]);
   EXPECT_EQ(Count_Framed_Entries(list), 0);
   EXPECT_EQ(Count_Framed_Entries({"start", "stop", "stop"}), 2);
   EXPECT_EQ(Count_Framed_Entries({}), 0);
-}
-
-TEST(PadNoteTest, RightAlignsInFourCharacters) {
-  const std::pair<std::string_view, std::string_view> cases[] = {
-      {"C", "   C"},      {"C#", "  C#"}, {"Cbb", " Cbb"}, {"Cbbb", "Cbbb"},
-      {"Ebbbb", "Ebbbb"}, {"", ""},       {"   C", "   C"}};
-  for (const auto& [name, padded] : cases) EXPECT_EQ(Pad_Note(name), padded) << name;
 }
 
 }  // namespace

@@ -88,7 +88,10 @@ TEST_P(SystemRandomTest, EveryKeyAndChordTypeOccursAboutEquallyOften) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Clocks, SystemRandomTest,
-                         ::testing::Values(SystemRandom::Clock_Ticks, Frozen_Ticks));
+                         ::testing::Values(SystemRandom::Clock_Ticks, Frozen_Ticks),
+                         [](const auto& clock) {
+                           return clock.param == Frozen_Ticks ? "Frozen" : "Running";
+                         });
 
 }  // namespace
 }  // namespace velmora

@@ -143,6 +143,8 @@ void MainWindow::build_left_column() {
   List1_->setObjectName("List1");
   List1_->setGeometry(twips(120, 240, 1455, 1110));
   List1_->setFont(layout_font("Arial", 8.25));
+  // Like a classic list box: long device names are cut off rather than scrolled sideways.
+  List1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   check_midi_ =
       make_option<QCheckBox>(Frame1_, "check_midi", "Enable MIDI", twips(240, 1560, 1335, 195));
 

@@ -6,7 +6,7 @@
 #include "fakes/memory_answer_log.h"
 #include "fakes/recording_midi_system.h"
 #include "fakes/recording_printer.h"
-#include "puzzle/system_random.h"
+#include "platform/posix/system_random.h"
 
 namespace velmora {
 namespace {

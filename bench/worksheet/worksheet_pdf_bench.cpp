@@ -4,11 +4,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "app/qt/qt_printer.h"
+#include "platform/qt/qt_printer.h"
 #include "ports/clock.h"
 #include "ports/window_system.h"
-#include "puzzle/system_random.h"
-#include "worksheet/file_answer_log.h"
+#include "platform/posix/system_random.h"
+#include "platform/posix/file_answer_log.h"
 #include "worksheet/worksheet.h"
 
 namespace velmora {

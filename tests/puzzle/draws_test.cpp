@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fakes/scripted_random.h"
-#include "puzzle/system_random.h"
+#include "platform/posix/system_random.h"
 
 namespace velmora {
 namespace {

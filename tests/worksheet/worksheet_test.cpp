@@ -14,7 +14,7 @@
 #include <sstream>
 
 #include "fakes/main_form_fixture.h"
-#include "worksheet/file_answer_log.h"
+#include "platform/posix/file_answer_log.h"
 
 namespace velmora {
 namespace {

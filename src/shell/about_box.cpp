@@ -1,0 +1,112 @@
+#include "shell/about_box.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/about.h"
+#include "shell/artwork.h"
+#include "platform/qt/text.h"
+#include "ports/window_system.h"
+
+namespace velmora {
+
+namespace {
+
+QFrame* Separator(QWidget* parent, const char* name) {
+  auto* line = new QFrame(parent);
+  line->setObjectName(name);
+  line->setFrameShape(QFrame::HLine);
+  line->setFrameShadow(QFrame::Sunken);
+  return line;
+}
+
+}  // namespace
+
+AboutBox::AboutBox(QWidget& owner, const SysInfoPlatform& platform)
+    : QDialog(&owner), platform_(platform) {
+  setObjectName("frmAbout");
+  setAttribute(Qt::WA_DeleteOnClose);
+
+  auto* icon = new QLabel(this);
+  icon->setObjectName("picIcon");
+  icon->setPixmap(velmora_picture(32));
+  icon->setAlignment(Qt::AlignTop);
+
+  lblTitle_ = new QLabel("Application Title", this);
+  lblTitle_->setObjectName("lblTitle");
+  QFont title_font = lblTitle_->font();
+  title_font.setPointSizeF(title_font.pointSizeF() * 1.5);
+  title_font.setBold(true);
+  lblTitle_->setFont(title_font);
+  lblVersion_ = new QLabel("Version", this);
+  lblVersion_->setObjectName("lblVersion");
+
+  Text1_ = new QPlainTextEdit(this);
+  Text1_->setObjectName("Text1");
+  Text1_->setReadOnly(true);
+  const QFontMetrics metrics(Text1_->font());
+  Text1_->setMinimumSize(metrics.horizontalAdvance(QString(80, QLatin1Char('x'))),
+                       metrics.lineSpacing() * 28);
+
+  auto* ok = new QPushButton("OK", this);
+  ok->setObjectName("cmdOK");
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, &QDialog::close);
+  auto* sys_info = new QPushButton(to_qstring(kSysInfoButtonCaption), this);
+  sys_info->setObjectName("cmdSysInfo");
+  connect(sys_info, &QPushButton::clicked, this, &AboutBox::cmdSysInfo_Click);
+
+  auto* heading = new QVBoxLayout;
+  heading->addWidget(lblTitle_);
+  heading->addWidget(lblVersion_);
+  auto* top = new QHBoxLayout;
+  top->addWidget(icon);
+  top->addLayout(heading, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(sys_info);
+  buttons->addWidget(ok);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(Separator(this, "Line1"));
+  layout->addWidget(Text1_, 1);
+  layout->addWidget(Separator(this, "Line2"));
+  layout->addLayout(buttons);
+
+  Form_Load();
+}
+
+void AboutBox::Form_Load() {
+  setWindowTitle(to_qstring(About_Caption()));
+  lblVersion_->setText(to_qstring(About_Version_Caption()));
+  lblTitle_->setText(to_qstring(kAppTitle));
+  Text1_->setPlainText(to_qstring(Help_Text()));
+}
+
+void AboutBox::cmdSysInfo_Click() { StartSysInfo(platform_); }
+
+AboutBoxHolder::AboutBoxHolder(QWidget& owner, const SysInfoPlatform& platform)
+    : owner_(owner), platform_(platform) {}
+
+AboutBox& AboutBoxHolder::show() {
+  // A box that has been closed is only waiting to be deleted.
+  if (!box_ || !box_->isVisible()) box_ = new AboutBox(owner_, platform_);
+  box_->show();
+  box_->raise();
+  box_->activateWindow();
+  return *box_;
+}
+
+AboutBox* AboutBoxHolder::box() const { return box_ && box_->isVisible() ? box_.data() : nullptr; }
+
+void AboutBoxHolder::close() {
+  if (box_) box_->close();
+}
+
+}  // namespace velmora

@@ -1,0 +1,340 @@
+#include "shell/main_window.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "shell/fonts.h"
+#include "shell/layout.h"
+#include "shell/note_labels.h"
+#include "platform/qt/text.h"
+
+namespace velmora {
+namespace {
+
+enum class Ring { Outer, Inner, Centre };
+
+struct CircleBox {
+  int left;
+  int top;
+  Ring ring;
+};
+
+// Circles 1..17; each label lies 120 twips below its circle's box.
+constexpr std::array<CircleBox, kCircleCount> kCircleBoxes = {{
+    {3720, 1320, Ring::Outer}, {4800, 1080, Ring::Outer}, {5880, 1320, Ring::Outer},
+    {4200, 1680, Ring::Inner}, {4800, 1680, Ring::Inner}, {5400, 1680, Ring::Inner},
+    {3600, 2280, Ring::Outer}, {4200, 2280, Ring::Inner}, {4800, 2280, Ring::Centre},
+    {5400, 2280, Ring::Inner}, {6000, 2280, Ring::Outer}, {4200, 2880, Ring::Inner},
+    {4800, 2880, Ring::Inner}, {5400, 2880, Ring::Inner}, {3720, 3240, Ring::Outer},
+    {4800, 3480, Ring::Outer}, {5880, 3240, Ring::Outer},
+}};
+constexpr int kCircleSize = 615;
+constexpr int kCircleLabelOffset = 120;
+constexpr int kCircleLabelHeight = 495;
+
+struct Place {
+  int left;
+  int top;
+};
+
+// Noot(0) .. Noot(34); one- and two-letter names are 375 wide, three-letter names 615.
+constexpr std::array<Place, kPaletteNames.size()> kPalettePlaces = {{
+    {120, 5400},  {1080, 5400}, {600, 5400},  {1560, 5400}, {2040, 5400}, {2520, 5400},
+    {3000, 5400}, {120, 5880},  {600, 5880},  {1080, 5880}, {1560, 5880}, {2040, 5880},
+    {2520, 5880}, {3000, 5880}, {120, 6360},  {840, 6360},  {1560, 6360}, {2280, 6360},
+    {2880, 6360}, {3600, 6360}, {4320, 6360}, {5280, 5400}, {5760, 5400}, {6240, 5400},
+    {6720, 5400}, {7200, 5400}, {7680, 5400}, {8160, 5400}, {5280, 5880}, {5760, 5880},
+    {6240, 5880}, {6720, 5880}, {7200, 5880}, {7680, 5880}, {8160, 5880},
+}};
+
+constexpr std::array<Place, kChordLineCount> kHintPlaces = {
+    {{7200, 240}, {7200, 2400}, {7200, 4560}, {4680, 4560}}};
+
+QColor ring_colour(Ring ring) {
+  switch (ring) {
+    case Ring::Outer:
+      return kOuterRingColour;
+    case Ring::Inner:
+      return kInnerRingColour;
+    case Ring::Centre:
+      return kCentreColour;
+  }
+  return kCentreColour;
+}
+
+QPushButton* make_button(QWidget* parent, const char* name, const QString& caption, QRect box) {
+  auto* button = new QPushButton(caption, parent);
+  button->setObjectName(name);
+  button->setGeometry(box);
+  QPalette colours = button->palette();
+  colours.setColor(QPalette::Button, kButtonColour);
+  button->setPalette(colours);
+  return button;
+}
+
+template <typename Widget>
+Widget* make_option(QWidget* parent, const char* name, const QString& caption, QRect box) {
+  auto* option = new Widget(caption, parent);
+  option->setObjectName(name);
+  option->setGeometry(box);
+  return option;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
+    : QWidget(parent),
+      windows_(this),
+      about_(*this, SysInfoPlatform{registry_, launcher_, windows_}),
+      printer_(Platform_Print_Dialogs(this)),
+      form_(Platform{windows_, ports.random, ports.clock, ports.midi, printer_, answer_log_}) {
+  setObjectName("MainForm");
+  setWindowTitle(" Velmora");
+  setFixedSize(px(10170), px(7305));
+  setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+  setAutoFillBackground(true);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kWindowColour);
+  colours.setColor(QPalette::Base, kWindowColour);
+  setPalette(colours);
+  setFont(layout_font("MS Sans Serif", 8.25));
+
+  // Created bottom-up: later siblings stack above earlier ones, and everything drawn in
+  // paintEvent lies beneath them all.
+  build_star();
+  build_palette();
+  build_left_column();
+  set_tab_order();
+
+  windows_.setBeforeMessage([this] { refresh(); });
+  windows_.setRepainter([this](std::span<const int> circles) { repaint_circles(circles); });
+  windows_.setAboutShower([this] { about_.show(); });
+
+  form_.Form_Load();
+  refresh();
+  Create_Puzzle_->setFocus();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::build_left_column() {
+  Create_Puzzle_ = make_button(this, "Create_Puzzle", "Create", twips(120, 120, 1095, 375));
+  Command_Check_ = make_button(this, "Command_Check", "Check", twips(120, 600, 1095, 375));
+  WorkSheet_cmd_ = make_button(this, "WorkSheet_cmd", "Work Sheet", twips(120, 1080, 1095, 375));
+  Help_cmd_ = make_button(this, "Help_cmd", "Help", twips(120, 1560, 1095, 375));
+  advanced_ = make_option<QCheckBox>(this, "advanced", "Advanced", twips(120, 2040, 1095, 255));
+  Center_Question_ = make_option<QCheckBox>(this, "Center_Question", "Center Question",
+                                            twips(120, 2280, 1575, 255));
+  Option1_ = make_option<QRadioButton>(this, "Option1", "Beginner", twips(120, 2520, 1215, 255));
+  Option2_ = make_option<QRadioButton>(this, "Option2", "Expert", twips(120, 2760, 1335, 255));
+
+  Frame1_ = new QGroupBox("Midi Driver", this);
+  Frame1_->setObjectName("Frame1");
+  Frame1_->setGeometry(twips(120, 3480, 1695, 1815));
+  List1_ = new QListWidget(Frame1_);
+  List1_->setObjectName("List1");
+  List1_->setGeometry(twips(120, 240, 1455, 1110));
+  List1_->setFont(layout_font("Arial", 8.25));
+  // Like a classic list box: long device names are cut off rather than scrolled sideways.
+  List1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  check_midi_ =
+      make_option<QCheckBox>(Frame1_, "check_midi", "Enable MIDI", twips(240, 1560, 1335, 195));
+
+  connect(Create_Puzzle_, &QPushButton::clicked, this, [this] {
+    run([this] { form_.Create_Puzzle_Click(); });
+  });
+  connect(Command_Check_, &QPushButton::clicked, this, [this] {
+    run([this] { form_.Command_Check_Click(); });
+  });
+  connect(WorkSheet_cmd_, &QPushButton::clicked, this, [this] {
+    run([this] { form_.WorkSheet_cmd_Click(); });
+  });
+  connect(Help_cmd_, &QPushButton::clicked, this, [this] {
+    run([this] { form_.Help_cmd_Click(); });
+  });
+  // A mouse click chooses its entry even when it is already selected; the keyboard moves the
+  // selection.
+  connect(List1_, &QListWidget::itemClicked, this,
+          [this](QListWidgetItem* item) { choose_device(List1_->row(item)); });
+  connect(List1_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (QGuiApplication::mouseButtons() == Qt::NoButton) choose_device(row);
+  });
+  connect(advanced_, &QCheckBox::toggled, this,
+          [this](bool on) { form_.controls.advanced.value = on ? 1 : 0; });
+  connect(Center_Question_, &QCheckBox::toggled, this,
+          [this](bool on) { form_.controls.Center_Question.value = on ? 1 : 0; });
+  connect(check_midi_, &QCheckBox::toggled, this,
+          [this](bool on) { form_.controls.check_midi.value = on ? 1 : 0; });
+  connect(Option1_, &QRadioButton::clicked, this, [this] {
+    form_.controls.Option2 = false;
+    run([this] { form_.Option1_Click(); });
+  });
+  connect(Option2_, &QRadioButton::clicked, this, [this] {
+    form_.controls.Option2 = true;
+    run([this] { form_.Option2_Click(); });
+  });
+}
+
+void MainWindow::build_star() {
+  for (int circle = 1; circle <= kCircleCount; ++circle) {
+    const CircleBox& box = kCircleBoxes[circle - 1];
+    auto* label = new CircleLabel(circle, this);
+    label->setObjectName(to_qstring(kCircleLabelNames[circle - 1]));
+    label->setGeometry(
+        twips(box.left, box.top + kCircleLabelOffset, kCircleSize, kCircleLabelHeight));
+    label->setFont(layout_font("MS Sans Serif", 13.5));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    connect(label, &CircleLabel::noteDropped, this, [this](int target, const QString& note) {
+      run([&] { form_.Circle_DragDrop(target, note.toStdString()); });
+    });
+    circles_[circle - 1] = label;
+  }
+  const char* hint_names[] = {"Hint1", "Hint2", "Hint3", "Hint4"};
+  for (int line = 0; line < kChordLineCount; ++line) {
+    hints_[line] = make_button(this, hint_names[line], {},
+                               twips(kHintPlaces[line].left, kHintPlaces[line].top, 975, 375));
+    hints_[line]->setFont(layout_font("MS Serif", 6));
+  }
+  void (MainForm::*const hint_clicks[])() = {&MainForm::Hint1_Click, &MainForm::Hint2_Click,
+                                              &MainForm::Hint3_Click, &MainForm::Hint4_Click};
+  for (int line = 0; line < kChordLineCount; ++line) {
+    connect(hints_[line], &QPushButton::clicked, this,
+            [this, click = hint_clicks[line]] { run([this, click] { (form_.*click)(); }); });
+  }
+}
+
+void MainWindow::build_palette() {
+  for (std::size_t index = 0; index < kPaletteNames.size(); ++index) {
+    const std::string_view name = kPaletteNames[index];
+    auto* label = new PaletteLabel(to_qstring(name), this);
+    label->setObjectName("Noot");
+    label->setProperty("index", static_cast<int>(index));
+    label->setGeometry(twips(kPalettePlaces[index].left, kPalettePlaces[index].top,
+                             name.size() == 3 ? 615 : 375, 375));
+    label->setFont(layout_font("MS Sans Serif", 13.5));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    palette_[index] = label;
+  }
+  auto* instruction = new QLabel(
+      "Drag and drop the correct answers in the circles. Press the buttons with the chord "
+      "names to get some help.",
+      this);
+  instruction->setObjectName("Label1");
+  instruction->setGeometry(twips(1200, 6960, 7695, 255));
+  instruction->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  instruction->setFont(fitted_font(font(), instruction->text(), instruction->width()));
+}
+
+void MainWindow::set_tab_order() {
+  QWidget* order[] = {Create_Puzzle_, Command_Check_, WorkSheet_cmd_,   hints_[0], hints_[1],
+                      hints_[2],      hints_[3],      advanced_,        Help_cmd_,
+                      Center_Question_, Option1_,     Option2_,         List1_,    check_midi_};
+  for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
+}
+
+template <typename Handler>
+void MainWindow::run(Handler handler) {
+  ++handlers_running_;
+  handler();
+  --handlers_running_;
+  refresh();
+  if (handlers_running_ == 0 && close_requested_) close();
+}
+
+void MainWindow::choose_device(int row) {
+  if (row < 0) return;
+  form_.controls.List1.selected = row;
+  run([this] { form_.List1_Click(); });
+}
+
+void MainWindow::refresh() {
+  const MainFormControls& controls = form_.controls;
+  for (int circle = 1; circle <= kCircleCount; ++circle) {
+    const Label& label = controls.circles[circle - 1];
+    circles_[circle - 1]->setText(QString::fromStdString(label.caption));
+    circles_[circle - 1]->setEnabled(label.enabled);
+  }
+  for (int line = 0; line < kChordLineCount; ++line) {
+    hints_[line]->setText(QString::fromStdString(controls.hints[line]));
+  }
+  const QSignalBlocker blockers[] = {QSignalBlocker(advanced_), QSignalBlocker(Center_Question_),
+                                     QSignalBlocker(check_midi_), QSignalBlocker(Option1_),
+                                     QSignalBlocker(Option2_)};
+  advanced_->setChecked(controls.advanced.checked());
+  advanced_->setEnabled(controls.advanced.enabled);
+  Center_Question_->setChecked(controls.Center_Question.checked());
+  Center_Question_->setEnabled(controls.Center_Question.enabled);
+  check_midi_->setChecked(controls.check_midi.checked());
+  check_midi_->setEnabled(controls.check_midi.enabled);
+  Option2_->setChecked(controls.Option2);
+  Option1_->setChecked(!controls.Option2);
+  Frame1_->setEnabled(controls.Frame1_enabled);
+  const QSignalBlocker list_blocker(List1_);
+  if (List1_->count() != static_cast<int>(controls.List1.entries.size())) {
+    List1_->clear();
+    for (const ListEntry& entry : controls.List1.entries) {
+      List1_->addItem(QString::fromStdString(entry.text));
+    }
+  }
+  List1_->setCurrentRow(controls.List1.selected);
+}
+
+void MainWindow::repaint_circles(std::span<const int> circles) {
+  for (int circle : circles) {
+    CircleLabel* label = circles_[circle - 1];
+    label->setText(QString::fromStdString(form_.controls.circles[circle - 1].caption));
+    label->repaint();
+  }
+}
+
+void MainWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::black, 1));
+  for (const CircleBox& box : kCircleBoxes) {
+    painter.setBrush(ring_colour(box.ring));
+    painter.drawEllipse(QRectF(twips(box.left, box.top, kCircleSize, kCircleSize))
+                            .adjusted(0.5, 0.5, -0.5, -0.5));
+  }
+  painter.setRenderHint(QPainter::Antialiasing, false);
+  painter.setPen(QPen(kGreyLineColour, 1));
+  painter.drawLine(twips(3120, 720), twips(7080, 4440));
+  painter.drawLine(twips(5100, 720), twips(5100, 4440));
+  painter.drawLine(twips(3120, 2580), twips(7080, 2580));
+  painter.drawLine(twips(3120, 4440), twips(7080, 720));
+  painter.setPen(QPen(Qt::black, 1));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(twips(3120, 720, 3975, 3735).adjusted(0, 0, -1, -1));
+  painter.drawLine(twips(10080, 5400), twips(120, 5400));
+  painter.drawLine(twips(5160, 5400), twips(5160, 6840));
+  painter.drawRect(twips(2040, 120, 6255, 4935).adjusted(0, 0, -1, -1));
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (centred_) return;
+  centred_ = true;
+  centre_on_screen(*this);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (handlers_running_ > 0) {
+    close_requested_ = true;
+    event->ignore();
+    return;
+  }
+  form_.Form_Unload();
+  about_.close();
+  event->accept();
+  QCoreApplication::quit();
+}
+
+}  // namespace velmora

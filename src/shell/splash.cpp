@@ -1,0 +1,87 @@
+#include "shell/splash.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+#include <QTimer>
+#include <utility>
+
+#include "app/about.h"
+#include "shell/artwork.h"
+#include "shell/layout.h"
+#include "platform/qt/text.h"
+
+namespace velmora {
+
+namespace {
+
+QLabel* Add_Label(QWidget* parent, const char* name, std::string_view text, const QRect& place) {
+  auto* label = new QLabel(to_qstring(text), parent);
+  label->setObjectName(name);
+  label->setGeometry(place);
+  return label;
+}
+
+}  // namespace
+
+Splash::Splash(MainWindowLoader load_main_window)
+    : load_main_window_(std::move(load_main_window)) {
+  setObjectName("Splash");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWindowTitle(to_qstring(kSplashCaption));
+  setFixedSize(440, 250);
+  centre_on_screen(*this);
+  QPalette colours = palette();
+  colours.setColor(QPalette::Window, kWindowColour);
+  setPalette(colours);
+  setAutoFillBackground(true);
+
+  auto* border = new QFrame(this);
+  border->setObjectName("Shape2");
+  border->setFrameShape(QFrame::Box);
+  border->setLineWidth(2);
+  border->setGeometry(8, 8, 424, 234);
+  QPalette border_colours = border->palette();
+  border_colours.setColor(QPalette::WindowText, kCentreColour);
+  border->setPalette(border_colours);
+
+  auto* picture = Add_Label(this, "Picture1", "", QRect(24, 48, 128, 128));
+  picture->setPixmap(velmora_picture(128));
+
+  QLabel* title = Add_Label(this, "Label1", kSplashTitle, QRect(172, 40, 244, 52));
+  title->setFont(QFont("Arial", 28, QFont::Bold));
+
+  auto* band = new QFrame(this);
+  band->setObjectName("Shape1");
+  band->setGeometry(172, 96, 244, 6);
+  QPalette band_colours = band->palette();
+  band_colours.setColor(QPalette::Window, kCentreColour);
+  band->setPalette(band_colours);
+  band->setAutoFillBackground(true);
+
+  Add_Label(this, "Label3", kSplashLoading, QRect(172, 116, 244, 24));
+  version_ = Add_Label(this, "version", "", QRect(172, 204, 244, 22));
+
+  timer_ = new QTimer(this);
+  timer_->setObjectName("Timer1");
+  timer_->setInterval(kSplashDelayMs);
+  timer_->setSingleShot(true);
+  connect(timer_, &QTimer::timeout, this, &Splash::Timer1_Timer);
+
+  Form_Load();
+}
+
+void Splash::Form_Load() {
+  version_->setText(to_qstring(Splash_Version_Caption()));
+  timer_->start();
+}
+
+void Splash::Timer1_Timer() {
+  // The splash stays on screen while the main window builds its tables and opens MIDI.
+  QWidget* main_window = load_main_window_();
+  main_window->show();
+  close();
+}
+
+}  // namespace velmora

@@ -1,0 +1,157 @@
+#include "platform/qt/qt_printer.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QLocale>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_window_system.h"
+#include "fakes/memory_answer_log.h"
+#include "fakes/recording_printer.h"
+#include "fakes/seeded_random.h"
+#include "worksheet/worksheet.h"
+
+namespace velmora {
+namespace {
+
+using testing::RecordingPrinter;
+
+QByteArray Output(const char* program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  EXPECT_TRUE(process.waitForFinished());
+  return process.readAllStandardOutput();
+}
+
+class QtPrinterTest : public ::testing::Test {
+ protected:
+  QtPrinterTest() {
+    Fill_Key_Tables(tables);
+    Fill_Chord_Types(chord_types, true);
+    QDir::setCurrent(folder.path());
+  }
+  ~QtPrinterTest() override {
+    QLocale::setDefault(QLocale::system());
+    QDir::setCurrent(previous_folder);
+  }
+
+  // A worksheet run, the same draws every time, with its message boxes.
+  std::vector<MessageBox> Run(Printer& printer, AnswerLogFile& answer_log) {
+    Board board;
+    testing::SeededRandom random{11};
+    testing::FakeClock clock;
+    testing::FakeWindowSystem windows;
+    Print_Worksheet(
+        {board, tables, chord_types, false, printer, answer_log, random, clock, windows});
+    return windows.boxes;
+  }
+
+  QString previous_folder = QDir::currentPath();
+  QTemporaryDir folder;
+  QString pdf = folder.filePath("Worksheet.pdf");
+  KeyTables tables;
+  FramedList chord_types;
+};
+
+// A failed run, canceled or with its log failing in star 3, leaves the PDF of the run before.
+TEST_F(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingIs) {
+  const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
+  const struct {
+    bool printers;
+    QLocale region;
+    double width;  // twips
+    double height;
+    std::string failure;
+  } cases[] = {{true, dutch, 12240, 15840, ""},  // the paper of the print dialog
+               {false, QLocale(QLocale::English, QLocale::UnitedStates), 12240, 15840, ""},
+               {false, dutch, 11906, 16838, ""},
+               {true, dutch, 0, 0, "Canceled by the user 1"},  // in the print dialog
+               {false, dutch, 0, 0, "Canceled by the user 1"},
+               {true, dutch, 0, 0, "No space left on device 5"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    QLocale::setDefault(c.region);
+    // With printers, the user prints to the file `pdf` on US Letter; without, the user takes the
+    // proposed file name; or the user cancels the dialog.
+    const bool chosen = !c.failure.starts_with("Canceled");
+    QtPrinter printer(
+        {[&c] { return c.printers; },
+         [this, chosen](QPrinter& chosen_printer) {
+           chosen_printer.setOutputFormat(QPrinter::PdfFormat);
+           chosen_printer.setOutputFileName(pdf);
+           chosen_printer.setPageSize(QPageSize(QPageSize::Letter));
+           return chosen;
+         },
+         [chosen](const QString& proposed) { return chosen ? proposed : QString(); }});
+    testing::MemoryAnswerLog log;
+    log.fail_write = c.failure.empty() ? 0 : 11;  // star 3's first record
+    QFile file(pdf);
+    const QByteArray earlier = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
+    file.close();
+    const auto boxes = Run(printer, log);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Worksheet.pdf"});
+    if (!c.failure.empty()) {
+      ASSERT_EQ(boxes.size(), 1U);
+      EXPECT_EQ(boxes[0].text, std::string(kWorksheetFailureText) + c.failure);
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+      EXPECT_EQ(file.readAll(), earlier);
+      continue;
+    }
+    ASSERT_TRUE(boxes.empty());
+    const QString html = QString::fromUtf8(Output(VELMORA_PDFTOTEXT, {"-bbox", pdf, "-"}));
+    const auto size =
+        QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)">)re").match(html);
+    const double width = size.captured(1).toDouble() * 20,
+                 height = size.captured(2).toDouble() * 20;
+    EXPECT_NEAR(width, c.width, 20);
+    EXPECT_NEAR(height, c.height, 20);
+
+    // The same run again, recorded on a page of the size the PDF got.
+    RecordingPrinter recorder;
+    recorder.page = {std::llround(width), std::llround(height)};
+    ASSERT_TRUE(Run(recorder, log).empty());
+    const auto texts = recorder.of_kind(RecordingPrinter::Kind::Text);
+    ASSERT_EQ(texts.size(), 2U + 6U * kWorksheetStars);
+    // pdftotext places a word at its first letter, after the blank that pads a one-letter note.
+    QPrinter device(QPrinter::HighResolution);
+    const double blank = QFontMetricsF(QFont("Arial", 10), &device).horizontalAdvance(' ') * 1440 /
+                         device.resolution();
+    const QRegularExpression word(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>([^<]*)</word>)re");
+    for (const auto& text : texts) {
+      const QString printed = QString::fromStdString(text.text).trimmed();
+      const double x = text.x + static_cast<double>(text.text.size() - printed.size()) * blank;
+      int near = 0;
+      for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto match = it.next();
+        near += match.captured(3) == printed.section(' ', 0, 0) &&
+                std::abs(match.captured(1).toDouble() * 20 - x) <= 20 &&
+                std::abs(match.captured(2).toDouble() * 20 - text.y) <= 20;
+      }
+      EXPECT_EQ(near, 1) << '"' << text.text << "\" at " << text.x << ", " << text.y;
+    }
+
+    // Each circle's outline passes its top; inside, below where a note stands, is blank paper.
+    const QImage picture = QImage::fromData(
+        Output(VELMORA_PDFTOPPM, {"-r", "144", "-gray", "-singlefile", pdf}), "PGM");
+    ASSERT_EQ(picture.width(), std::lround(width / 10)) << "10 twips a pixel";
+    for (const auto& circle : recorder.of_kind(RecordingPrinter::Kind::Circle)) {
+      int top = 255;  // the darkest grey within a pixel of the top
+      for (int d = 0; d < 9; ++d) {
+        const QPoint at(circle.x / 10 + d % 3 - 1, (circle.y - 300) / 10 + d / 3 - 1);
+        top = std::min(top, qGray(picture.pixel(at)));
+      }
+      EXPECT_LT(top, 128) << "no outline at the top of " << circle.x << ", " << circle.y;
+      EXPECT_GT(qGray(picture.pixel(circle.x / 10, (circle.y + 200) / 10)), 200) << "ink inside";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace velmora

@@ -11,7 +11,7 @@
 #include "fakes/fake_window_system.h"
 #include "fakes/recording_printer.h"
 #include "fakes/memory_answer_log.h"
-#include "fakes/scripted_random.h"
+#include "platform/posix/system_random.h"
 #include "platform/sound/system_midi.h"
 
 namespace velmora {
@@ -43,7 +43,7 @@ void BM_FormLoadWithSynth(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     testing::FakeWindowSystem windows;
-    testing::ScriptedRandom random;
+    SystemRandom random;
     testing::FakeClock clock;
     auto midi = std::make_unique<SystemMidi>();
     testing::RecordingPrinter printer;
@@ -98,19 +98,13 @@ void BM_HintClickToFifthNoteOn(benchmark::State& state) {
   SystemMidi synth(options);
   FifthNoteOnTimer midi(synth);
   testing::FakeWindowSystem windows;
-  testing::ScriptedRandom random;
+  SystemRandom random;
   testing::FakeClock clock;
   testing::RecordingPrinter printer;
   testing::MemoryAnswerLog answer_log;
   MainForm form{Platform{windows, random, clock, midi, printer, answer_log}};
   form.Form_Load();
-  const std::array<std::string_view, kChordLineCount> chords = {"Maj9", "Dom9", "Min9",
-                                                                "Dom9_sus2"};
-  for (int line = 0; line < kChordLineCount; ++line) form.board.Chords[line].assign(chords[line]);
-  circle_note(form.board.Circle_Notes, kCentreCircle).assign(1, 'G');
-  Spell_Chord_Lines(form.key_tables, form.board.Chords, form.board.Circle_Notes,
-                    form.board.Tone_Index, windows);
-  for (std::string& note : form.board.Circle_Notes) note = Pad_Note(note);
+  form.Create_Puzzle_Click();
   for (auto _ : state) {
     midi.note_ons = 0;
     const Steady::time_point click = Steady::now();

@@ -42,16 +42,13 @@ void BM_WorksheetRunToPdf(benchmark::State& state) {
   QtPrinter printer({[] { return false; }, [](QPrinter&) { return false; },
                      [&pdf](const QString&) { return pdf; }});
   FileAnswerLog log(folder.filePath(QStringLiteral("Worksheet.id")).toStdString());
-  KeyTables tables;
-  Fill_Key_Tables(tables);
-  FramedList chord_types;
-  Fill_Chord_Types(chord_types, true);
-  Board board;
+  const FramedList keys = Fill_Key_Tables();
+  const FramedList chord_types = Fill_Chord_Types(true);
   SystemRandom random;
   FixedClock clock;
   SilentWindows windows;
   for (auto _ : state) {
-    Print_Worksheet({board, tables, chord_types, false, printer, log, random, clock, windows});
+    Print_Worksheet({keys, chord_types, false, printer, log, random, clock, windows});
   }
   if (!windows.failures.empty()) state.SkipWithError(windows.failures.front().c_str());
   state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());

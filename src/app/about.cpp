@@ -5,18 +5,18 @@
 
 namespace velmora {
 
-std::string Version_Text() {
+std::string version_text() {
   return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." +
          std::to_string(kVersionRevision);
 }
 
-std::string Splash_Version_Caption() { return "version: " + Version_Text(); }
+std::string splash_version_caption() { return "version: " + version_text(); }
 
-std::string About_Caption() { return "About " + std::string(kAppTitle); }
+std::string about_caption() { return "About " + std::string(kAppTitle); }
 
-std::string About_Version_Caption() { return "Version " + Version_Text(); }
+std::string about_version_caption() { return "Version " + version_text(); }
 
-std::string Help_Text() {
+std::string help_text() {
   std::string text;
   for (std::string_view line : kHelpLines) {
     text += line;

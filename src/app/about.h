@@ -7,17 +7,17 @@
 namespace velmora {
 
 // The program's version as its three numbers joined by "." (1.1.30).
-std::string Version_Text();
+std::string version_text();
 
 inline constexpr std::string_view kSplashCaption = "Velmora is now loading";
 inline constexpr std::string_view kSplashTitle = "Velmora";
 inline constexpr std::string_view kSplashLoading = "Now Loading.....";
 inline constexpr int kSplashDelayMs = 2000;
 // The splash's version label: its design-time caption "version: " completed at load.
-std::string Splash_Version_Caption();
+std::string splash_version_caption();
 
-std::string About_Caption();
-std::string About_Version_Caption();
+std::string about_caption();
+std::string about_version_caption();
 inline constexpr std::string_view kSysInfoButtonCaption = "&System Info...";
 
 inline constexpr std::array<std::string_view, 25> kHelpLines = {
@@ -49,6 +49,6 @@ inline constexpr std::array<std::string_view, 25> kHelpLines = {
 };
 
 // The About box's help text: every help line followed by CR LF, the last one included.
-std::string Help_Text();
+std::string help_text();
 
 }  // namespace velmora

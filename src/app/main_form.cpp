@@ -9,28 +9,29 @@
 namespace velmora {
 
 void MainForm::Form_Load() {
-  MidiMapperMissing = false;
-  Fill_Key_Tables(key_tables);
-  Fill_Chord_Types(Chord_Types, controls.Option2);
-  FillMidiDeviceList(platform_.midi, controls.List1, MidiMapperMissing);
-  if (MidiMapperMissing) {
-    controls.check_midi.value = 0;
-    controls.check_midi.enabled = false;
-  } else {
-    controls.List1.selected = 0;
-    MidiClose(midi_out());
-    MidiOpen(midi_out(),
-             static_cast<std::int16_t>(controls.List1.entries[controls.List1.selected].item_data));
+  Key_Names = Fill_Key_Tables();
+  Chord_Types = Fill_Chord_Types(controls_.Option2);
+  const MidiDeviceList list = FillMidiDeviceList(platform_.midi);
+  controls_.List1.entries.clear();
+  for (const MidiDevice& device : list.devices) {
+    controls_.List1.entries.push_back({device.name, device.id});
   }
-  for (Label& label : controls.circles) label.caption.clear();
+  if (list.mapper_missing) {
+    controls_.check_midi.value = 0;
+    controls_.check_midi.enabled = false;
+  } else {
+    List1_Click(0);
+  }
+  for (Label& label : controls_.circles) label.caption.clear();
   Correct_Count = 17;
 }
 
-void MainForm::Form_Unload() { MidiClose(midi_out()); }
+void MainForm::Form_Unload() { report_midi(midi_out_.MidiClose()); }
 
-void MainForm::Option1_Click() { Fill_Chord_Types(Chord_Types, controls.Option2); }
-
-void MainForm::Option2_Click() { Fill_Chord_Types(Chord_Types, controls.Option2); }
+void MainForm::select_level(bool expert) {
+  controls_.Option2 = expert;
+  Chord_Types = Fill_Chord_Types(expert);
+}
 
 void MainForm::Create_Puzzle_Click() {
   if (Correct_Count < 17) {
@@ -39,66 +40,82 @@ void MainForm::Create_Puzzle_Click() {
     if (answer == Answer::Cancel) return;
   }
   Correct_Count = 0;
-  board.Regenerate = true;
-  while (board.Regenerate) {
-    board.Regenerate = false;
-    for (Label& label : controls.circles) label.enabled = true;
-    for (std::string& note : board.Circle_Notes) note.clear();
-    Draw_Distinct_Chord_Types(board, Chord_Types, platform_.random);
-    controls.hints = board.Chords;
-    Draw_Key(board, key_tables.Key_Names, platform_.random);
-    circle_note(board.Circle_Notes, kCentreCircle) = board.Drawn_Key;
-    Spell_Chord_Lines(key_tables, board.Chords, board.Circle_Notes, board.Tone_Index,
-                      platform_.windows);
-    if (!controls.advanced.checked()) Reject_Long_Notes(board);
+  bool Regenerate = true;
+  while (Regenerate) {
+    for (Label& label : controls_.circles) label.enabled = true;
+    board_.Circle_Notes = {};
+    board_.Chords = Choose_Worksheet_Chords(Chord_Types, platform_.random);
+    controls_.hints = board_.Chords;
+    circle_note(board_.Circle_Notes, kCentreCircle) = Draw_Key(Key_Names, platform_.random);
+    show_unknown_chords(Spell_Chord_Lines(board_.Chords, board_.Circle_Notes));
+    Regenerate = !controls_.advanced.checked() && Reject_Long_Notes(board_.Circle_Notes);
     Show_Puzzle();
   }
-  for (std::string& note : board.Circle_Notes) note = Pad_Note(note);
 }
 
 void MainForm::Show_Puzzle() {
-  const int given = Draw_Given_Circle(platform_.random, controls.Center_Question.checked());
-  Show_Given_Note(controls.circles, board.Circle_Notes, given);
+  const int given = draw_given_circle(platform_.random, controls_.Center_Question.checked());
+  show_given_note(controls_.circles, board_.Circle_Notes, given);
+}
+
+void MainForm::show_unknown_chords(const std::vector<int>& lines) {
+  for (int line : lines) platform_.windows.show_message({unknown_chord_message(line)});
 }
 
 void MainForm::Command_Check_Click() {
-  Correct_Count = Count_Correct(board.Circle_Notes, controls.circles);
-  platform_.windows.show_message({Check_Message(Correct_Count)});
+  Correct_Count = count_correct(board_.Circle_Notes, controls_.circles);
+  platform_.windows.show_message({check_message(Correct_Count)});
 }
 
 void MainForm::Circle_DragDrop(int circle, std::string_view source_text) {
-  if (!controls.circles[circle - 1].enabled) return;
-  Drop_On_Circle(controls.circles, circle, source_text);
+  if (!controls_.circles[circle - 1].enabled) return;
+  drop_on_circle(controls_.circles, circle, source_text);
 }
 
 void MainForm::Help_cmd_Click() { platform_.windows.show_about(); }
 
-MidiOut MainForm::midi_out() {
-  return {platform_.midi, platform_.windows, hMidiOut, controls.check_midi,
-          controls.Frame1_enabled};
+void MainForm::hint_click(int line) {
+  if (controls_.check_midi.checked()) {
+    if (line == kProgramChangeLine) send_midi({kProgramChange, kHintProgram, 0});
+    for (const ShortMessage& note_on : PlayChord(hint_notes(board_, line))) send_midi(note_on);
+  }
+
+  const std::array<int, kChordTones>& circles = kChordLineCircles[line - 1];
+  std::array<std::string, kChordTones> saved;
+  for (int tone = 0; tone < kChordTones; ++tone) {
+    saved[tone] = controls_.circles[circles[tone] - 1].caption;
+  }
+  const std::optional<Formula> formula = ChordFormula(board_.Chords[line - 1]);
+  if (!formula) platform_.windows.show_message({std::string(kNoPuzzleYet)});
+  // Without a formula the circles stay blank for the pause.
+  for (int tone = 0; tone < kChordTones; ++tone) {
+    controls_.circles[circles[tone] - 1].caption = formula ? (*formula)[tone] : "";
+  }
+  platform_.windows.repaint_circles(circles);
+
+  HintPause(platform_.clock);
+
+  for (int tone = 0; tone < kChordTones; ++tone) {
+    controls_.circles[circles[tone] - 1].caption = saved[tone];
+  }
+  platform_.windows.repaint_circles(circles);
+
+  if (controls_.check_midi.checked()) send_midi({kControlChange, kAllSoundOff, 0});
 }
 
-void MainForm::Hint1_Click() {
-  Hint_Click(1, board, controls.circles, midi_out(), platform_.clock, PauseStart, PauseNow);
+void MainForm::List1_Click(int row) {
+  ListBox& list = controls_.List1;
+  if (row < 0 || row >= static_cast<int>(list.entries.size())) return;
+  list.selected = row;
+  report_midi(midi_out_.MidiClose());
+  report_midi(midi_out_.MidiOpen(static_cast<std::int16_t>(list.entries[row].item_data)));
 }
 
-void MainForm::Hint2_Click() {
-  Hint_Click(2, board, controls.circles, midi_out(), platform_.clock, PauseStart, PauseNow);
-}
-
-void MainForm::Hint3_Click() {
-  Hint_Click(3, board, controls.circles, midi_out(), platform_.clock, PauseStart, PauseNow);
-}
-
-void MainForm::Hint4_Click() {
-  Hint_Click(4, board, controls.circles, midi_out(), platform_.clock, PauseStart, PauseNow);
-}
-
-void MainForm::List1_Click() {
-  const ListBox& list = controls.List1;
-  if (list.selected < 0 || list.selected >= static_cast<int>(list.entries.size())) return;
-  MidiClose(midi_out());
-  MidiOpen(midi_out(), static_cast<std::int16_t>(list.entries[list.selected].item_data));
+void MainForm::ReportMidiError(MidiResult result) {
+  platform_.windows.show_message({midi_out_.error_text(result)});
+  controls_.check_midi.value = 0;
+  controls_.check_midi.enabled = false;
+  controls_.Frame1_enabled = false;
 }
 
 }  // namespace velmora

@@ -28,17 +28,22 @@ struct Platform {
 };
 
 // The main window's state and its event handlers, free of any toolkit. The Qt window calls a
-// handler for each event and then shows `controls`.
+// handler for each event and then shows `controls()`.
 class MainForm {
  public:
-  explicit MainForm(Platform platform) : platform_(platform) {}
+  explicit MainForm(Platform platform) : platform_(platform), midi_out_(platform.midi) {}
 
   void Form_Load();
   // Ends the program's part of the run; the shell quits right after it.
   void Form_Unload();
 
-  void Option1_Click();
-  void Option2_Click();
+  // The level options: each selects its level and rebuilds the list later draws use.
+  void Option1_Click() { select_level(false); }
+  void Option2_Click() { select_level(true); }
+  // The check boxes have no handlers; the player's changes are only kept for later handlers.
+  void set_advanced(bool checked) { controls_.advanced.value = checked ? 1 : 0; }
+  void set_centre_question(bool checked) { controls_.Center_Question.value = checked ? 1 : 0; }
+  void set_midi_enabled(bool checked) { controls_.check_midi.value = checked ? 1 : 0; }
 
   void Create_Puzzle_Click();
   void Command_Check_Click();
@@ -47,32 +52,40 @@ class MainForm {
 
   void Help_cmd_Click();
 
-  void Hint1_Click();
-  void Hint2_Click();
-  void Hint3_Click();
-  void Hint4_Click();
-  // Opens the device of the selected entry of `controls.List1`, closing the open one first.
-  void List1_Click();
+  void Hint1_Click() { hint_click(1); }
+  void Hint2_Click() { hint_click(2); }
+  void Hint3_Click() { hint_click(3); }
+  void Hint4_Click() { hint_click(4); }
+  // Selects the entry `row` of the device list and opens its device, closing the open one first.
+  void List1_Click(int row);
 
-  // Prints a worksheet after confirmation, then recreates the on-screen puzzle, whose board
-  // the worksheet has overwritten.
+  // Prints a worksheet after confirmation, then puts a new puzzle on the screen.
   void WorkSheet_cmd_Click();
 
-  MainFormControls controls;
-  std::int16_t Correct_Count = 0;
-  KeyTables key_tables;
-  FramedList Chord_Types;
-  Board board;
-  MidiHandle hMidiOut = 0;
-  bool MidiMapperMissing = false;
-  std::int16_t PauseStart = 0;
-  std::int16_t PauseNow = 0;
+  const MainFormControls& controls() const { return controls_; }
+  const Board& board() const { return board_; }
+  std::int16_t correct_count() const { return Correct_Count; }
+  const FramedList& chord_types() const { return Chord_Types; }
 
  private:
+  void select_level(bool expert);
   void Show_Puzzle();
-  MidiOut midi_out();
+  void hint_click(int line);
+  void show_unknown_chords(const std::vector<int>& lines);
+  // Shows a failure's text and switches MIDI off for the rest of the run.
+  void ReportMidiError(MidiResult result);
+  void report_midi(MidiResult result) {
+    if (result != MidiResult::Ok) ReportMidiError(result);
+  }
+  void send_midi(ShortMessage message) { report_midi(midi_out_.SendMidiShort(message)); }
 
   Platform platform_;
+  MidiOut midi_out_;
+  MainFormControls controls_;
+  std::int16_t Correct_Count = 0;
+  FramedList Key_Names;
+  FramedList Chord_Types;
+  Board board_;
 };
 
 }  // namespace velmora

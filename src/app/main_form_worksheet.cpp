@@ -10,7 +10,7 @@ void MainForm::WorkSheet_cmd_Click() {
       platform_.windows.show_message({std::string(kWorksheetQuestion), Buttons::OkCancel,
                                       Icon::None, std::string(kWorksheetQuestionTitle)});
   if (answer == Answer::Cancel) return;
-  Print_Worksheet({board, key_tables, Chord_Types, controls.Center_Question.checked(),
+  Print_Worksheet({Key_Names, Chord_Types, controls_.Center_Question.checked(),
                    platform_.printer, platform_.answer_log, platform_.random, platform_.clock,
                    platform_.windows});
   // A count of 17 lets "Create" replace the puzzle without asking first.

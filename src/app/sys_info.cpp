@@ -25,14 +25,14 @@ class OpenKey {
 };
 
 // The bytes hold the number least significant first.
-std::int32_t Dword_Value(std::span<const std::uint8_t> bytes) {
+std::int32_t dword_value(std::span<const std::uint8_t> bytes) {
   if (bytes.size() > 4) throw RegistryValueError("registry number wider than 32 bits");
   std::uint32_t value = 0;
   for (std::size_t i = bytes.size(); i-- > 0;) value = (value << 8) | bytes[i];
   return static_cast<std::int32_t>(value);
 }
 
-bool Start_Registered_Tool(const SysInfoPlatform& platform) {
+bool start_registered_tool(const SysInfoPlatform& platform) {
   std::string path;
   if (GetKeyValue(platform.registry, RegistryRoot::LocalMachine,
                   "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO", "PATH", path)) {
@@ -47,7 +47,7 @@ bool Start_Registered_Tool(const SysInfoPlatform& platform) {
   return false;
 }
 
-bool Start_Fallback_Tool(Launcher& launcher) {
+bool start_fallback_tool(Launcher& launcher) {
   for (std::string_view name : kSysInfoFallbacks) {
     const std::string program = launcher.find_on_path(std::string(name));
     if (!program.empty()) return launcher.start(program);
@@ -59,11 +59,11 @@ bool Start_Fallback_Tool(Launcher& launcher) {
 
 void StartSysInfo(const SysInfoPlatform& platform) {
   try {
-    if (Start_Registered_Tool(platform)) return;
+    if (start_registered_tool(platform)) return;
   } catch (const std::exception&) {
     // Whatever went wrong with the registered tool, the fallbacks and the message remain.
   }
-  if (Start_Fallback_Tool(platform.launcher)) return;
+  if (start_fallback_tool(platform.launcher)) return;
   platform.windows.show_message({std::string(kSysInfoUnavailable)});
 }
 
@@ -93,7 +93,7 @@ bool GetKeyValue(Registry& registry, RegistryRoot KeyRoot, const std::string& Ke
       KeyVal.assign(bytes.begin(), bytes.end());
       break;
     case kRegDword:
-      KeyVal = std::to_string(Dword_Value(bytes));
+      KeyVal = std::to_string(dword_value(bytes));
       break;
     default:
       break;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -10,31 +11,25 @@
 namespace velmora {
 
 class Clock;
-class WindowSystem;
-struct MidiOut;
 
-// The interval label of each of a chord type's five tones, root first, padded as shown.
-struct FormulaRow {
-  std::string_view name;
-  std::array<std::string_view, kChordTones> labels;
-};
+inline constexpr std::string_view kNoPuzzleYet =
+    "Create A New Velmora First! Press the create Button.";
 
-inline constexpr int kFormulaCount = 27;
-extern const std::array<FormulaRow, kFormulaCount> kChordFormulas;
+// Hint2 alone switches the channel to this program before its chord; it stays in force after.
+inline constexpr int kProgramChangeLine = 2;
+inline constexpr std::int16_t kHintProgram = 1;
 
-// Sets the five labels from the chord type's row. A name outside the table (no puzzle yet)
-// shows "Create A New Velmora First!..." and leaves the labels as they were.
-void ChordFormula(WindowSystem& windows, std::string_view chord_type,
-                  std::array<std::string, kChordTones>& labels);
+using Formula = std::array<std::string_view, kChordTones>;
+
+// The interval labels of the chord type's five tones, root first, padded as the circles show
+// them; none for a name outside the catalogue (there is no puzzle yet).
+std::optional<Formula> ChordFormula(std::string_view chord_type);
 
 // Returns once the second of the minute has moved on by 2; a roll-over into the next minute
 // restarts the count at second 0, so a pause begun at second 58 ends at second 2.
-void HintPause(Clock& clock, std::int16_t& PauseStart, std::int16_t& PauseNow);
+void HintPause(Clock& clock);
 
-// A press of the chord-name button of line 1..4: sounds the line's correct notes when MIDI is
-// enabled, shows the chord's formula in the line's circles for the pause, then puts the
-// circles' captions back and silences the chord.
-void Hint_Click(int line, const Board& board, CircleLabels& circles, const MidiOut& out,
-                Clock& clock, std::int16_t& PauseStart, std::int16_t& PauseNow);
+// The answers of the line's (1..4) circles, root first: the notes its hint sounds.
+std::array<std::optional<NoteName>, kChordTones> hint_notes(const Board& board, int line);
 
 }  // namespace velmora

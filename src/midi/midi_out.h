@@ -2,14 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <vector>
 
-#include "app/controls.h"
 #include "ports/midi_system.h"
+#include "theory/chords.h"
 
 namespace velmora {
-
-class WindowSystem;
 
 inline constexpr std::int16_t kNoteOn = 0x91;             // Note On, channel index 1
 inline constexpr std::int16_t kControlChange = 0xB1;      // Control Change, channel index 1
@@ -17,30 +17,54 @@ inline constexpr std::int16_t kProgramChange = 0xC1;      // Program Change, cha
 inline constexpr std::int16_t kAllSoundOff = 120;         // the controller that silences all
 inline constexpr std::int16_t kFullVelocity = 127;
 
-// The MIDI system with the open device and the MIDI frame's controls that a failure switches
-// off. The main form hands one out for each handler; the references point into its state.
-struct MidiOut {
-  MidiSystem& midi;
-  WindowSystem& windows;
-  MidiHandle& hMidiOut;
-  CheckBox& check_midi;
-  bool& Frame1_enabled;
+// A short message as it is handed to the MIDI system: status, then its two data bytes.
+struct ShortMessage {
+  std::int16_t status;
+  std::int16_t data1;
+  std::int16_t data2;
+
+  bool operator==(const ShortMessage&) const = default;
 };
 
-// The mapper first (when its capabilities can be read), then the devices in id order; the item
-// data of an entry is the id to open. A device whose capabilities fail is left out silently.
-void FillMidiDeviceList(MidiSystem& midi, ListBox& list, bool& MidiMapperMissing);
+struct MidiDevice {
+  std::string name;
+  std::int16_t id;
+};
 
-void MidiOpen(const MidiOut& out, std::int16_t device_id);
-void MidiClose(const MidiOut& out);
-void SendMidiShort(const MidiOut& out, std::int16_t status, std::int16_t data1,
-                   std::int16_t data2);
-std::int32_t PackMidiMessage(std::int16_t status, std::int16_t data1, std::int16_t data2);
-// Shows the failure's text and switches MIDI off for the rest of the run.
-void ReportMidiError(const MidiOut& out, MidiResult result);
+// The entries of the device list, and whether the mapper could not be asked for its name.
+struct MidiDeviceList {
+  std::vector<MidiDevice> devices;
+  bool mapper_missing = false;
+};
 
-// Five note names in the fixed-width form, root first, sounded as a close voicing rising from
-// the root. A name outside the note table is skipped; the notes after it still sound.
-void PlayChord(const MidiOut& out, const std::array<std::string, 5>& notes);
+// The mapper first (when its capabilities can be read), then the devices in id order. A device
+// whose capabilities fail is left out silently.
+MidiDeviceList FillMidiDeviceList(MidiSystem& midi);
+
+// The device that is open, if any; every call says how it went, and deciding what the player
+// is told is left to the caller.
+class MidiOut {
+ public:
+  explicit MidiOut(MidiSystem& midi) : midi_(midi) {}
+
+  // Closes the open device first; a failure of that close is returned without opening.
+  MidiResult MidiOpen(std::int16_t device_id);
+  // Closes the open device, if any; afterwards none is open, whether or not the close worked.
+  MidiResult MidiClose();
+  // Sends to the open device without checking that one is; the MIDI system refuses it then.
+  MidiResult SendMidiShort(ShortMessage message);
+
+  std::string error_text(MidiResult result) { return midi_.error_text(result); }
+
+ private:
+  MidiSystem& midi_;
+  MidiHandle hMidiOut = 0;
+};
+
+std::int32_t PackMidiMessage(ShortMessage message);
+
+// Five notes, root first, as Note On messages of a close voicing rising from the root. A name
+// the note table lacks, or a missing one, is skipped; the notes after it still sound.
+std::vector<ShortMessage> PlayChord(const std::array<std::optional<NoteName>, kChordTones>& notes);
 
 }  // namespace velmora

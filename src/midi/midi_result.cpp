@@ -2,7 +2,7 @@
 
 namespace velmora {
 
-std::string Midi_Result_Text(MidiResult result) {
+std::string midi_result_text(MidiResult result) {
   switch (result) {
     case MidiResult::Ok:
       return "The MIDI device did what was asked.";
@@ -13,7 +13,7 @@ std::string Midi_Result_Text(MidiResult result) {
     case MidiResult::SynthFailed:
       return "Failed to create the built-in synthesizer: no sound will be heard.";
     case MidiResult::AudioDriverFailed:
-      return Audio_Driver_Failure_Text("pulseaudio, pipewire, alsa");
+      return audio_driver_failure_text("pulseaudio, pipewire, alsa");
     case MidiResult::NoSequencer:
       return "The ALSA sequencer is not available: MIDI ports cannot be used.";
     case MidiResult::PortOpenFailed:
@@ -28,7 +28,7 @@ std::string Midi_Result_Text(MidiResult result) {
   return "Unknown MIDI error.";
 }
 
-std::string Audio_Driver_Failure_Text(std::string_view drivers) {
+std::string audio_driver_failure_text(std::string_view drivers) {
   return "Failed to start the audio driver (" + std::string(drivers) +
          "): no sound will be heard.";
 }

@@ -22,10 +22,10 @@ enum class MidiResult : std::int16_t {
 };
 
 // The text a player sees for a result: which part failed and what that means for the sound.
-std::string Midi_Result_Text(MidiResult result);
+std::string midi_result_text(MidiResult result);
 
 // The failure text of an audio start-up that tried these drivers ("pulseaudio, alsa").
-std::string Audio_Driver_Failure_Text(std::string_view drivers);
+std::string audio_driver_failure_text(std::string_view drivers);
 
 // A channel message with 7-bit data and nothing in the top byte: the only kind devices take.
 constexpr bool Is_Channel_Message(std::uint32_t message) {

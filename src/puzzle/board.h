@@ -16,14 +16,11 @@ struct Label {
 // Entry n - 1 is the label of circle n.
 using CircleLabels = std::array<Label, kCircleCount>;
 
-// The answer key and the draws that made it; shared by the on-screen puzzle and worksheets.
+// A star's answer key and the chord types of its lines, as the on-screen puzzle and every
+// worksheet star have them.
 struct Board {
   CircleNotes Circle_Notes;
   ChordNames Chords;  // Chord_1 .. Chord_4
-  std::string Drawn_Key;
-  std::string Drawn_Chord_Type;
-  bool Regenerate = false;
-  ToneIndex Tone_Index{};
 };
 
 }  // namespace velmora

@@ -9,18 +9,14 @@
 namespace velmora {
 namespace {
 
-std::string Draw_From(const FramedList& list, Random& random) {
-  const int names = Count_Framed_Entries(list) - 2;
-  return list[Draw_Position(names, random)];
-}
-
-bool Equals_Any(const std::string& name, const ChordNames& chords, int before) {
-  return std::find(chords.begin(), chords.begin() + before, name) != chords.begin() + before;
+const std::string& draw_from(const FramedList& list, Random& random) {
+  const int names = count_framed_entries(list) - 2;
+  return list[draw_position(names, random)];
 }
 
 }  // namespace
 
-int Draw_Position(int names, Random& random) {
+int draw_position(int names, Random& random) {
   // The level and key lists always frame at least one name once the window has loaded.
   assert(names >= 1);
   random.reseed();
@@ -30,35 +26,34 @@ int Draw_Position(int names, Random& random) {
   return std::clamp(position, 1, names);
 }
 
-void Draw_Key(Board& board, const FramedList& Key_Names, Random& random) {
-  board.Drawn_Key = Draw_From(Key_Names, random);
+NoteName Draw_Key(const FramedList& Key_Names, Random& random) {
+  const std::optional<NoteName> key = NoteName::from_text(draw_from(Key_Names, random));
+  assert(key);
+  return *key;
 }
 
-void Draw_Chord_Type(Board& board, const FramedList& Chord_Types, Random& random) {
-  board.Drawn_Chord_Type = Draw_From(Chord_Types, random);
+std::string Draw_Chord_Type(const FramedList& Chord_Types, Random& random) {
+  return draw_from(Chord_Types, random);
 }
 
-void Draw_Distinct_Chord_Types(Board& board, const FramedList& Chord_Types, Random& random) {
-  for (std::string& chord : board.Chords) {
-    Draw_Chord_Type(board, Chord_Types, random);
-    chord = board.Drawn_Chord_Type;
-  }
+ChordNames Choose_Worksheet_Chords(const FramedList& Chord_Types, Random& random) {
+  ChordNames chords;
+  for (std::string& chord : chords) chord = Draw_Chord_Type(Chord_Types, random);
   for (int line = 1; line < kChordLineCount; ++line) {
-    while (Equals_Any(board.Chords[line], board.Chords, line)) {
-      Draw_Chord_Type(board, Chord_Types, random);
-      board.Chords[line] = board.Drawn_Chord_Type;
+    while (std::find(chords.begin(), chords.begin() + line, chords[line]) !=
+           chords.begin() + line) {
+      chords[line] = Draw_Chord_Type(Chord_Types, random);
     }
   }
+  return chords;
 }
 
-void Reject_Long_Notes(Board& board) {
-  if (std::any_of(board.Circle_Notes.begin(), board.Circle_Notes.end(),
-                  [](const std::string& note) { return note.size() > 3; })) {
-    board.Regenerate = true;
-  }
+bool Reject_Long_Notes(const CircleNotes& Circle_Notes) {
+  return std::any_of(Circle_Notes.begin(), Circle_Notes.end(),
+                     [](const std::optional<NoteName>& note) { return note && note->text().size() > 3; });
 }
 
-int Draw_Given_Circle(Random& random, bool centre_question) {
+int draw_given_circle(Random& random, bool centre_question) {
   const double value = random.next();
   const int circle = std::min(static_cast<int>(value * kCircleCount), kCircleCount - 1) + 1;
   return centre_question ? kCentreCircle : circle;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "puzzle/board.h"
 #include "theory/notes.h"
 
@@ -8,19 +10,21 @@ namespace velmora {
 class Random;
 
 // A position 1..names, each equally likely, from one value of a freshly re-seeded generator.
-int Draw_Position(int names, Random& random);
+int draw_position(int names, Random& random);
 
-void Draw_Key(Board& board, const FramedList& Key_Names, Random& random);
-void Draw_Chord_Type(Board& board, const FramedList& Chord_Types, Random& random);
+// One of the key names between the list's sentinels.
+NoteName Draw_Key(const FramedList& Key_Names, Random& random);
+// One of the level's chord-type names between the list's sentinels.
+std::string Draw_Chord_Type(const FramedList& Chord_Types, Random& random);
 
-// Chord_1 .. Chord_4, redrawn until pairwise distinct.
-void Draw_Distinct_Chord_Types(Board& board, const FramedList& Chord_Types, Random& random);
+// Chord_1 .. Chord_4, each drawn once and then redrawn until the four are pairwise distinct.
+ChordNames Choose_Worksheet_Chords(const FramedList& Chord_Types, Random& random);
 
-// Sets Regenerate when any answer is longer than three characters; never clears it.
-void Reject_Long_Notes(Board& board);
+// Whether any answer is longer than three characters, which no palette name is.
+bool Reject_Long_Notes(const CircleNotes& Circle_Notes);
 
 // The circle (1..17) whose note is given, from one value of the generator without re-seeding;
 // the centre when the centre is asked for, though the value is drawn all the same.
-int Draw_Given_Circle(Random& random, bool centre_question);
+int draw_given_circle(Random& random, bool centre_question);
 
 }  // namespace velmora

@@ -83,10 +83,10 @@ AboutBox::AboutBox(QWidget& owner, const SysInfoPlatform& platform)
 }
 
 void AboutBox::Form_Load() {
-  setWindowTitle(to_qstring(About_Caption()));
-  lblVersion_->setText(to_qstring(About_Version_Caption()));
+  setWindowTitle(to_qstring(about_caption()));
+  lblVersion_->setText(to_qstring(about_version_caption()));
   lblTitle_->setText(to_qstring(kAppTitle));
-  Text1_->setPlainText(to_qstring(Help_Text()));
+  Text1_->setPlainText(to_qstring(help_text()));
 }
 
 void AboutBox::cmdSysInfo_Click() { StartSysInfo(platform_); }

@@ -168,17 +168,15 @@ void MainWindow::build_left_column() {
     if (QGuiApplication::mouseButtons() == Qt::NoButton) choose_device(row);
   });
   connect(advanced_, &QCheckBox::toggled, this,
-          [this](bool on) { form_.controls.advanced.value = on ? 1 : 0; });
+          [this](bool on) { form_.set_advanced(on); });
   connect(Center_Question_, &QCheckBox::toggled, this,
-          [this](bool on) { form_.controls.Center_Question.value = on ? 1 : 0; });
+          [this](bool on) { form_.set_centre_question(on); });
   connect(check_midi_, &QCheckBox::toggled, this,
-          [this](bool on) { form_.controls.check_midi.value = on ? 1 : 0; });
+          [this](bool on) { form_.set_midi_enabled(on); });
   connect(Option1_, &QRadioButton::clicked, this, [this] {
-    form_.controls.Option2 = false;
     run([this] { form_.Option1_Click(); });
   });
   connect(Option2_, &QRadioButton::clicked, this, [this] {
-    form_.controls.Option2 = true;
     run([this] { form_.Option2_Click(); });
   });
 }
@@ -251,12 +249,11 @@ void MainWindow::run(Handler handler) {
 
 void MainWindow::choose_device(int row) {
   if (row < 0) return;
-  form_.controls.List1.selected = row;
-  run([this] { form_.List1_Click(); });
+  run([this, row] { form_.List1_Click(row); });
 }
 
 void MainWindow::refresh() {
-  const MainFormControls& controls = form_.controls;
+  const MainFormControls& controls = form_.controls();
   for (int circle = 1; circle <= kCircleCount; ++circle) {
     const Label& label = controls.circles[circle - 1];
     circles_[circle - 1]->setText(QString::fromStdString(label.caption));
@@ -290,7 +287,7 @@ void MainWindow::refresh() {
 void MainWindow::repaint_circles(std::span<const int> circles) {
   for (int circle : circles) {
     CircleLabel* label = circles_[circle - 1];
-    label->setText(QString::fromStdString(form_.controls.circles[circle - 1].caption));
+    label->setText(QString::fromStdString(form_.controls().circles[circle - 1].caption));
     label->repaint();
   }
 }

@@ -3,9 +3,8 @@
 #include <QDrag>
 #include <QDropEvent>
 #include <QMimeData>
-#include <algorithm>
 
-#include "app/controls.h"
+#include "puzzle/answers.h"
 
 namespace velmora {
 
@@ -13,9 +12,7 @@ QString palette_note_of(const QMimeData* data) {
   if (data == nullptr || !data->hasFormat(kPaletteNoteMime)) return {};
   const QByteArray note = data->data(kPaletteNoteMime);
   const std::string_view name(note.constData(), static_cast<std::size_t>(note.size()));
-  const bool known = std::find(kPaletteNames.begin(), kPaletteNames.end(), name) !=
-                     kPaletteNames.end();
-  return known ? QString::fromLatin1(note) : QString();
+  return is_palette_name(name) ? QString::fromLatin1(note) : QString();
 }
 
 PaletteLabel::PaletteLabel(const QString& caption, QWidget* parent)

@@ -73,7 +73,7 @@ Splash::Splash(MainWindowLoader load_main_window)
 }
 
 void Splash::Form_Load() {
-  version_->setText(to_qstring(Splash_Version_Caption()));
+  version_->setText(to_qstring(splash_version_caption()));
   timer_->start();
 }
 

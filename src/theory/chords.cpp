@@ -2,86 +2,157 @@
 
 #include <algorithm>
 
-#include "ports/window_system.h"
-
 namespace velmora {
+namespace {
 
-// clang-format off
-const std::array<ChordType, kChordTypeCount> kChordCatalogue = {{
-    {"6/9",        {kRoot, kMajorThird, kFifth, kSixth, kNinth}, false},
-    {"Maj9",       {kRoot, kMajorThird, kFifth, kMajorSeventh, kNinth}, true},
-    {"Maj9_#5",    {kRoot, kMajorThird, kSharpFifth, kMajorSeventh, kNinth}, true},
-    {"Dom7_b5_b9", {kRoot, kMajorThird, kFlatFifth, kMinorSeventh, kFlatNinth}, false},
-    {"Dom7_b9",    {kRoot, kMajorThird, kFifth, kMinorSeventh, kFlatNinth}, true},
-    {"Dom9",       {kRoot, kMajorThird, kFifth, kMinorSeventh, kNinth}, true},
-    {"Dom7_b5_#9", {kRoot, kMajorThird, kFlatFifth, kMinorSeventh, kSharpNinth}, false},
-    {"Dom7_#5_b9", {kRoot, kMajorThird, kSharpFifth, kMinorSeventh, kFlatNinth}, false},
-    {"Dom7_#5_#9", {kRoot, kMajorThird, kSharpFifth, kMinorSeventh, kSharpNinth}, false},
-    {"Dom7_#9",    {kRoot, kMajorThird, kFifth, kMinorSeventh, kSharpNinth}, true},
-    {"Dom9_sus",   {kRoot, kFourth, kFifth, kMinorSeventh, kNinth}, false},
-    {"Dom9_sus2",  {kRoot, kNinth, kFifth, kMinorSeventh, kNinth}, false},
-    {"Dom9_#4",    {kRoot, kMajorThird, kSharpEleventh, kMinorSeventh, kNinth}, false},
-    {"Dom9_b5",    {kRoot, kMajorThird, kFlatFifth, kMinorSeventh, kNinth}, true},
-    {"Dom9_#5",    {kRoot, kMajorThird, kSharpFifth, kMinorSeventh, kNinth}, true},
-    {"Min6/9",     {kRoot, kMinorThird, kFifth, kSixth, kNinth}, false},
-    {"Min7_#4_b9", {kRoot, kMinorThird, kSharpEleventh, kMinorSeventh, kFlatNinth}, false},
-    {"Min7_b5_b9", {kRoot, kMinorThird, kFlatFifth, kMinorSeventh, kFlatNinth}, false},
-    {"Min7_b5_#9", {kRoot, kMinorThird, kFlatFifth, kMinorSeventh, kSharpNinth}, false},
-    {"Min7_#5_b9", {kRoot, kMinorThird, kSharpFifth, kMinorSeventh, kFlatNinth}, false},
-    {"Min7_#5_#9", {kRoot, kMinorThird, kSharpFifth, kMinorSeventh, kSharpNinth}, false},
-    {"Min7_b9",    {kRoot, kMinorThird, kFifth, kMinorSeventh, kFlatNinth}, true},
-    {"Min7_#9",    {kRoot, kMinorThird, kFifth, kMinorSeventh, kSharpNinth}, true},
-    {"Min9_b5",    {kRoot, kMinorThird, kFlatFifth, kMinorSeventh, kNinth}, true},
-    {"Min9_maj7",  {kRoot, kMinorThird, kFifth, kMajorSeventh, kNinth}, true},
-    {"Min9",       {kRoot, kMinorThird, kFifth, kMinorSeventh, kNinth}, true},
-    {"Min9_#4",    {kRoot, kMinorThird, kSharpEleventh, kMinorSeventh, kNinth}, false},
+constexpr std::array<ChordType, kChordTypeCount> kCatalogue = {{
+    {"6/9", {kRoot, kMajorThird, kFifth, kSixth, kNinth}, false,
+     {"  1", "  3", "  5", "  6", "  9"}},
+    {"Maj9", {kRoot, kMajorThird, kFifth, kMajorSeventh, kNinth}, true,
+     {"  1", "  3", "  5", "  7", "  9"}},
+    {"Maj9_#5", {kRoot, kMajorThird, kSharpFifth, kMajorSeventh, kNinth}, true,
+     {"  1", "  3", " #5", "  7", "  9"}},
+    {"Dom7_b5_b9", {kRoot, kMajorThird, kFlatFifth, kMinorSeventh, kFlatNinth}, false,
+     {"  1", "  3", " b5", "  b7", " b9"}},
+    {"Dom7_b9", {kRoot, kMajorThird, kFifth, kMinorSeventh, kFlatNinth}, true,
+     {"  1", "  3", "  5", "  b7", " b9"}},
+    {"Dom9", {kRoot, kMajorThird, kFifth, kMinorSeventh, kNinth}, true,
+     {"  1", "  3", "  5", "  b7", "  9"}},
+    {"Dom7_b5_#9", {kRoot, kMajorThird, kFlatFifth, kMinorSeventh, kSharpNinth}, false,
+     {"  1", "  3", " b5", "  b7", " #9"}},
+    {"Dom7_#5_b9", {kRoot, kMajorThird, kSharpFifth, kMinorSeventh, kFlatNinth}, false,
+     {"  1", "  3", " #5", "  b7", " b9"}},
+    {"Dom7_#5_#9", {kRoot, kMajorThird, kSharpFifth, kMinorSeventh, kSharpNinth}, false,
+     {"  1", "  3", " #5", "  b7", " #9"}},
+    {"Dom7_#9", {kRoot, kMajorThird, kFifth, kMinorSeventh, kSharpNinth}, true,
+     {"  1", "  3", "  5", "  b7", " #9"}},
+    {"Dom9_sus", {kRoot, kFourth, kFifth, kMinorSeventh, kNinth}, false,
+     {"  1", "  4", "  5", "  b7", "  9"}},
+    {"Dom9_sus2", {kRoot, kNinth, kFifth, kMinorSeventh, kNinth}, false,
+     {"  1", "  2", "  5", "  b7", "  9"}},
+    {"Dom9_#4", {kRoot, kMajorThird, kSharpEleventh, kMinorSeventh, kNinth}, false,
+     {"  1", "  3", " #4", "  b7", "  9"}},
+    {"Dom9_b5", {kRoot, kMajorThird, kFlatFifth, kMinorSeventh, kNinth}, true,
+     {"  1", "  3", " b5", "  b7", "  9"}},
+    {"Dom9_#5", {kRoot, kMajorThird, kSharpFifth, kMinorSeventh, kNinth}, true,
+     {"  1", "  3", " #5", "  b7", "  9"}},
+    {"Min6/9", {kRoot, kMinorThird, kFifth, kSixth, kNinth}, false,
+     {"  1", " b3", "  5", "  6", "  9"}},
+    {"Min7_#4_b9", {kRoot, kMinorThird, kSharpEleventh, kMinorSeventh, kFlatNinth}, false,
+     {"  1", " b3", " #4", "  b7", "  b9"}},
+    {"Min7_b5_b9", {kRoot, kMinorThird, kFlatFifth, kMinorSeventh, kFlatNinth}, false,
+     {"  1", " b3", " b5", "  b7", " b9"}},
+    {"Min7_b5_#9", {kRoot, kMinorThird, kFlatFifth, kMinorSeventh, kSharpNinth}, false,
+     {"  1", " b3", " b5", "  b7", " #9"}},
+    {"Min7_#5_b9", {kRoot, kMinorThird, kSharpFifth, kMinorSeventh, kFlatNinth}, false,
+     {"  1", " b3", " #5", "  b7", " b9"}},
+    {"Min7_#5_#9", {kRoot, kMinorThird, kSharpFifth, kMinorSeventh, kSharpNinth}, false,
+     {"  1", " b3", " #5", "  b7", " #9"}},
+    {"Min7_b9", {kRoot, kMinorThird, kFifth, kMinorSeventh, kFlatNinth}, true,
+     {"  1", " b3", "  5", "  b7", " b9"}},
+    {"Min7_#9", {kRoot, kMinorThird, kFifth, kMinorSeventh, kSharpNinth}, true,
+     {"  1", " b3", "  5", "  b7", " #9"}},
+    {"Min9_b5", {kRoot, kMinorThird, kFlatFifth, kMinorSeventh, kNinth}, true,
+     {"  1", " b3", " b5", "  b7", "  9"}},
+    {"Min9_maj7", {kRoot, kMinorThird, kFifth, kMajorSeventh, kNinth}, true,
+     {"  1", " b3", "  5", "   7", "  9"}},
+    {"Min9", {kRoot, kMinorThird, kFifth, kMinorSeventh, kNinth}, true,
+     {"  1", " b3", "  5", "  b7", "  9"}},
+    {"Min9_#4", {kRoot, kMinorThird, kSharpEleventh, kMinorSeventh, kNinth}, false,
+     {"  1", " b3", " #4", "  b7", "  9"}},
 }};
-// clang-format on
 
-const ChordType* Find_Chord_Type(std::string_view name) {
+// The interval a tone's slot stands for, as the formula names it. A ninth in the second tone's
+// place is named as the second it replaces.
+constexpr std::string_view interval_of(Slot slot, int tone) {
+  switch (slot) {
+    case kRoot: return "1";
+    case kMinorThird: return "b3";
+    case kMajorThird: return "3";
+    case kFourth: return "4";
+    case kFlatFifth: return "b5";
+    case kFifth: return "5";
+    case kSharpFifth: return "#5";
+    case kSixth: return "6";
+    case kMinorSeventh: return "b7";
+    case kMajorSeventh: return "7";
+    case kFlatNinth: return "b9";
+    case kNinth: return tone == 1 ? "2" : "9";
+    case kSharpNinth: return "#9";
+    case kSharpEleventh: return "#4";
+    default: return "?";
+  }
+}
+
+// Every formula label names its tone's interval after its leading blanks, and the middle tone
+// is the fifth or the augmented eleventh the centre circle holds.
+consteval bool formulas_match_slots() {
+  for (const ChordType& type : kCatalogue) {
+    for (int tone = 0; tone < kChordTones; ++tone) {
+      std::string_view label = type.formula[tone];
+      label.remove_prefix(label.find_first_not_of(' '));
+      if (label != interval_of(type.tone_slots[tone], tone)) return false;
+    }
+    const Slot middle = type.tone_slots[2];
+    if (middle != kFlatFifth && middle != kFifth && middle != kSharpFifth &&
+        middle != kSharpEleventh) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(formulas_match_slots(), "a chord's formula does not name the tones it is spelled from");
+
+}  // namespace
+
+constinit const std::array<ChordType, kChordTypeCount> kChordCatalogue = kCatalogue;
+
+const ChordType* find_chord_type(std::string_view name) {
   const auto found = std::find_if(kChordCatalogue.begin(), kChordCatalogue.end(),
                                   [name](const ChordType& type) { return type.name == name; });
   return found == kChordCatalogue.end() ? nullptr : &*found;
 }
 
-void Fill_Chord_Types(FramedList& Chord_Types, bool expert_selected) {
+FramedList Fill_Chord_Types(bool expert_selected) {
   FramedList list{std::string(kStart)};
   for (const ChordType& type : kChordCatalogue) {
     if (expert_selected || type.beginner) list.emplace_back(type.name);
   }
   list.emplace_back(kStop);
-  Chord_Types = std::move(list);
+  return list;
 }
 
-bool Spell_Chord(const KeyTables& tables, const ChordType& type, std::string_view centre,
-                 std::string& tone1, std::string& tone2, std::string& tone4, std::string& tone5,
-                 ToneIndex& Tone_Index) {
-  Tone_Index = type.tone_slots;
-  for (const SpellingTable& table : tables.Spelling_Tables) {
-    if (table[Tone_Index[2]] != centre) continue;
-    tone1 = table[Tone_Index[0]];
-    tone2 = table[Tone_Index[1]];
-    tone4 = table[Tone_Index[3]];
-    tone5 = table[Tone_Index[4]];
-    return true;
+std::optional<ChordTones> Spell_Chord(const ChordType& type, const NoteName& centre) {
+  for (const SpellingTable& table : kSpellingTables) {
+    if (table[type.tone_slots[2] - 1] != centre) continue;
+    ChordTones tones;
+    for (int tone = 0; tone < kChordTones; ++tone) tones[tone] = table[type.tone_slots[tone] - 1];
+    return tones;
   }
-  return false;
+  return std::nullopt;
 }
 
-void Spell_Chord_Lines(const KeyTables& tables, const ChordNames& chords, CircleNotes& notes,
-                       ToneIndex& Tone_Index, WindowSystem& windows) {
-  const std::string centre = circle_note(notes, kCentreCircle);
-  for (int line = 0; line < kChordLineCount; ++line) {
-    const ChordType* type = Find_Chord_Type(chords[line]);
+std::vector<int> Spell_Chord_Lines(const ChordNames& chords, CircleNotes& notes) {
+  std::vector<int> unknown;
+  const std::optional<NoteName> centre = circle_note(notes, kCentreCircle);
+  for (int line = 1; line <= kChordLineCount; ++line) {
+    const ChordType* type = find_chord_type(chords[line - 1]);
     if (type == nullptr) {
-      windows.show_message({"Nog niet beschikbaar (Chord_" + std::to_string(line + 1)});
+      unknown.push_back(line);
       continue;
     }
-    const auto& circles = kChordLineCircles[line];
-    Spell_Chord(tables, *type, centre, circle_note(notes, circles[0]),
-                circle_note(notes, circles[1]), circle_note(notes, circles[3]),
-                circle_note(notes, circles[4]), Tone_Index);
+    if (!centre) continue;
+    const std::optional<ChordTones> tones = Spell_Chord(*type, *centre);
+    if (!tones) continue;
+    for (int tone = 0; tone < kChordTones; ++tone) {
+      circle_note(notes, kChordLineCircles[line - 1][tone]) = (*tones)[tone];
+    }
   }
+  return unknown;
+}
+
+std::string unknown_chord_message(int line) {
+  return "Nog niet beschikbaar (Chord_" + std::to_string(line);
 }
 
 }  // namespace velmora

@@ -1,26 +1,29 @@
 #pragma once
 
 #include <array>
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "theory/note_name.h"
 #include "theory/notes.h"
 
 namespace velmora {
-
-class WindowSystem;
 
 inline constexpr int kCircleCount = 17;
 inline constexpr int kCentreCircle = 9;
 inline constexpr int kChordLineCount = 4;
 inline constexpr int kChordTones = 5;
 
-// One note name per circle; entry n - 1 belongs to circle n.
-using CircleNotes = std::array<std::string, kCircleCount>;
+// The answer key: one note per circle, entry n - 1 for circle n; no note before a puzzle
+// exists, or where no spelling table fits.
+using CircleNotes = std::array<std::optional<NoteName>, kCircleCount>;
 
-inline std::string& circle_note(CircleNotes& notes, int circle) { return notes[circle - 1]; }
-inline const std::string& circle_note(const CircleNotes& notes, int circle) {
+inline std::optional<NoteName>& circle_note(CircleNotes& notes, int circle) {
+  return notes[circle - 1];
+}
+inline const std::optional<NoteName>& circle_note(const CircleNotes& notes, int circle) {
   return notes[circle - 1];
 }
 
@@ -36,13 +39,15 @@ inline constexpr std::array<std::array<int, kChordTones>, kChordLineCount> kChor
 // Chord_1 .. Chord_4: the chord-type names of lines 1..4.
 using ChordNames = std::array<std::string, kChordLineCount>;
 
-// The tone slots of the chord spelled last.
-using ToneIndex = std::array<std::int16_t, kChordTones>;
+using ToneSlots = std::array<Slot, kChordTones>;
+using ChordTones = std::array<NoteName, kChordTones>;
 
 struct ChordType {
   std::string_view name;
-  ToneIndex tone_slots;  // root first; tone_slots[2] is the middle tone, the centre note
+  ToneSlots tone_slots;  // root first; tone_slots[2] is the middle tone, the centre note
   bool beginner;
+  // The interval of each tone as a hint shows it in the tone's circle, blanks included.
+  std::array<std::string_view, kChordTones> formula;
 };
 
 inline constexpr int kChordTypeCount = 27;
@@ -51,21 +56,21 @@ inline constexpr int kChordTypeCount = 27;
 extern const std::array<ChordType, kChordTypeCount> kChordCatalogue;
 
 // nullptr for a name outside the catalogue.
-const ChordType* Find_Chord_Type(std::string_view name);
+const ChordType* find_chord_type(std::string_view name);
 
-// Rebuilds the framed level list: all 27 types when Expert is selected, else the 12 of Beginner.
-void Fill_Chord_Types(FramedList& Chord_Types, bool expert_selected);
+// The framed level list: all 27 types when Expert is selected, else the 12 of Beginner.
+FramedList Fill_Chord_Types(bool expert_selected);
 
-// Finds the first table (in lookup order) whose middle-tone slot holds the centre note and
-// writes tones 1, 2, 4 and 5 from it. Returns false, leaving the tones as they were, when no
-// table matches.
-bool Spell_Chord(const KeyTables& tables, const ChordType& type, std::string_view centre,
-                 std::string& tone1, std::string& tone2, std::string& tone4, std::string& tone5,
-                 ToneIndex& Tone_Index);
+// The chord of this type whose middle tone is the centre note, from the first spelling table
+// (in lookup order) that holds the centre in the middle tone's slot; none when no table does.
+std::optional<ChordTones> Spell_Chord(const ChordType& type, const NoteName& centre);
 
-// Spells the four lines through the centre note of circle 9. A line whose chord-type name is
-// outside the catalogue is reported ("Nog niet beschikbaar (Chord_N") and keeps its circles.
-void Spell_Chord_Lines(const KeyTables& tables, const ChordNames& chords, CircleNotes& notes,
-                       ToneIndex& Tone_Index, WindowSystem& windows);
+// Spells the four lines through the centre note of circle 9 into their circles. Returns the
+// lines (1..4) whose chord-type name is outside the catalogue; their circles, and those of a
+// line no table fits, keep what they held.
+std::vector<int> Spell_Chord_Lines(const ChordNames& chords, CircleNotes& notes);
+
+// What the player is told about a line whose chord type is outside the catalogue.
+std::string unknown_chord_message(int line);
 
 }  // namespace velmora

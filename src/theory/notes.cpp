@@ -1,10 +1,11 @@
 #include "theory/notes.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace velmora {
 
-int Count_Framed_Entries(const FramedList& list) {
+int count_framed_entries(const FramedList& list) {
   const int last = std::min<int>(kLastScannedPosition, static_cast<int>(list.size()) - 1);
   for (int position = 0; position <= last; ++position) {
     if (list[position] == kStop) return position + 1;
@@ -12,13 +13,10 @@ int Count_Framed_Entries(const FramedList& list) {
   return 0;
 }
 
-std::string Pad_Note(std::string_view name) {
-  if (name.empty() || name.size() >= 4) return std::string(name);
-  return std::string(4 - name.size(), ' ') + std::string(name);
-}
+namespace {
 
 // clang-format off
-const std::array<std::array<std::string_view, kSlotCount>, kSpellingTableCount> kSpellingRows = {{
+constexpr std::array<std::array<std::string_view, kSlotCount>, kSpellingTableCount> kSpellingRows = {{
     {{"C", "Eb", "E", "F", "Gb", "G", "G#", "A", "Bbb", "Bb", "B", "Db", "D", "D#", "F", "F#", "Ab", "A"}},
     {{"C#", "E", "E#", "F#", "G", "G#", "Gx", "A#", "Bb", "B", "B#", "D", "D#", "Dx", "F#", "Fx", "A", "A#"}},
     {{"Db", "Fb", "F", "Gb", "Abb", "Ab", "A", "Bb", "Cbb", "Cb", "C", "Ebb", "Eb", "E", "Gb", "G", "Bbb", "Bb"}},
@@ -53,15 +51,25 @@ const std::array<std::array<std::string_view, kSlotCount>, kSpellingTableCount> 
 }};
 // clang-format on
 
-void Fill_Key_Tables(KeyTables& tables) {
-  tables.Key_Names = {"start", "C",  "C#", "Db", "D",  "Eb", "E",  "F",  "F#",
-                      "Gb",    "G",  "Ab", "A",  "Bb", "B",  "Cb", "stop"};
+consteval std::array<SpellingTable, kSpellingTableCount> read_tables() {
+  std::array<SpellingTable, kSpellingTableCount> tables;
   for (int table = 0; table < kSpellingTableCount; ++table) {
-    SpellingTable& spelled = tables.Spelling_Tables[table];
-    spelled.front() = kStart;
-    spelled.back() = kStop;
-    for (int slot = 1; slot <= kSlotCount; ++slot) spelled[slot] = kSpellingRows[table][slot - 1];
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+      const std::optional<NoteName> note = NoteName::from_text(kSpellingRows[table][slot]);
+      if (!note) throw std::logic_error("a spelling table holds a name that is no note");
+      tables[table][slot] = *note;
+    }
   }
+  return tables;
+}
+
+}  // namespace
+
+constinit const std::array<SpellingTable, kSpellingTableCount> kSpellingTables = read_tables();
+
+FramedList Fill_Key_Tables() {
+  return {"start", "C", "C#", "Db", "D", "Eb", "E", "F", "F#", "Gb", "G", "Ab", "A", "Bb", "B", "Cb",
+          "stop"};
 }
 
 }  // namespace velmora

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "theory/note_name.h"
+
 namespace velmora {
 
 inline constexpr std::string_view kStart = "start";
@@ -18,11 +20,7 @@ inline constexpr int kLastScannedPosition = 50;
 using FramedList = std::vector<std::string>;
 
 // Entries counted from position 0 up to and including "stop" (0 when there is no "stop").
-int Count_Framed_Entries(const FramedList& list);
-
-// The note name right-aligned in four characters ("   C", "  C#", " Cbb"); an empty text and
-// names of four or more characters come back unchanged.
-std::string Pad_Note(std::string_view name);
+int count_framed_entries(const FramedList& list);
 
 // The tone slots of a spelling table; slot number = position in the table.
 enum Slot : int {
@@ -49,18 +47,14 @@ enum Slot : int {
 inline constexpr int kSlotCount = 18;
 inline constexpr int kSpellingTableCount = 31;
 
-// Positions 0 ("start") to 19 ("stop"); positions 1..18 are the chord-tone slots.
-using SpellingTable = std::array<std::string_view, kSlotCount + 2>;
+// The spelled chord tones of one root; entry i is slot i + 1.
+using SpellingTable = std::array<NoteName, kSlotCount>;
 
-// The spelled chord tones of the 31 roots, in lookup order; column i is slot i + 1.
-extern const std::array<std::array<std::string_view, kSlotCount>, kSpellingTableCount>
-    kSpellingRows;
+// The 31 tables in lookup order, as they are written down; a name the program cannot read
+// stops the build.
+extern const std::array<SpellingTable, kSpellingTableCount> kSpellingTables;
 
-struct KeyTables {
-  FramedList Key_Names;
-  std::array<SpellingTable, kSpellingTableCount> Spelling_Tables{};
-};
-
-void Fill_Key_Tables(KeyTables& tables);
+// The 15 keys a puzzle's centre note is drawn from, framed by "start" and "stop".
+FramedList Fill_Key_Tables();
 
 }  // namespace velmora

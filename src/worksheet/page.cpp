@@ -13,14 +13,14 @@ constexpr Twips kTextMargin = 100;
 constexpr Twips kHeadingTop = 200;
 
 // Half of a positive height, a half going to the even neighbour.
-std::int64_t Half_To_Even(std::int64_t height) {
+std::int64_t half_to_even(std::int64_t height) {
   const std::int64_t half = height / 2;
   return (height % 2 == 1 && half % 2 == 1) ? half + 1 : half;
 }
 
 }  // namespace
 
-Status Lay_Out_Page(PageSize page, PageGeometry& geometry) {
+Status lay_out_page(PageSize page, PageGeometry& geometry) {
   const std::string size =
       std::to_string(page.width) + " x " + std::to_string(page.height) + " twips";
   if (page.width <= 0 || page.height <= 0) {
@@ -34,7 +34,7 @@ Status Lay_Out_Page(PageSize page, PageGeometry& geometry) {
                    "The page is too large to lay out the worksheet (" + size + ")"};
   }
   const std::int64_t column_base = page.width / 2 - kColumnShift;
-  const std::int64_t row_base = Half_To_Even(page.height);
+  const std::int64_t row_base = half_to_even(page.height);
   for (int star = 0; star < kWorksheetStars; ++star) {
     const std::int64_t column = star % 2 == 0 ? -kColumnHalfDistance : kColumnHalfDistance;
     const std::int64_t row = (star / 2 - 1) * kRowDistance;

@@ -69,6 +69,6 @@ inline TwipPoint operator+(TwipPoint at, Offset offset) {
 
 // Lays the page out without wrap-around; a page too large for printer positions, or one
 // without size, is a failure rather than a wrong page.
-Status Lay_Out_Page(PageSize page, PageGeometry& geometry);
+Status lay_out_page(PageSize page, PageGeometry& geometry);
 
 }  // namespace velmora

@@ -22,11 +22,9 @@ inline constexpr std::string_view kWorksheetQuestionTitle = "Create Worksheet?";
 inline constexpr std::string_view kWorksheetFailureText =
     "There was an Error while printing the Worksheet! (Or it was Canceled by the user.) ";
 
-// What a worksheet run reads, what it overwrites (the on-screen puzzle's board), and the
-// platform it prints and logs through.
+// What a worksheet run draws from and the platform it prints and logs through.
 struct WorksheetRun {
-  Board& board;
-  const KeyTables& key_tables;
+  const FramedList& Key_Names;
   const FramedList& Chord_Types;
   bool centre_question;
   Printer& printer;
@@ -40,23 +38,25 @@ struct WorksheetRun {
 // failure stops the run, aborts the print job and shows the failure message.
 void Print_Worksheet(const WorksheetRun& run);
 
-// The same draws as the on-screen puzzle's: four pairwise distinct chord types.
-void Choose_Worksheet_Chords(Board& board, const FramedList& Chord_Types, Random& random);
+// The key is redrawn, with the star's chord types fixed, until every note fits three
+// characters; a line whose chord type is outside the catalogue is reported and left as it was.
+Board spell_star(const WorksheetRun& run, const ChordNames& chords);
 
-// One-letter notes become a blank and the letter (" C"); longer notes stay as they are.
-void Pad_Short_Notes(CircleNotes& Circle_Notes);
+// A circle's note as the sheet prints it and the log records it: one-letter notes after a
+// blank (" C"), longer notes as they are, nothing for no note.
+std::string Pad_Short_Notes(const std::optional<NoteName>& note);
 
 Status Print_Given_Note(Printer& printer, const CircleNotes& Circle_Notes, TwipPoint centre,
                         Random& random, bool centre_question);
 
 // The star's label above it and at the start of each of its log records: "<date>-<n>".
-std::string Star_Label(std::string_view date, int n);
+std::string star_label(std::string_view date, int n);
 
 // Appends a star's block to the log: four answer records opening with the star's label, and an
 // empty line; then closes the log, so the block is on disk before the next star is drawn.
 Status Log_Worksheet_Star(std::string_view star_label, const Board& board,
                           AnswerLogFile& answer_log, Clock& clock);
 
-std::string Worksheet_Failure_Message(const Failure& failure);
+std::string worksheet_failure_message(const Failure& failure);
 
 }  // namespace velmora

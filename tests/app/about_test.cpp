@@ -17,7 +17,7 @@ namespace {
 TEST(AboutTest, HelpTextEndsEveryLineWithCrLf) {
   std::string expected;
   for (std::string_view line : kHelpLines) expected += std::string(line) + "\r\n";
-  EXPECT_EQ(Help_Text(), expected);
+  EXPECT_EQ(help_text(), expected);
 }
 
 const std::string kMsinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <random>
 #include <set>
 #include <tuple>
@@ -19,82 +18,106 @@ const std::array<std::string_view, 4> kLongChords{"Dom7_#5_b9", "Maj9", "Dom9", 
 
 class PuzzleTest : public testing::MainFormTest {
  protected:
-  // The value that draws `name` from the framed list.
-  static float Value_For(const FramedList& list, std::string_view name) {
-    const auto position = std::find(list.begin(), list.end(), name) - list.begin();
-    return (static_cast<float>(position) - 0.5F) /
-           static_cast<float>(Count_Framed_Entries(list) - 2);
-  }
-
-  // Queues the values of one pass of "Create": four chord types, the key, the given circle.
-  void Queue_Pass(const std::array<std::string_view, 4>& chords, std::string_view key,
-                  int given_circle) {
-    for (std::string_view chord : chords)
-      random.values.push_back(Value_For(form.Chord_Types, chord));
-    random.values.push_back(Value_For(form.key_tables.Key_Names, key));
-    random.values.push_back((static_cast<float>(given_circle) - 0.5F) / kCircleCount);
-  }
-
   // What a handler could change, the draws included, to show that one changed nothing.
-  std::string State() const {
-    std::string state = std::to_string(form.Correct_Count) + random.calls;
-    for (const Label& label : form.controls.circles)
+  std::string state() const {
+    std::string state = std::to_string(form.correct_count()) + random.calls;
+    for (const Label& label : form.controls().circles) {
       state += label.caption + (label.enabled ? "+" : "-");
-    for (const std::string& note : form.board.Circle_Notes) state += note + "|";
+    }
+    for (const std::optional<NoteName>& note : form.board().Circle_Notes) state += Pad_Note(note) + "|";
+    for (const std::string& chord : form.board().Chords) state += chord + "|";
     return state;
   }
 
-  std::vector<int> Disabled_Circles() const {
+  std::vector<int> disabled_circles() const {
     std::vector<int> disabled;
     for (int circle = 1; circle <= kCircleCount; ++circle) {
-      if (!form.controls.circles[circle - 1].enabled) disabled.push_back(circle);
+      if (!form.controls().circles[circle - 1].enabled) disabled.push_back(circle);
     }
     return disabled;
   }
 
-  const std::string& Caption(int circle) const { return form.controls.circles[circle - 1].caption; }
+  std::vector<std::string> box_texts() const {
+    std::vector<std::string> texts;
+    for (const MessageBox& box : windows.boxes) texts.push_back(box.text);
+    return texts;
+  }
 };
+
+TEST_F(PuzzleTest, CheckBeforeAnyCreateFindsAllSeventeenEmptyCirclesRight) {
+  form.Command_Check_Click();
+  EXPECT_EQ(box_texts(), std::vector<std::string>{
+                             "You have 17 correct answers out of 17.(The First is always given!)"});
+  EXPECT_EQ(form.correct_count(), 17);
+}
 
 // After load the score is 17, so the first Create asks nothing; below 17 it asks first, and
 // Cancel changes nothing. With "Advanced" checked a given note of four characters is shown as
-// the answer key holds it, so "Check" counts it.
+// the answer key holds it, so "Check" counts it; an enharmonic answer does not count.
 TEST_F(PuzzleTest, CreateAsksBelowSeventeenCancelKeepsThePuzzleCheckCountsExactSpellings) {
-  form.controls.advanced.value = 1;
-  Queue_Pass(kLongChords, "Db", 3);
-  Queue_Pass(kShortChords, "C", 8);
+  form.set_advanced(true);
+  queue_pass(kLongChords, "Db", 3);
   form.Create_Puzzle_Click();
   EXPECT_TRUE(windows.boxes.empty());
   EXPECT_EQ(random.calls, "rvrvrvrvrvv") << "one pass, each draw but the given circle's re-seeded";
-  EXPECT_EQ(form.Correct_Count, 0);
-  EXPECT_EQ(Caption(3), "Abbb");
+  EXPECT_EQ(form.correct_count(), 0);
+  EXPECT_EQ(caption(3), "Abbb");
+  EXPECT_EQ(disabled_circles(), std::vector<int>{3});
+  EXPECT_EQ(form.controls().hints,
+            (std::array<std::string, 4>{"Dom7_#5_b9", "Maj9", "Dom9", "Min9"}));
 
-  ASSERT_EQ(circle_note(form.board.Circle_Notes, 4), "  Bb");
+  ASSERT_EQ(Pad_Note(circle_note(form.board().Circle_Notes, 4)), "  Bb");
   form.Circle_DragDrop(4, "A#");
   form.Command_Check_Click();
   form.Circle_DragDrop(4, "Bb");
+  form.Circle_DragDrop(3, "Ab");  // the given circle takes no drop
   form.Command_Check_Click();
+  queue_pass(kShortChords, "C", 8);
   form.Create_Puzzle_Click();
-  EXPECT_EQ(Disabled_Circles(), std::vector<int>{8});
+  EXPECT_EQ(disabled_circles(), std::vector<int>{8});
 
   form.Circle_DragDrop(2, "Gb");
-  form.Correct_Count = 16;  // one short of a full score still asks
-  const std::string before = State();
+  const std::string before = state();
   windows.answers = {Answer::Cancel};
   form.Create_Puzzle_Click();
-  form.controls.Option2 = false;
   form.Option1_Click();  // the level changes only the list of chord types
-  EXPECT_EQ(State(), before);
-  EXPECT_EQ(Count_Framed_Entries(form.Chord_Types), 14);
+  EXPECT_EQ(state(), before);
+  EXPECT_EQ(count_framed_entries(form.chord_types()), 14);
 
-  ASSERT_EQ(windows.boxes.size(), 4U);
-  EXPECT_EQ(windows.boxes[0].text,
-            "You have 1 correct answers out of 17.(The First is always given!)")
-      << "the given note counts, the enharmonic A# does not";
-  EXPECT_EQ(windows.boxes[1].text,
-            "You have 2 correct answers out of 17.(The First is always given!)");
-  EXPECT_EQ(windows.boxes[2].text, kConfirmation);
+  EXPECT_EQ(box_texts(),
+            (std::vector<std::string>{
+                "You have 1 correct answers out of 17.(The First is always given!)",
+                "You have 2 correct answers out of 17.(The First is always given!)",
+                std::string(kConfirmation), std::string(kConfirmation)}));
   EXPECT_EQ(windows.boxes[2].buttons, Buttons::OkCancel);
-  EXPECT_EQ(windows.boxes[3].text, kConfirmation);
+}
+
+// With "Advanced" unchecked, a pass whose board holds a long name is thrown away whole: the
+// next pass draws new chord types and a new key, and shows only its own given note.
+TEST_F(PuzzleTest, ARejectedPassRedrawsTheChordTypesAndTheKey) {
+  queue_pass(kLongChords, "Db", 5);
+  queue_pass(kShortChords, "C", 1);
+  form.Create_Puzzle_Click();
+  EXPECT_EQ(random.calls, "rvrvrvrvrvvrvrvrvrvrvv");
+  EXPECT_EQ(form.controls().hints, (std::array<std::string, 4>{"Dom9", "Maj9", "Min7_b9", "6/9"}));
+  EXPECT_EQ(Pad_Note(circle_note(form.board().Circle_Notes, kCentreCircle)), "   C");
+  EXPECT_EQ(disabled_circles(), std::vector<int>{1});
+  EXPECT_EQ(caption(1), "   F");
+  EXPECT_EQ(caption(5), "");
+}
+
+// A full score lets the next Create go ahead without its question.
+TEST_F(PuzzleTest, AFullyRightBoardScoresSeventeenAndTheNextCreateAsksNothing) {
+  queue_pass(kShortChords, "C", 9);
+  form.Create_Puzzle_Click();
+  for (int circle = 1; circle <= kCircleCount; ++circle) {
+    form.Circle_DragDrop(circle, circle_note(form.board().Circle_Notes, circle)->text());
+  }
+  form.Command_Check_Click();
+  queue_pass(kShortChords, "D", 9);
+  form.Create_Puzzle_Click();
+  EXPECT_EQ(box_texts(), std::vector<std::string>{
+                             "You have 17 correct answers out of 17.(The First is always given!)"});
 }
 
 // Level (Expert?) and "Advanced" checked? Every third puzzle has "Center Question" checked.
@@ -103,36 +126,34 @@ class CreateRunTest : public PuzzleTest,
 
 TEST_P(CreateRunTest, EveryPuzzleHasOneGivenNoteAndFourDistinctTypesOfTheLevel) {
   const auto [expert, advanced] = GetParam();
-  form.controls.Option2 = expert;
-  form.Option2_Click();
-  form.controls.advanced.value = advanced ? 1 : 0;
-  const std::set<std::string> level(form.Chord_Types.begin() + 1, form.Chord_Types.end() - 1);
+  expert ? form.Option2_Click() : form.Option1_Click();
+  form.set_advanced(advanced);
+  const std::set<std::string> level(form.chord_types().begin() + 1, form.chord_types().end() - 1);
   constexpr int kCreates = 300;
   std::mt19937 engine(expert ? 11 : 12);
-  for (int i = 0; i < kCreates * 60; ++i)
+  for (int i = 0; i < kCreates * 60; ++i) {
     random.values.push_back(static_cast<float>(engine() >> 8) * 0x1p-24F);
-
+  }
   for (int create = 0; create < kCreates; ++create) {
     SCOPED_TRACE(create);
     const bool centre_question = create % 3 == 0;
-    form.controls.Center_Question.value = centre_question ? 1 : 0;
+    form.set_centre_question(centre_question);
     form.Create_Puzzle_Click();
-    const std::vector<int> disabled = Disabled_Circles();
+    const std::vector<int> disabled = disabled_circles();
     ASSERT_EQ(disabled.size(), 1U);
     EXPECT_TRUE(!centre_question || disabled[0] == kCentreCircle) << disabled[0];
     for (int circle = 1; circle <= kCircleCount; ++circle) {
-      EXPECT_EQ(Caption(circle),
-                circle == disabled[0] ? circle_note(form.board.Circle_Notes, circle) : "");
+      EXPECT_EQ(caption(circle), circle == disabled[0]
+                                     ? Pad_Note(circle_note(form.board().Circle_Notes, circle))
+                                     : "");
     }
-
-    const std::set<std::string> hints(form.controls.hints.begin(), form.controls.hints.end());
+    const std::set<std::string> hints(form.controls().hints.begin(), form.controls().hints.end());
     EXPECT_EQ(hints.size(), 4U);
-    EXPECT_EQ(form.controls.hints, form.board.Chords);
+    EXPECT_EQ(form.controls().hints, form.board().Chords);
     for (const std::string& hint : hints) EXPECT_TRUE(level.contains(hint)) << hint;
-
-    for (const std::string& note : form.board.Circle_Notes) {
-      EXPECT_GE(note.size(), 4U) << note;
-      EXPECT_TRUE(advanced || note[0] == ' ') << "a long name: " << note;  // short ones are padded
+    for (const std::optional<NoteName>& note : form.board().Circle_Notes) {
+      ASSERT_TRUE(note);
+      EXPECT_TRUE(advanced || note->on_palette()) << "a long name: " << note->text();
     }
   }
 }

@@ -13,7 +13,8 @@ class FakeClock final : public Clock {
     return static_cast<int>((elapsed_ms / 1000 + start_second) % 60);
   }
   std::string short_date() override { return "6-12-2026"; }
-  std::string time_with_seconds() override { return "14:05:12"; }
+  // Every reading is a second later, so a test sees which reading a text took.
+  std::string time_with_seconds() override { return "14:05:" + std::to_string(10 + time_reads++); }
   void sleep_ms(int milliseconds) override {
     elapsed_ms += milliseconds;
     ++sleeps;
@@ -22,6 +23,7 @@ class FakeClock final : public Clock {
   long start_second = 0;
   long elapsed_ms = 0;
   int sleeps = 0;
+  int time_reads = 0;
 };
 
 }  // namespace velmora::testing

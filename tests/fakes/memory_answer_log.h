@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,10 +33,12 @@ class MemoryAnswerLog final : public AnswerLogFile {
   Status close() override {
     lines.insert(lines.end(), pending_.begin(), pending_.end());
     close_all();
+    if (on_close) on_close();
     return {};
   }
 
   std::vector<std::string> lines;
+  std::function<void()> on_close;
   int fail_write = 0;  // the line written (1, 2, ...) that fails; 0 for none
 
  private:

@@ -5,7 +5,6 @@
 #include <algorithm>
 
 #include "fakes/main_form_fixture.h"
-#include "theory/chords.h"
 
 namespace velmora {
 namespace {
@@ -13,59 +12,49 @@ namespace {
 using Calls = std::vector<std::string>;
 using Entries = std::vector<std::pair<std::string, int>>;
 
-// A MIDI output on the unloaded form's device and controls.
-class MidiTest : public ::testing::Test, protected testing::MainFormOnFakes {
- protected:
-  // The note numbers of the Note Ons that PlayChord sends on the opened mapper.
-  std::vector<int> notes_played(const std::array<std::string, 5>& notes) {
-    MidiOpen(out, kMidiMapper);
-    midi.sent.clear();
-    PlayChord(out, notes);
-    std::vector<int> numbers;
-    for (const std::vector<int>& bytes : midi.sent) {
-      EXPECT_EQ((std::pair{bytes[0], bytes[2]}), (std::pair{0x91, 127}));
-      numbers.push_back(bytes[1]);
-    }
-    EXPECT_TRUE(windows.boxes.empty());
-    return numbers;
+std::vector<int> note_numbers(const std::array<std::string_view, 5>& names) {
+  std::array<std::optional<NoteName>, 5> notes;
+  for (int tone = 0; tone < 5; ++tone) notes[tone] = NoteName::from_text(names[tone]);
+  std::vector<int> numbers;
+  for (const ShortMessage& message : PlayChord(notes)) {
+    EXPECT_EQ((std::pair{message.status, message.data2}), (std::pair<std::int16_t, std::int16_t>{0x91, 127}));
+    numbers.push_back(message.data1);
   }
-
-  MainFormControls& controls = form.controls;
-  MidiOut out{midi, windows, form.hMidiOut, controls.check_midi, controls.Frame1_enabled};
-};
+  return numbers;
+}
 
 // The first two octaves keep their note numbers; B-rooted ninths reach into the third; a name
 // outside the table is skipped without silencing the rest; three accidentals sound at pitch.
-TEST_F(MidiTest, PlayChordSendsNoteOnsRisingFromTheRoot) {
-  const std::vector<std::pair<std::array<std::string, 5>, std::vector<int>>> cases = {
-      {{"   C", "   E", "   G", "   B", "   D"}, {60, 64, 67, 71, 74}},
-      {{"  Cb", "  Eb", "  Gb", "  Bb", "  Db"}, {59, 63, 66, 70, 73}},
-      {{"  B#", "  Dx", "  Fx", "  Ax", "  Cx"}, {72, 76, 79, 83, 86}},
-      {{"   B", "  D#", "  F#", "  A#", "  C#"}, {71, 75, 78, 82, 85}},
-      {{" Gbb", "Bbbb", "  Db", "Fbbb", "Abbb"}, {65, 68, 73, 74, 78}},
-      {{"  F#", "  A#", "  C#", "   E", "G###"}, {66, 70, 73, 76, 82}},
-      {{"   C", "   H", "   G", "   B", "   D"}, {60, 67, 71, 74}},
+TEST(PlayChordTest, SendsNoteOnsRisingFromTheRoot) {
+  const std::vector<std::pair<std::array<std::string_view, 5>, std::vector<int>>> cases = {
+      {{"C", "E", "G", "B", "D"}, {60, 64, 67, 71, 74}},
+      {{"G", "B", "D", "F", "A"}, {67, 71, 74, 77, 81}},
+      {{"C", "D", "G", "Bb", "D"}, {60, 62, 67, 70, 74}},
+      {{"Cb", "Eb", "Gb", "Bb", "Db"}, {59, 63, 66, 70, 73}},
+      {{"B#", "Dx", "Fx", "Ax", "Cx"}, {72, 76, 79, 83, 86}},
+      {{"B", "D#", "F#", "A#", "C#"}, {71, 75, 78, 82, 85}},
+      {{"Gbb", "Bbbb", "Db", "Fbbb", "Abbb"}, {65, 68, 73, 74, 78}},
+      {{"F#", "A#", "C#", "E", "G###"}, {66, 70, 73, 76, 82}},
+      {{"C", "H", "G", "B", "D"}, {60, 67, 71, 74}},
   };
-  for (const auto& [notes, expected] : cases) {
-    SCOPED_TRACE(notes[0] + notes[1] + notes[2] + notes[3] + notes[4]);
-    EXPECT_EQ(notes_played(notes), expected);
+  for (const auto& [names, expected] : cases) {
+    SCOPED_TRACE(::testing::PrintToString(names));
+    EXPECT_EQ(note_numbers(names), expected);
   }
 }
 
 // Every board's chords, "Advanced" ones included, sound all five notes.
-TEST_F(MidiTest, EveryChordOfEveryBoardSoundsWholeAndRising) {
-  KeyTables tables;
-  Fill_Key_Tables(tables);
-  for (int key = 1; tables.Key_Names[key] != kStop; ++key) {
+TEST(PlayChordTest, EveryChordOfEveryBoardSoundsWholeAndRising) {
+  const FramedList keys = Fill_Key_Tables();
+  for (int key = 1; keys[key] != kStop; ++key) {
     for (const ChordType& type : kChordCatalogue) {
-      std::array<std::string, 5> notes;
-      notes[2] = tables.Key_Names[key];
-      ToneIndex index{};
-      ASSERT_TRUE(
-          Spell_Chord(tables, type, notes[2], notes[0], notes[1], notes[3], notes[4], index));
-      for (std::string& note : notes) note = Pad_Note(note);
-      SCOPED_TRACE(std::string(type.name) + " through " + tables.Key_Names[key]);
-      const std::vector<int> sent = notes_played(notes);
+      const std::optional<ChordTones> tones = Spell_Chord(type, *NoteName::from_text(keys[key]));
+      ASSERT_TRUE(tones);
+      std::array<std::optional<NoteName>, 5> notes;
+      std::copy(tones->begin(), tones->end(), notes.begin());
+      SCOPED_TRACE(std::string(type.name) + " through " + keys[key]);
+      std::vector<int> sent;
+      for (const ShortMessage& message : PlayChord(notes)) sent.push_back(message.data1);
       ASSERT_EQ(sent.size(), 5U);
       EXPECT_TRUE(std::ranges::adjacent_find(sent, std::greater_equal<>()) == sent.end())
           << ::testing::PrintToString(sent);
@@ -73,22 +62,36 @@ TEST_F(MidiTest, EveryChordOfEveryBoardSoundsWholeAndRising) {
   }
 }
 
-class MidiFailureTest : public MidiTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(MidiFailureTest, OpenCloseOrSendShowsTheSystemsTextAndSwitchesMidiOff) {
-  if (GetParam() != 0) MidiOpen(out, kMidiMapper);
-  midi.open_fails = midi.close_fails = midi.send_fails = MidiResult::AudioDriverFailed;
-  if (GetParam() == 0) MidiOpen(out, kMidiMapper);
-  if (GetParam() == 1) MidiClose(out);
-  if (GetParam() == 2) SendMidiShort(out, kControlChange, kAllSoundOff, 0);
-  ASSERT_EQ(windows.boxes.size(), 1U);
-  EXPECT_EQ(windows.boxes[0].text, "text of 4");
-  EXPECT_EQ(controls.check_midi.value, 0);
-  EXPECT_FALSE(controls.check_midi.enabled || controls.Frame1_enabled);
-  EXPECT_EQ(form.hMidiOut == 0, GetParam() != 2);
+TEST(PackMidiMessageTest, StatusInTheLowestByteThenTheData) {
+  EXPECT_EQ(PackMidiMessage({0x91, 60, 127}), 0x007F3C91);
+  EXPECT_EQ(PackMidiMessage({0xB1, 120, 0}), 0x000078B1);
+  EXPECT_EQ(PackMidiMessage({0xC1, 1, 0}), 0x000001C1);
+  // Data outside 0..127 is packed as it is, and the MIDI system then refuses the message.
+  for (const ShortMessage& message : {ShortMessage{0x91, 128, 0}, ShortMessage{0x91, 60, 255},
+                                      ShortMessage{0x91, -1, 0}, ShortMessage{0x7F, 60, 0}}) {
+    EXPECT_FALSE(Is_Channel_Message(static_cast<std::uint32_t>(PackMidiMessage(message))));
+  }
+  EXPECT_TRUE(Is_Channel_Message(static_cast<std::uint32_t>(PackMidiMessage({0xEF, 127, 127}))));
 }
 
-INSTANTIATE_TEST_SUITE_P(OpenCloseSend, MidiFailureTest, ::testing::Values(0, 1, 2));
+TEST(MidiResultTextTest, EachFailureNamesWhatFailedAndWhatItMeans) {
+  const std::vector<std::pair<MidiResult, std::string>> cases = {
+      {MidiResult::BadDeviceId, "The MIDI device is no longer there: no sound will be heard."},
+      {MidiResult::NoSoundfont,
+       "The built-in synthesizer found no General MIDI soundfont: no sound will be heard."},
+      {MidiResult::SynthFailed, "Failed to create the built-in synthesizer: no sound will be heard."},
+      {MidiResult::AudioDriverFailed,
+       "Failed to start the audio driver (pulseaudio, pipewire, alsa): no sound will be heard."},
+      {MidiResult::NoSequencer, "The ALSA sequencer is not available: MIDI ports cannot be used."},
+      {MidiResult::PortOpenFailed, "Failed to open the MIDI output port: no sound will be heard."},
+      {MidiResult::InvalidHandle, "No MIDI device is open: the chord cannot be played."},
+      {MidiResult::InvalidMessage, "The MIDI message is not valid and was not sent."},
+      {MidiResult::SendFailed, "Failed to send the MIDI message: the chord may not sound."},
+  };
+  for (const auto& [result, text] : cases) EXPECT_EQ(midi_result_text(result), text);
+}
+
+class MidiTest : public ::testing::Test, protected testing::MainFormOnFakes {};
 
 // A device whose capabilities cannot be read is left out; the others keep their ids. A click
 // on an entry closes the open device before opening the entry's, even the same one.
@@ -96,34 +99,58 @@ TEST_F(MidiTest, LoadListsTheDevicesAndOpensTheMapperAndTheListSwitchesDevices) 
   midi.devices = {"Port A", std::nullopt, "Port C"};
   form.Form_Load();
   Entries entries;
-  for (const ListEntry& entry : controls.List1.entries) {
+  for (const ListEntry& entry : form.controls().List1.entries) {
     entries.emplace_back(entry.text, entry.item_data);
   }
   EXPECT_EQ(entries, (Entries{{"Built-in synthesizer", -1}, {"Port A", 0}, {"Port C", 2}}));
-  EXPECT_EQ(controls.List1.selected, 0);
-  EXPECT_TRUE(controls.check_midi.checked() && controls.check_midi.enabled &&
-              controls.Frame1_enabled);
-  form.List1_Click();
-  controls.List1.selected = 2;
-  form.List1_Click();
+  EXPECT_EQ(form.controls().List1.selected, 0);
+  form.List1_Click(0);
+  form.List1_Click(2);
+  EXPECT_EQ(form.controls().List1.selected, 2);
   form.Form_Unload();
   EXPECT_EQ(midi.calls, (Calls{"caps -1", "count", "caps 0", "caps 1", "caps 2", "open -1",
                                "close 1", "open -1", "close 2", "open 2", "close 3"}));
   EXPECT_TRUE(midi.open_handles.empty());
   EXPECT_TRUE(windows.boxes.empty());
+  EXPECT_TRUE(form.controls().check_midi.checked() && form.controls().Frame1_enabled);
 }
 
 TEST_F(MidiTest, WithoutAMapperMidiIsOffNothingOpensAndTheLoadCarriesOn) {
   midi.mapper.reset();
   midi.devices = {"Port A"};
   form.Form_Load();
-  EXPECT_TRUE(form.MidiMapperMissing);
-  EXPECT_EQ(controls.check_midi.value, 0);
-  EXPECT_FALSE(controls.check_midi.enabled);
-  EXPECT_EQ(form.Correct_Count, 17);
+  EXPECT_EQ(form.controls().check_midi.value, 0);
+  EXPECT_FALSE(form.controls().check_midi.enabled);
+  EXPECT_EQ(form.correct_count(), 17);
   form.Form_Unload();
   EXPECT_EQ(midi.calls, (Calls{"caps -1", "count", "caps 0"}));
   EXPECT_TRUE(windows.boxes.empty());
+}
+
+// A failed open, close or send shows the system's text once and switches MIDI off for good.
+TEST_F(MidiTest, AFailureShowsTheSystemsTextAndSwitchesMidiOff) {
+  enum class Step { Open, Close, Send };
+  for (const Step step : {Step::Open, Step::Close, Step::Send}) {
+    SCOPED_TRACE(static_cast<int>(step));
+    testing::MainFormOnFakes fresh;
+    fresh.midi.open_fails = step == Step::Open ? MidiResult::AudioDriverFailed : MidiResult::Ok;
+    fresh.form.Form_Load();
+    fresh.midi.close_fails = fresh.midi.send_fails = MidiResult::AudioDriverFailed;
+    if (step == Step::Close) fresh.form.List1_Click(0);
+    if (step == Step::Send) {
+      fresh.queue_pass({"Maj9", "Dom9", "Min9", "Dom9_sus2"}, "G", 9);
+      fresh.form.Create_Puzzle_Click();
+      fresh.form.Hint1_Click();
+    }
+    std::vector<std::string> texts;
+    for (const MessageBox& box : fresh.windows.boxes) texts.push_back(box.text);
+    // Each Note On of the chord fails on its own; the All Sound Off after the pause is not sent
+    // once MIDI is off.
+    EXPECT_EQ(texts, std::vector<std::string>(step == Step::Send ? 5 : 1, "text of 4"));
+    EXPECT_EQ(fresh.midi.sent.size(), step == Step::Send ? 5U : 0U);
+    EXPECT_EQ(fresh.form.controls().check_midi.value, 0);
+    EXPECT_FALSE(fresh.form.controls().check_midi.enabled || fresh.form.controls().Frame1_enabled);
+  }
 }
 
 }  // namespace

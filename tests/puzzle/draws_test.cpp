@@ -14,13 +14,9 @@ namespace velmora {
 namespace {
 
 struct Lists {
-  Lists() {
-    Fill_Key_Tables(tables);
-    Fill_Chord_Types(expert, true);
-    Fill_Chord_Types(beginner, false);
-  }
-  KeyTables tables;
-  FramedList expert, beginner;
+  FramedList keys = Fill_Key_Tables();
+  FramedList expert = Fill_Chord_Types(true);
+  FramedList beginner = Fill_Chord_Types(false);
 };
 
 // The smallest and the largest single-precision value a generator may return draw the first and
@@ -30,24 +26,19 @@ TEST(DrawBoundsTest, ExtremeValuesDrawTheFirstAndTheLastName) {
   const Lists lists;
   testing::ScriptedRandom random;
   random.values = {0.0F, largest, 0.0F, largest, 0.0F, largest};
-  Board board;
   std::vector<std::string> drawn;
-  for (int draw = 0; draw < 2; ++draw) {
-    Draw_Key(board, lists.tables.Key_Names, random);
-    drawn.push_back(board.Drawn_Key);
-  }
+  for (int draw = 0; draw < 2; ++draw) drawn.push_back(Draw_Key(lists.keys, random).text());
   for (const FramedList* types : {&lists.expert, &lists.expert, &lists.beginner, &lists.beginner}) {
-    Draw_Chord_Type(board, *types, random);
-    drawn.push_back(board.Drawn_Chord_Type);
+    drawn.push_back(Draw_Chord_Type(*types, random));
   }
   EXPECT_EQ(drawn, (std::vector<std::string>{"C", "Cb", "6/9", "Min9_#4", "Maj9", "Min9"}));
   for (int circle = 1; circle <= kCircleCount; ++circle) {
     random.values = {(static_cast<float>(circle) - 0.5F) / kCircleCount};
-    EXPECT_EQ(Draw_Given_Circle(random, false), circle);
+    EXPECT_EQ(draw_given_circle(random, false), circle);
   }
   random.values = {0.0F, largest};
-  EXPECT_EQ(Draw_Given_Circle(random, false), 1);
-  EXPECT_EQ(Draw_Given_Circle(random, false), kCircleCount);
+  EXPECT_EQ(draw_given_circle(random, false), 1);
+  EXPECT_EQ(draw_given_circle(random, false), kCircleCount);
 }
 
 // Every name is expected kDrawsPerName times. By Chernoff's bound a fair generator strays more
@@ -57,7 +48,7 @@ constexpr int kDrawsPerName = 10000;
 constexpr double kTolerance = 0.08 * kDrawsPerName;
 
 // A clock that never moves: every re-seed falls in the same tick.
-std::uint64_t Frozen_Ticks() { return 0x0123'4567'89ab'cdefULL; }
+std::uint64_t frozen_ticks() { return 0x0123'4567'89ab'cdefULL; }
 
 class SystemRandomTest : public ::testing::TestWithParam<SystemRandom::TickSource> {};
 
@@ -67,16 +58,15 @@ class SystemRandomTest : public ::testing::TestWithParam<SystemRandom::TickSourc
 TEST_P(SystemRandomTest, EveryKeyAndChordTypeOccursAboutEquallyOften) {
   SystemRandom random(GetParam());
   const Lists lists;
-  Board board;
-  for (const FramedList* list : {&lists.tables.Key_Names, &lists.expert, &lists.beginner}) {
-    const bool keys = list == &lists.tables.Key_Names;
-    const int names = Count_Framed_Entries(*list) - 2;
+  for (const FramedList* list : {&lists.keys, &lists.expert, &lists.beginner}) {
+    const bool keys = list == &lists.keys;
+    const int names = count_framed_entries(*list) - 2;
     std::map<std::string, int> counts;
     int repeats = 0;
     std::string previous;
     for (int draw = 0; draw < names * kDrawsPerName; ++draw) {
-      keys ? Draw_Key(board, *list, random) : Draw_Chord_Type(board, *list, random);
-      const std::string& name = keys ? board.Drawn_Key : board.Drawn_Chord_Type;
+      const std::string name =
+          keys ? Draw_Key(*list, random).text() : Draw_Chord_Type(*list, random);
       ++counts[name];
       repeats += name == previous;
       previous = name;
@@ -88,10 +78,28 @@ TEST_P(SystemRandomTest, EveryKeyAndChordTypeOccursAboutEquallyOften) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Clocks, SystemRandomTest,
-                         ::testing::Values(SystemRandom::Clock_Ticks, Frozen_Ticks),
+                         ::testing::Values(SystemRandom::clock_ticks, frozen_ticks),
                          [](const auto& clock) {
-                           return clock.param == Frozen_Ticks ? "Frozen" : "Running";
+                           return clock.param == frozen_ticks ? "Frozen" : "Running";
                          });
+
+std::uint64_t later_ticks() { return frozen_ticks() + 1; }
+
+// Each launch seeds from the clock: two generators started at different ticks give different
+// puzzles, two started in the same tick the same ones.
+TEST(SystemRandomSeedTest, TheClockMakesEachLaunchsDrawsItsOwn) {
+  const auto first_values = [](SystemRandom::TickSource ticks) {
+    SystemRandom random(ticks);
+    std::vector<float> values;
+    for (int draw = 0; draw < 4; ++draw) {
+      random.reseed();
+      values.push_back(random.next());
+    }
+    return values;
+  };
+  EXPECT_EQ(first_values(frozen_ticks), first_values(frozen_ticks));
+  EXPECT_NE(first_values(frozen_ticks), first_values(later_ticks));
+}
 
 }  // namespace
 }  // namespace velmora

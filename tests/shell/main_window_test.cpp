@@ -17,6 +17,8 @@
 #include <memory>
 
 #include "app/about.h"
+#include "hints/hints.h"
+#include "platform/qt/text.h"
 #include "shell/note_labels.h"
 #include "fakes/fake_clock.h"
 #include "fakes/recording_midi_system.h"
@@ -174,11 +176,11 @@ TEST_F(MainWindowTest, ForeignDropsAndDropsOnTheGivenCircleAreRefused) {
 
 TEST_F(MainWindowTest, AWholePuzzlePlayedWithTheMouseScoresSeventeen) {
   click("Create_Puzzle");
-  const Board& board = window.form().board;
+  const Board& board = window.form().board();
   int dropped = 0;
   for (int circle = 1; circle <= 17; ++circle) {
     if (!window.circleLabel(circle)->isEnabled()) continue;
-    const QByteArray answer = QByteArray::fromStdString(board.Circle_Notes[circle - 1]).trimmed();
+    const QByteArray answer = QByteArray::fromStdString(board.Circle_Notes[circle - 1]->text());
     ASSERT_EQ(drop_on(window.circleLabel(circle), *palette_data(answer)), 2) << circle;
     ++dropped;
   }
@@ -194,11 +196,11 @@ TEST_F(MainWindowTest, OptionsAndWorkSheetReachTheirHandlers) {
   click("advanced");
   click("Center_Question");
   click("Option1");
-  EXPECT_EQ(window.form().controls.advanced.value, 1);
-  EXPECT_EQ(Count_Framed_Entries(window.form().Chord_Types), 14) << "the Beginner list";
+  EXPECT_EQ(window.form().controls().advanced.value, 1);
+  EXPECT_EQ(count_framed_entries(window.form().chord_types()), 14) << "the Beginner list";
   click("Create_Puzzle");
   EXPECT_FALSE(window.circleLabel(9)->isEnabled());
-  EXPECT_EQ(window.circleLabel(9)->text().toStdString(), Pad_Note(window.form().board.Drawn_Key));
+  EXPECT_EQ(window.circleLabel(9)->text().toStdString(), Pad_Note(circle_note(window.form().board().Circle_Notes, 9)));
 
   answer = Answer::Cancel;
   click("WorkSheet_cmd");
@@ -252,9 +254,8 @@ TEST_F(MainWindowTest, HintPaintsTheFormulaDuringItsPauseAndThenTheNotesAgain) {
   window.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
   click("Create_Puzzle");
-  window.form().controls.check_midi.value = 0;
-  window.form().board.Chords[1] = "Maj9";
-  const char* formula[] = {"  1", "  3", "  5", "  7", "  9"};
+  click("check_midi");
+  const Formula formula = *ChordFormula(window.form().board().Chords[1]);
   QStringList before;
   std::vector<std::unique_ptr<PaintedTexts>> painted;
   for (int circle = 7; circle <= 11; ++circle) {
@@ -263,7 +264,7 @@ TEST_F(MainWindowTest, HintPaintsTheFormulaDuringItsPauseAndThenTheNotesAgain) {
   }
   click("Hint2");
   for (int i = 0; i < 5; ++i) {
-    EXPECT_TRUE(painted[i]->texts.contains(formula[i])) << "circle " << i + 7;
+    EXPECT_TRUE(painted[i]->texts.contains(to_qstring(formula[i]))) << "circle " << i + 7;
     EXPECT_EQ(window.circleLabel(i + 7)->text(), before[i]) << "circle " << i + 7;
   }
   EXPECT_GE(clock.elapsed_ms, 1000);

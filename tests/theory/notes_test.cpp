@@ -3,11 +3,62 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
 #include <string>
+
+#include "theory/chords.h"
 
 namespace velmora {
 namespace {
+
+struct ParseCase {
+  std::string_view text;
+  std::string_view bare;  // empty: refused
+  std::string_view fixed_width;
+  std::string_view worksheet_form;
+  int pitch_class;
+};
+
+TEST(NoteNameTest, ReadsTheProgramsSpellingsAndWritesEachPaddedForm) {
+  const ParseCase cases[] = {
+      {"C", "C", "   C", " C", 0},        {"F#", "F#", "  F#", "F#", 6},
+      {"  Bb", "Bb", "  Bb", "Bb", 10},   {"Abb", "Abb", " Abb", "Abb", 7},
+      {"Cx", "Cx", "  Cx", "Cx", 2},      {"Cb", "Cb", "  Cb", "Cb", 11},
+      {"B#", "B#", "  B#", "B#", 0},      {"F###", "F###", "F###", "F###", 8},
+      {"Ebbbb", "Ebbbb", "Ebbbb", "Ebbbb", 0}, {" Cbb", "Cbb", " Cbb", "Cbb", 10},
+      {"", "", "", "", 0},                {"   ", "", "", "", 0},
+      {"H", "", "", "", 0},               {"f#", "", "", "", 0},
+      {"F##", "", "", "", 0},             {"Fy", "", "", "", 0},
+      {"F# ", "", "", "", 0},             {"Fbbbbb", "", "", "", 0},
+      {"Fx#", "", "", "", 0},             {"C C", "", "", "", 0},
+  };
+  for (const ParseCase& c : cases) {
+    SCOPED_TRACE(std::string("\"").append(c.text) + "\"");
+    const ParsedNote parsed = NoteName::parse(c.text);
+    ASSERT_EQ(parsed.note.has_value(), !c.bare.empty()) << parsed.reason;
+    if (!parsed.note) {
+      EXPECT_FALSE(parsed.reason.empty());
+      continue;
+    }
+    EXPECT_EQ(parsed.note->text(), c.bare);
+    EXPECT_EQ(parsed.note->fixed_width(), c.fixed_width);
+    EXPECT_EQ(parsed.note->worksheet_form(), c.worksheet_form);
+    EXPECT_EQ(parsed.note->pitch_class(), c.pitch_class);
+  }
+  EXPECT_EQ(NoteName::parse("F##").reason, "a double sharp is written x, as in Fx");
+  EXPECT_EQ(NoteName::parse("h").reason, "a note name begins with a capital letter A to G");
+}
+
+TEST(NoteNameTest, EqualOnlyWhenSpelledAlikeAndEnharmonicsShareTheirPitch) {
+  const auto note = [](std::string_view text) { return *NoteName::from_text(text); };
+  EXPECT_EQ(note("Eb"), note("  Eb"));
+  EXPECT_NE(note("D#"), note("Eb"));
+  EXPECT_TRUE(note("D#").same_pitch(note("Eb")));
+  EXPECT_TRUE(note("B#").same_pitch(note("Dbb")));
+  EXPECT_FALSE(note("Cb").same_pitch(note("C")));
+  EXPECT_TRUE(note("Bx").on_palette() && note("Cbb").on_palette());
+  EXPECT_FALSE(note("F###").on_palette() || note("Ebbb").on_palette());
+  EXPECT_EQ(Pad_Note(std::nullopt), "");
+}
 
 // The spelling rule, worked out independently of the stored tables: the letter lies a number of
 // letter steps above the root's, and its accidental makes up the semitones.
@@ -20,11 +71,10 @@ constexpr SlotRule kRules[kSlotCount] = {{0, 0}, {2, 3}, {2, 4}, {3, 5},  {4, 6}
                                          {1, 2}, {1, 3}, {3, 5}, {3, 6},  {5, 8},  {5, 9}};
 constexpr std::string_view kLetters = "CDEFGAB";
 constexpr int kLetterPitch[] = {0, 2, 4, 5, 7, 9, 11};
-// The accidentals by their change in semitones, -4 to +3; any other change has no spelling.
 constexpr std::array<std::string_view, 8> kSuffixes = {"bbbb", "bbb", "bb", "b",
                                                        "",     "#",   "x",  "###"};
 
-std::string Derive(std::string_view root, int slot) {
+std::string derive(std::string_view root, int slot) {
   const int letter = static_cast<int>(kLetters.find(root[0]));
   const auto root_suffix = std::ranges::find(kSuffixes, root.substr(1)) - kSuffixes.begin();
   const int root_pitch = kLetterPitch[letter] + static_cast<int>(root_suffix) - 4;
@@ -35,33 +85,29 @@ std::string Derive(std::string_view root, int slot) {
 }
 
 TEST(KeyTablesTest, EveryStoredEntryFollowsTheSpellingRuleAndRootsComeInLookupOrder) {
-  KeyTables tables;
-  Fill_Key_Tables(tables);
   std::string roots;
-  for (const SpellingTable& table : tables.Spelling_Tables) {
-    EXPECT_EQ(table.front(), "start");
-    EXPECT_EQ(table.back(), "stop");
-    roots += std::string(table[kRoot]) + " ";
+  for (const SpellingTable& table : kSpellingTables) {
+    const std::string root = table[kRoot - 1].text();
+    roots += root + " ";
     for (int slot = 1; slot <= kSlotCount; ++slot) {
-      EXPECT_EQ(table[slot], Derive(table[kRoot], slot))
-          << "root " << table[kRoot] << " slot " << slot;
+      EXPECT_EQ(table[slot - 1].text(), derive(root, slot)) << "root " << root << " slot " << slot;
     }
   }
   EXPECT_EQ(roots,
             "C C# Db D Eb E F F# Gb G Ab A Bb B Cb D# Dx Cx Fb Ebb Fbb Fx Dbb A# Abb G# "
             "Bbb E# Cbb B# Gbb ");
-  EXPECT_EQ(tables.Key_Names, (FramedList{"start", "C", "C#", "Db", "D", "Eb", "E", "F", "F#", "Gb",
-                                          "G", "Ab", "A", "Bb", "B", "Cb", "stop"}));
+  EXPECT_EQ(Fill_Key_Tables(), (FramedList{"start", "C", "C#", "Db", "D", "Eb", "E", "F", "F#",
+                                           "Gb", "G", "Ab", "A", "Bb", "B", "Cb", "stop"}));
 }
 
 TEST(FramedListTest, CountIncludesStopAndLooksNoFurtherThanPositionFifty) {
   FramedList list(60, "name");
   list[50] = "stop";
-  EXPECT_EQ(Count_Framed_Entries(list), 51);
+  EXPECT_EQ(count_framed_entries(list), 51);
   std::swap(list[50], list[51]);
-  EXPECT_EQ(Count_Framed_Entries(list), 0);
-  EXPECT_EQ(Count_Framed_Entries({"start", "stop", "stop"}), 2);
-  EXPECT_EQ(Count_Framed_Entries({}), 0);
+  EXPECT_EQ(count_framed_entries(list), 0);
+  EXPECT_EQ(count_framed_entries({"start", "stop", "stop"}), 2);
+  EXPECT_EQ(count_framed_entries({}), 0);
 }
 
 }  // namespace

@@ -25,15 +25,36 @@ using Texts = std::vector<std::string>;
 
 constexpr Twips kMax = std::numeric_limits<Twips>::max();
 
+// From a star's centre, circle by circle: where each circle is drawn and where its given note
+// begins.
+constexpr Offset kCircles[] = {
+    {-1050, -1050}, {0, -1200}, {1050, -1050}, {-600, -600}, {0, -600}, {600, -600},
+    {-1200, 0},     {-600, 0},  {0, 0},        {600, 0},     {1200, 0}, {-600, 600},
+    {0, 600},       {600, 600}, {-1050, 1050}, {0, 1200},    {1050, 1050}};
+constexpr Offset kGivenNotes[] = {
+    {-1250, -1200}, {-250, -1300}, {850, -1200}, {-850, -675}, {-250, -675}, {400, -675},
+    {-1400, -100},  {-850, -100},  {-250, -100}, {400, -100},  {950, -100},  {-850, 500},
+    {-250, 500},    {400, 500},    {-1250, 950}, {-250, 1100}, {850, 950}};
+// Chord_1 .. Chord_4 beyond circles 3, 11, 17 and 16; the star's label above it.
+constexpr Offset kChordNames[] = {{1500, -1500}, {1600, -100}, {1500, 1500}, {-350, 1600}};
+constexpr Offset kLabel = {-500, -1800};
+
+// A one-letter note after a blank, as sheets and logs show it; longer ones as they are.
+std::string worksheet_form(std::string note) {
+  if (note.size() == 1) note.insert(note.begin(), ' ');
+  return note;
+}
+
 // A loaded main form on fakes, with a repeatable stream of draws long enough for a few runs, and
 // a puzzle in progress: "Create" on its own would ask first.
 class WorksheetTest : public testing::MainFormTest {
  protected:
   WorksheetTest() {
     std::mt19937 engine(20260612);
-    for (int i = 0; i < 5000; ++i)
+    for (int i = 0; i < 5000; ++i) {
       random.values.push_back(static_cast<float>(engine() >> 8) * 0x1p-24F);
-    form.Correct_Count = 5;
+    }
+    form.Create_Puzzle_Click();
   }
 
   // The stars stand in three rows of two, 5000 twips apart.
@@ -51,32 +72,36 @@ class WorksheetTest : public testing::MainFormTest {
 
   // The star's notes: its four distinct printed chord names spelled from the one centre note
   // that gives the star's logged block, whose records open with the star's label and the time.
-  CircleNotes Star_Notes(int star) {
+  std::vector<std::string> Star_Notes(int star) {
     ChordNames chords;
     for (int line = 0; line < kChordLineCount; ++line) {
-      const Texts names = Texts_At(Centre(star) + kChordNameOffsets[line]);
+      const Texts names = Texts_At(Centre(star) + kChordNames[line]);
       chords[line] = names.size() == 1 ? names[0] : "";
     }
     EXPECT_EQ(std::set<std::string>(chords.begin(), chords.end()).size(), 4U) << "star " << star;
     const Texts logged(answer_log.lines.begin() + (star - 1) * 5,
                        answer_log.lines.begin() + star * 5);
-    const FramedList& keys = form.key_tables.Key_Names;
-    for (int key = 1; key + 1 < Count_Framed_Entries(keys); ++key) {
+    const FramedList keys = Fill_Key_Tables();
+    for (int key = 1; key + 1 < count_framed_entries(keys); ++key) {
       CircleNotes notes;
-      circle_note(notes, kCentreCircle) = keys[key];
-      ToneIndex index{};
-      Spell_Chord_Lines(form.key_tables, chords, notes, index, windows);
+      circle_note(notes, kCentreCircle) = NoteName::from_text(keys[key]);
+      Spell_Chord_Lines(chords, notes);
       Texts block;
       for (int line = 0; line < kChordLineCount; ++line) {
-        block.push_back("6-12-2026-" + std::to_string(star) + "14:05:12" + chords[line]);
+        // Each record reads the clock afresh.
+        const std::string time = "14:05:" + std::to_string(10 + (star - 1) * 4 + line);
+        block.push_back("6-12-2026-" + std::to_string(star) + time + chords[line]);
         for (const int circle : kChordLineCircles[line]) {
-          std::string& note = circle_note(notes, circle);
-          if (note.size() == 1) note = " " + note;  // one-letter notes get a leading blank
-          block.back() += note;
+          block.back() += worksheet_form(circle_note(notes, circle)->text());
         }
       }
       block.emplace_back();
-      if (block == logged) return notes;
+      if (block != logged) continue;
+      std::vector<std::string> printed;
+      for (const std::optional<NoteName>& note : notes) {
+        printed.push_back(worksheet_form(note->text()));
+      }
+      return printed;
     }
     ADD_FAILURE() << "star " << star << " logs no spelling of its printed chords";
     return {};
@@ -111,12 +136,15 @@ TEST_P(WorksheetRunTest, PrintsTheFixedTextsAll102CirclesAndTheStarsUntilAnyFail
   printer.fail_at = c.at;
   printer.failure = c.failure;
   answer_log.fail_write = c.log_fails_at_line;
-  form.controls.Center_Question.value = c.centre_question ? 1 : 0;
+  form.set_centre_question(c.centre_question);
+  // A star's block is closed before its label, the sixth text of the star, is printed.
+  std::vector<std::size_t> texts_at_close;
+  answer_log.on_close = [&] { texts_at_close.push_back(printer.of_kind(Kind::Text).size()); };
   form.WorkSheet_cmd_Click();
 
   const bool failed = c.failure.number != 0;
   ASSERT_EQ(windows.boxes.size(), failed ? 2U : 1U) << "the question, any failure, no more";
-  EXPECT_EQ(form.Correct_Count, 0);
+  EXPECT_EQ(form.correct_count(), 0);
   EXPECT_EQ(printer.aborts, failed ? 1 : 0);
   EXPECT_EQ(printer.of_kind(Kind::End).size(), failed && c.printer_fails != Kind::End ? 0U : 1U);
   if (failed) {
@@ -132,7 +160,7 @@ TEST_P(WorksheetRunTest, PrintsTheFixedTextsAll102CirclesAndTheStarsUntilAnyFail
     ASSERT_EQ(kinds, "BTT" + std::string(102, 'C') + std::string(36, 'T') + "E");
     const auto circles = printer.of_kind(Kind::Circle);
     for (int i = 0; i < 102; ++i) {
-      const TwipPoint at = Centre(i / kCircleCount + 1) + kStarCircleOffsets[i % kCircleCount];
+      const TwipPoint at = Centre(i / kCircleCount + 1) + kCircles[i % kCircleCount];
       EXPECT_EQ((TwipPoint{circles[i].x, circles[i].y}), at);
       EXPECT_EQ(circles[i].size, 300);
     }
@@ -143,13 +171,17 @@ TEST_P(WorksheetRunTest, PrintsTheFixedTextsAll102CirclesAndTheStarsUntilAnyFail
   }
 
   ASSERT_EQ(answer_log.lines.size(), c.log_lines);
+  for (std::size_t star = 1; star <= texts_at_close.size(); ++star) {
+    EXPECT_EQ(texts_at_close[star - 1], 6 * star + 1) << "star " << star;
+  }
   for (int star = 1; star <= static_cast<int>(c.log_lines) / 5; ++star) {
-    const CircleNotes notes = Star_Notes(star);
+    const std::vector<std::string> notes = Star_Notes(star);
+    ASSERT_EQ(notes.size(), 17U);
     int given = 0;
     for (int circle = 1; circle <= kCircleCount; ++circle) {
-      const std::string& note = circle_note(notes, circle);
+      const std::string& note = notes[circle - 1];
       EXPECT_TRUE(note.size() == 2 || note.size() == 3) << star << "/" << circle << " " << note;
-      for (const std::string& text : Texts_At(Centre(star) + kGivenNoteOffsets[circle - 1])) {
+      for (const std::string& text : Texts_At(Centre(star) + kGivenNotes[circle - 1])) {
         EXPECT_EQ(text, note) << "star " << star << " circle " << circle;
         ++given;
       }
@@ -157,10 +189,10 @@ TEST_P(WorksheetRunTest, PrintsTheFixedTextsAll102CirclesAndTheStarsUntilAnyFail
     EXPECT_EQ(given, 1) << "star " << star;
     if (c.centre_question) {
       EXPECT_EQ(Texts_At(Centre(star) + Offset{-250, -100}),
-                Texts{circle_note(notes, kCentreCircle)});
+                Texts{notes[kCentreCircle - 1]});
     }
     const Texts label{"6-12-2026-" + std::to_string(star)};
-    EXPECT_EQ(Texts_At(Centre(star) + kStarLabelOffset), label);
+    EXPECT_EQ(Texts_At(Centre(star) + kLabel), label);
   }
 }
 
@@ -213,8 +245,8 @@ class FileAnswerLogTest : public WorksheetTest {
   // The run's failure message; empty when it succeeds.
   std::string Run(AnswerLogFile& log) {
     windows.boxes.clear();
-    Print_Worksheet({form.board, form.key_tables, form.Chord_Types, false, printer, log, random,
-                     clock, windows});
+    Print_Worksheet({Fill_Key_Tables(), form.chord_types(), false, printer, log, random, clock,
+                     windows});
     return windows.boxes.empty() ? "" : windows.boxes.back().text;
   }
 

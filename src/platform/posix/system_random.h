@@ -14,9 +14,9 @@ class SystemRandom final : public Random {
  public:
   using TickSource = std::uint64_t (*)();
 
-  static std::uint64_t Clock_Ticks();
+  static std::uint64_t clock_ticks();
 
-  explicit SystemRandom(TickSource ticks = Clock_Ticks) : ticks_(ticks) {}
+  explicit SystemRandom(TickSource ticks = clock_ticks) : ticks_(ticks) {}
 
   void reseed() override;
   float next() override;
@@ -24,6 +24,7 @@ class SystemRandom final : public Random {
  private:
   TickSource ticks_;
   std::uint64_t state_ = 0;
+  std::uint64_t reseeds_ = 0;
 };
 
 }  // namespace velmora

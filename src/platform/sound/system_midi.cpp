@@ -52,13 +52,13 @@ MidiResult SystemMidi::short_message(MidiHandle handle, std::uint32_t message) {
 }
 
 std::string SystemMidi::error_text(MidiResult result) {
-  if (result != MidiResult::AudioDriverFailed) return Midi_Result_Text(result);
+  if (result != MidiResult::AudioDriverFailed) return midi_result_text(result);
   std::string drivers;
   for (const std::string& driver : synth_.options().audio_drivers) {
     if (!drivers.empty()) drivers += ", ";
     drivers += driver;
   }
-  return Audio_Driver_Failure_Text(drivers);
+  return audio_driver_failure_text(drivers);
 }
 
 }  // namespace velmora

@@ -32,8 +32,6 @@ QByteArray Output(const char* program, const QStringList& arguments) {
 class QtPrinterTest : public ::testing::Test {
  protected:
   QtPrinterTest() {
-    Fill_Key_Tables(tables);
-    Fill_Chord_Types(chord_types, true);
     QDir::setCurrent(folder.path());
   }
   ~QtPrinterTest() override {
@@ -43,20 +41,19 @@ class QtPrinterTest : public ::testing::Test {
 
   // A worksheet run, the same draws every time, with its message boxes.
   std::vector<MessageBox> Run(Printer& printer, AnswerLogFile& answer_log) {
-    Board board;
     testing::SeededRandom random{11};
     testing::FakeClock clock;
     testing::FakeWindowSystem windows;
     Print_Worksheet(
-        {board, tables, chord_types, false, printer, answer_log, random, clock, windows});
+        {keys, chord_types, false, printer, answer_log, random, clock, windows});
     return windows.boxes;
   }
 
   QString previous_folder = QDir::currentPath();
   QTemporaryDir folder;
   QString pdf = folder.filePath("Worksheet.pdf");
-  KeyTables tables;
-  FramedList chord_types;
+  FramedList keys = Fill_Key_Tables();
+  FramedList chord_types = Fill_Chord_Types(true);
 };
 
 // A failed run, canceled or with its log failing in star 3, leaves the PDF of the run before.

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes/audio_processes.h"
-#include "fakes/fake_window_system.h"
 #include "platform/sound/system_midi.h"
 #include "midi/midi_out.h"
 
@@ -17,31 +16,37 @@ constexpr int kRate = 44100;
 constexpr double kAudibleRms = 300.0;
 constexpr double kSilentRms = 3.0;
 
-// The MIDI procedures on the real MIDI system, with the controls a failure switches off.
+// The MIDI procedures on the real MIDI system.
 struct RealMidi {
   explicit RealMidi(SynthOptions options) : midi(std::move(options)) {}
+
+  // Sounds the chord of these note names, root first; true when every Note On went out.
+  bool play(const std::array<std::string_view, 5>& names) {
+    std::array<std::optional<NoteName>, 5> notes;
+    for (int tone = 0; tone < 5; ++tone) notes[tone] = NoteName::from_text(names[tone]);
+    bool sent = true;
+    for (const ShortMessage& note_on : PlayChord(notes)) {
+      sent = out.SendMidiShort(note_on) == MidiResult::Ok && sent;
+    }
+    return sent;
+  }
+
   SystemMidi midi;
-  testing::FakeWindowSystem windows;
-  MidiHandle hMidiOut = 0;
-  CheckBox check_midi{1};
-  bool Frame1_enabled = true;
-  MidiOut out{midi, windows, hMidiOut, check_midi, Frame1_enabled};
+  MidiOut out{midi};
 };
 
 TEST(SystemMidiTest, AChordIsAudibleAndSilentShortlyAfterAllSoundOff) {
   RealMidi real(SynthOptions{.offline = true});
   const auto render_ms = [&](int ms) { return real.midi.synth().render(kRate * ms / 1000); };
-  MidiOpen(real.out, kMidiMapper);
-  ASSERT_TRUE(real.windows.boxes.empty()) << real.windows.boxes[0].text;
+  ASSERT_EQ(real.out.MidiOpen(kMidiMapper), MidiResult::Ok);
   EXPECT_LT(Rms(render_ms(100)), kSilentRms);
-  SendMidiShort(real.out, kProgramChange, 1, 0);
-  PlayChord(real.out, {"   B", "  D#", "  F#", "  A#", "  C#"});
+  EXPECT_EQ(real.out.SendMidiShort({kProgramChange, 1, 0}), MidiResult::Ok);
+  EXPECT_TRUE(real.play({"B", "D#", "F#", "A#", "C#"}));
   EXPECT_GT(Rms(render_ms(500)), kAudibleRms);
-  SendMidiShort(real.out, kControlChange, kAllSoundOff, 0);
+  EXPECT_EQ(real.out.SendMidiShort({kControlChange, kAllSoundOff, 0}), MidiResult::Ok);
   render_ms(400);
   EXPECT_LT(Rms(render_ms(100)), kSilentRms);
-  MidiClose(real.out);
-  EXPECT_TRUE(real.windows.boxes.empty());
+  EXPECT_EQ(real.out.MidiClose(), MidiResult::Ok);
 }
 
 // The synthesizer plays through a PulseAudio daemon of the test's own: a recording of the
@@ -63,11 +68,11 @@ TEST(SystemMidiTest, AChordPlayedThroughPulseAudioIsHeardOnTheSink) {
   const std::size_t before_chord = testing::Read_Samples(recording).size();
 
   RealMidi real(SynthOptions{.audio_drivers = {"pulseaudio"}});
-  MidiOpen(real.out, kMidiMapper);
-  ASSERT_TRUE(real.windows.boxes.empty()) << real.windows.boxes[0].text;
-  PlayChord(real.out, {"   C", "   E", "   G", "   B", "   D"});
+  const MidiResult opened = real.out.MidiOpen(kMidiMapper);
+  ASSERT_EQ(opened, MidiResult::Ok) << real.out.error_text(opened);
+  EXPECT_TRUE(real.play({"C", "E", "G", "B", "D"}));
   std::this_thread::sleep_for(std::chrono::milliseconds(800));
-  MidiClose(real.out);
+  EXPECT_EQ(real.out.MidiClose(), MidiResult::Ok);
   parec.stop(SIGINT);
 
   const std::vector<std::int16_t> samples = testing::Read_Samples(recording);
@@ -89,11 +94,9 @@ TEST(SystemMidiTest, FailuresAreResultsThatSayWhatFailed) {
   EXPECT_NE(without_soundfont.open(static_cast<std::int16_t>(ports), handle), MidiResult::Ok);
 
   RealMidi without_driver(SynthOptions{.audio_drivers = {"velmora-none", "also-none"}});
-  MidiOpen(without_driver.out, kMidiMapper);
-  ASSERT_EQ(without_driver.windows.boxes.size(), 1U);
-  EXPECT_EQ(without_driver.windows.boxes[0].text,
+  const MidiResult opened = without_driver.out.MidiOpen(kMidiMapper);
+  EXPECT_EQ(without_driver.out.error_text(opened),
             "Failed to start the audio driver (velmora-none, also-none): no sound will be heard.");
-  EXPECT_FALSE(without_driver.check_midi.enabled || without_driver.Frame1_enabled);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ class SilentWindows final : public WindowSystem {
 
 class FixedClock final : public Clock {
  public:
-  int second_of_minute() override { return 0; }
+  std::int64_t monotonic_ms() override { return 0; }
   std::string short_date() override { return "6-12-2026"; }
   std::string time_with_seconds() override { return "14:05:12"; }
   void sleep_ms(int) override {}

@@ -1,17 +1,13 @@
 #include "hints/hints.h"
 
-#include <cstdlib>
-
 #include "ports/clock.h"
 
 namespace velmora {
 namespace {
 
-// Short enough that the pause ends within a few milliseconds of the second changing.
+// Short enough that the pause ends within a few milliseconds of its time.
 constexpr int kPauseStepMs = 10;
-constexpr int kPauseSeconds = 2;
-// A larger jump between two readings means the minute rolled over.
-constexpr int kRollOverJump = 10;
+constexpr std::int64_t kPauseMs = 2000;
 
 }  // namespace
 
@@ -22,16 +18,8 @@ std::optional<Formula> ChordFormula(std::string_view chord_type) {
 }
 
 void HintPause(Clock& clock) {
-  int PauseStart = clock.second_of_minute();
-  int PauseNow = PauseStart;
-  while (PauseNow - PauseStart < kPauseSeconds) {
-    clock.sleep_ms(kPauseStepMs);
-    PauseNow = clock.second_of_minute();
-    if (std::abs(PauseNow - PauseStart) > kRollOverJump) {
-      PauseStart = 0;
-      PauseNow = 0;
-    }
-  }
+  const std::int64_t PauseStart = clock.monotonic_ms();
+  while (clock.monotonic_ms() - PauseStart < kPauseMs) clock.sleep_ms(kPauseStepMs);
 }
 
 std::array<std::optional<NoteName>, kChordTones> hint_notes(const Board& board, int line) {

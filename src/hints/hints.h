@@ -25,8 +25,8 @@ using Formula = std::array<std::string_view, kChordTones>;
 // them; none for a name outside the catalogue (there is no puzzle yet).
 std::optional<Formula> ChordFormula(std::string_view chord_type);
 
-// Returns once the second of the minute has moved on by 2; a roll-over into the next minute
-// restarts the count at second 0, so a pause begun at second 58 ends at second 2.
+// Returns two seconds later on the monotonic clock: a wall clock set back or forward meanwhile
+// neither stretches nor cuts the pause.
 void HintPause(Clock& clock);
 
 // The answers of the line's (1..4) circles, root first: the notes its hint sounds.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace velmora {
@@ -7,7 +8,8 @@ namespace velmora {
 class Clock {
  public:
   virtual ~Clock() = default;
-  virtual int second_of_minute() = 0;
+  // Milliseconds on a clock that only moves forward, whatever happens to the wall clock.
+  virtual std::int64_t monotonic_ms() = 0;
   // Today in the user's short date format, as the worksheet's star labels show it.
   virtual std::string short_date() = 0;
   // Now in the user's time format, with seconds.

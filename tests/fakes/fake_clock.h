@@ -9,9 +9,7 @@ namespace velmora::testing {
 // A settable clock; every sleep advances it, so a pause ends without real waiting.
 class FakeClock final : public Clock {
  public:
-  int second_of_minute() override {
-    return static_cast<int>((elapsed_ms / 1000 + start_second) % 60);
-  }
+  std::int64_t monotonic_ms() override { return elapsed_ms; }
   std::string short_date() override { return "6-12-2026"; }
   // Every reading is a second later, so a test sees which reading a text took.
   std::string time_with_seconds() override { return "14:05:" + std::to_string(10 + time_reads++); }
@@ -20,7 +18,6 @@ class FakeClock final : public Clock {
     ++sleeps;
   }
 
-  long start_second = 0;
   long elapsed_ms = 0;
   int sleeps = 0;
   int time_reads = 0;

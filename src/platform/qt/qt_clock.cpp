@@ -12,7 +12,7 @@ namespace velmora {
 
 namespace {
 
-std::tm Local_Now() {
+std::tm local_now() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
@@ -21,10 +21,10 @@ std::tm Local_Now() {
 
 // Formats under the user's LC_TIME without touching the process-wide locale; a locale the
 // system lacks falls back to the C formats.
-std::string Format_Now(const char* format) {
+std::string format_now(const char* format) {
   locale_t user = newlocale(LC_TIME_MASK, "", nullptr);
   if (user == nullptr) user = newlocale(LC_TIME_MASK, "C", nullptr);
-  const std::tm local = Local_Now();
+  const std::tm local = local_now();
   char text[128];
   const std::size_t length = strftime_l(text, sizeof text, format, &local, user);
   freelocale(user);
@@ -33,11 +33,15 @@ std::string Format_Now(const char* format) {
 
 }  // namespace
 
-int QtClock::second_of_minute() { return Local_Now().tm_sec % 60; }
+std::int64_t QtClock::monotonic_ms() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
 
-std::string QtClock::short_date() { return Format_Now("%x"); }
+std::string QtClock::short_date() { return format_now("%x"); }
 
-std::string QtClock::time_with_seconds() { return Format_Now("%X"); }
+std::string QtClock::time_with_seconds() { return format_now("%X"); }
 
 void QtClock::sleep_ms(int milliseconds) {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

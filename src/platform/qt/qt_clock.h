@@ -10,7 +10,7 @@ namespace velmora {
 // no input, so a click during a hint's pause waits until the hint is over.
 class QtClock final : public Clock {
  public:
-  int second_of_minute() override;
+  std::int64_t monotonic_ms() override;
   std::string short_date() override;
   std::string time_with_seconds() override;
   void sleep_ms(int milliseconds) override;

@@ -67,17 +67,49 @@ void MainForm::Command_Check_Click() {
   platform_.windows.show_message({check_message(Correct_Count)});
 }
 
-void MainForm::Circle_DragDrop(int circle, std::string_view source_text) {
-  if (!controls_.circles[circle - 1].enabled) return;
-  drop_on_circle(controls_.circles, circle, source_text);
+bool MainForm::Circle_DragDrop(int circle, std::string_view source_text) {
+  if (!controls_.circles[circle - 1].enabled) return false;
+  return drop_on_circle(controls_.circles, circle, source_text);
+}
+
+bool MainForm::clear_circle(int circle) {
+  Label& label = controls_.circles[circle - 1];
+  if (!label.enabled) return false;
+  label.caption.clear();
+  return true;
+}
+
+bool MainForm::reveal_note(int circle) {
+  const std::optional<NoteName>& answer = circle_note(board_.Circle_Notes, circle);
+  Label& label = controls_.circles[circle - 1];
+  if (!answer || !label.enabled) return false;
+  label.caption = answer->fixed_width();
+  return true;
+}
+
+std::array<CircleReview, kCircleCount> MainForm::review() const {
+  std::array<CircleReview, kCircleCount> reviews;
+  for (int circle = 1; circle <= kCircleCount; ++circle) {
+    reviews[circle - 1] =
+        review_circle(controls_.circles[circle - 1].caption, circle_note(board_.Circle_Notes, circle));
+  }
+  return reviews;
+}
+
+std::string MainForm::circle_description(int circle) const {
+  return describe_circle(board_, controls_.circles[circle - 1], circle);
 }
 
 void MainForm::Help_cmd_Click() { platform_.windows.show_about(); }
 
+void MainForm::play(const std::array<std::optional<NoteName>, kChordTones>& notes) {
+  for (const ShortMessage& note_on : PlayChord(notes)) send_midi(note_on);
+}
+
 void MainForm::hint_click(int line) {
   if (controls_.check_midi.checked()) {
     if (line == kProgramChangeLine) send_midi({kProgramChange, kHintProgram, 0});
-    for (const ShortMessage& note_on : PlayChord(hint_notes(board_, line))) send_midi(note_on);
+    play(hint_notes(board_, line));
   }
 
   const std::array<int, kChordTones>& circles = kChordLineCircles[line - 1];
@@ -100,6 +132,17 @@ void MainForm::hint_click(int line) {
   }
   platform_.windows.repaint_circles(circles);
 
+  if (controls_.check_midi.checked()) send_midi({kControlChange, kAllSoundOff, 0});
+}
+
+void MainForm::play_answer(int line) {
+  if (!controls_.check_midi.checked()) return;
+  std::array<std::optional<NoteName>, kChordTones> notes;
+  for (int tone = 0; tone < kChordTones; ++tone) {
+    notes[tone] = NoteName::from_text(controls_.circles[kChordLineCircles[line - 1][tone] - 1].caption);
+  }
+  play(notes);
+  HintPause(platform_.clock);
   if (controls_.check_midi.checked()) send_midi({kControlChange, kAllSoundOff, 0});
 }
 

@@ -7,6 +7,7 @@
 #include "midi/midi_out.h"
 #include "ports/midi_system.h"
 #include "puzzle/board.h"
+#include "puzzle/review.h"
 #include "theory/notes.h"
 
 namespace velmora {
@@ -47,8 +48,20 @@ class MainForm {
 
   void Create_Puzzle_Click();
   void Command_Check_Click();
-  // The drop handlers of the 17 circle labels share this; `circle` is 1..17.
-  void Circle_DragDrop(int circle, std::string_view source_text);
+  // The drop handlers of the 17 circle labels share this; `circle` is 1..17. A name typed on
+  // the keyboard or picked from a menu comes the same way. False when the circle takes nothing
+  // (the given one) or the text is no palette name.
+  bool Circle_DragDrop(int circle, std::string_view source_text);
+  // Empties a circle the player may change; false for the given one.
+  bool clear_circle(int circle);
+  // Shows the circle's right note in it, as if the player had dropped it there.
+  bool reveal_note(int circle);
+  // Each circle's entry against its answer, in words.
+  std::array<CircleReview, kCircleCount> review() const;
+  std::string circle_description(int circle) const;
+  // Sounds the notes the player has on the line (1..4), voiced like the hint's chord, for as
+  // long as a hint's pause; empty circles and names that are no notes are left out.
+  void play_answer(int line);
 
   void Help_cmd_Click();
 
@@ -78,6 +91,7 @@ class MainForm {
     if (result != MidiResult::Ok) ReportMidiError(result);
   }
   void send_midi(ShortMessage message) { report_midi(midi_out_.SendMidiShort(message)); }
+  void play(const std::array<std::optional<NoteName>, kChordTones>& notes);
 
   Platform platform_;
   MidiOut midi_out_;

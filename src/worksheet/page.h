@@ -6,14 +6,9 @@
 
 #include "ports/printer.h"
 #include "ports/status.h"
-#include "theory/chords.h"
+#include "puzzle/board.h"
 
 namespace velmora {
-
-struct Offset {
-  int dx;
-  int dy;
-};
 
 struct TwipPoint {
   Twips x;
@@ -30,15 +25,8 @@ inline constexpr std::string_view kWorksheetFooter = "Worksheet created by Velmo
 inline constexpr std::string_view kWorksheetHeading =
     "Work your way tru these chords in left/right or up/down direction.";
 
-// From the star centre; entry n - 1 belongs to circle n.
-// clang-format off
-inline constexpr std::array<Offset, kCircleCount> kStarCircleOffsets = {{
-    {-1050, -1050}, {0, -1200}, {1050, -1050}, {-600, -600}, {0, -600}, {600, -600},
-    {-1200, 0}, {-600, 0}, {0, 0}, {600, 0}, {1200, 0},
-    {-600, 600}, {0, 600}, {600, 600}, {-1050, 1050}, {0, 1200}, {1050, 1050},
-}};
-
 // Where a circle's given note begins (its top-left corner), from the star centre.
+// clang-format off
 inline constexpr std::array<Offset, kCircleCount> kGivenNoteOffsets = {{
     {-1250, -1200}, {-250, -1300}, {850, -1200}, {-850, -675}, {-250, -675}, {400, -675},
     {-1400, -100}, {-850, -100}, {-250, -100}, {400, -100}, {950, -100},

@@ -21,10 +21,18 @@ QByteArray svg_number(qreal value) { return QByteArray::number(value, 'g', 6); }
 }  // namespace
 
 PictureGeometry velmora_picture_geometry(int size) {
-  PictureGeometry picture{size,       size > 32, kWindowColour, kChordLine, qMax(1.0, size / 48.0),
-                          {},         kOutline,  0.0,           {}};
-  // Outlines only where they do not swallow the colours of a small icon.
-  if (size >= 32) picture.outline_width = size / 96.0;
+  PictureGeometry picture{
+      .size = size,
+      .smooth = size > 32,
+      .background = kWindowColour,
+      .line_colour = kChordLine,
+      .line_width = qMax(1.0, size / 48.0),
+      .lines = {},
+      .outline = kOutline,
+      // Outlines only where they do not swallow the colours of a small icon.
+      .outline_width = size >= 32 ? size / 96.0 : 0.0,
+      .circles = {},
+  };
 
   const QPointF centre(size / 2.0, size / 2.0);
   const qreal ring_spacing = size * 0.21;

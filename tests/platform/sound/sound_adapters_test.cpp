@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <future>
 
 #include "fakes/audio_processes.h"
 #include "fakes/fake_window_system.h"
-#include "platform/sound/system_midi.h"
 #include "midi/midi_out.h"
+#include "platform/sound/system_midi.h"
 
 namespace velmora {
 namespace {
@@ -16,16 +22,56 @@ constexpr int kRate = 44100;
 // an undamped chord would still ring at hundreds.
 constexpr double kAudibleRms = 300.0;
 constexpr double kSilentRms = 3.0;
+constexpr const char* kTimGm6mb = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+constexpr const char* kFluidR3 = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 
 // The MIDI procedures on the real MIDI system, with the controls a failure switches off.
 struct RealMidi {
   explicit RealMidi(SynthOptions options) : midi(std::move(options)) {}
+  explicit RealMidi(std::filesystem::path soundfont) : midi(std::move(soundfont)) {}
   SystemMidi midi;
   testing::FakeWindowSystem windows;
   MidiHandle hMidiOut = 0;
   CheckBox check_midi{1};
   bool Frame1_enabled = true;
   MidiOut out{midi, windows, hMidiOut, check_midi, Frame1_enabled};
+
+  std::vector<std::string> box_texts() const {
+    std::vector<std::string> texts;
+    for (const auto& box : windows.boxes) texts.push_back(box.text);
+    return texts;
+  }
+};
+
+// The test's standard error goes to a file while it lives.
+class CapturedStderr {
+ public:
+  CapturedStderr() : file_(std::tmpfile()), saved_(dup(2)) {
+    std::fflush(stderr);
+    dup2(fileno(file_), 2);
+  }
+  ~CapturedStderr() {
+    restore();
+    std::fclose(file_);
+  }
+  std::string text() {
+    restore();
+    std::rewind(file_);
+    std::string text;
+    for (int c; (c = std::fgetc(file_)) != EOF;) text += static_cast<char>(c);
+    return text;
+  }
+
+ private:
+  void restore() {
+    if (saved_ < 0) return;
+    std::fflush(stderr);
+    dup2(saved_, 2);
+    close(saved_);
+    saved_ = -1;
+  }
+  std::FILE* file_;
+  int saved_;
 };
 
 TEST(SystemMidiTest, AChordIsAudibleAndSilentShortlyAfterAllSoundOff) {
@@ -44,56 +90,151 @@ TEST(SystemMidiTest, AChordIsAudibleAndSilentShortlyAfterAllSoundOff) {
   EXPECT_TRUE(real.windows.boxes.empty());
 }
 
-// The synthesizer plays through a PulseAudio daemon of the test's own: a recording of the
-// sink's monitor holds the chord.
-TEST(SystemMidiTest, AChordPlayedThroughPulseAudioIsHeardOnTheSink) {
-  testing::PrivatePulseServer server;
-  if (!server.ready()) GTEST_SKIP() << "No PulseAudio daemon could start here: " << server.error();
-  const std::filesystem::path recording = server.dir() / "monitor.raw";
-  testing::ChildProcess parec(
-      {"parec", "-d", std::string(server.kSink) + ".monitor", "--format=s16ne", "--rate=44100",
-       "--channels=2", "--latency-msec=20"},
-      recording, server.dir() / "parec.log");
-  // The monitor delivers its first samples a while after parec connects.
-  for (int wait = 0; wait < 100 && parec.running(); ++wait) {
-    if (testing::Read_Samples(recording).size() > 2 * 4410) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  ASSERT_TRUE(parec.running()) << testing::Read_File(server.dir() / "parec.log");
-  const std::size_t before_chord = testing::Read_Samples(recording).size();
-
-  RealMidi real(SynthOptions{.audio_drivers = {"pulseaudio"}});
+// As on a hardware device, Hint2's Program Change stays in force when the device is opened
+// again, while the chord that was sounding stops.
+TEST(SystemMidiTest, AReopenKeepsTheProgramsAndSilences) {
+  RealMidi real(SynthOptions{.offline = true});
   MidiOpen(real.out, kMidiMapper);
-  ASSERT_TRUE(real.windows.boxes.empty()) << real.windows.boxes[0].text;
+  SendMidiShort(real.out, kProgramChange, 1, 0);
+  PlayChord(real.out, {"   C", "   E", "   G", "   B", "   D"});
+  real.midi.synth().render(kRate / 10);
+  MidiClose(real.out);
+  MidiOpen(real.out, kMidiMapper);
+  EXPECT_EQ(real.midi.synth().program(1), 1);
+  EXPECT_EQ(real.midi.synth().program(0), 0);
+  real.midi.synth().render(kRate);
+  EXPECT_LT(Rms(real.midi.synth().render(kRate / 10)), kSilentRms);
+  EXPECT_TRUE(real.windows.boxes.empty());
+}
+
+// Without a soundfont it can load, the synthesizer stays in the list and opening it says where
+// it looked and what to install; neither FluidSynth nor ALSA prints anything meanwhile.
+TEST(SystemMidiTest, WithoutASoundfontOpeningSaysWhatIsMissing) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "velmora-no-sf";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir / "empty");
+  std::ofstream(dir / "invalid.sf2") << "RIFF this is no soundfont";
+  std::ofstream(dir / "truncated.sf2") << testing::Read_File(kTimGm6mb).substr(0, 4096);
+  ASSERT_EQ(mkfifo((dir / "pipe.sf2").c_str(), 0600), 0);
+  const std::string d = dir.string();
+  const std::string tail =
+      ": no sound will be heard. Looked for %. The Debian packages timgm6mb-soundfont and "
+      "fluid-soundfont-gm each provide one.";
+  const struct {
+    std::vector<std::filesystem::path> soundfonts;
+    std::string looked_for;
+  } cases[] = {
+      {{dir / "missing.sf2"}, d + "/missing.sf2"},
+      {{dir / "invalid.sf2"}, d + "/invalid.sf2"},
+      {{dir / "truncated.sf2"}, d + "/truncated.sf2"},
+      {{dir / "pipe.sf2"}, d + "/pipe.sf2"},
+      {{dir / "empty", dir / "pipe.sf2"}, d + "/empty, " + d + "/pipe.sf2"},
+  };
+  CapturedStderr stderr_text;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.looked_for);
+    RealMidi real = c.soundfonts.size() == 1
+                        ? RealMidi(c.soundfonts[0])
+                        : RealMidi(SynthOptions{.soundfonts = c.soundfonts, .offline = true});
+    ListBox list;
+    bool mapper_missing = false;
+    FillMidiDeviceList(real.midi, list, mapper_missing);
+    EXPECT_FALSE(mapper_missing);
+    ASSERT_FALSE(list.entries.empty());
+    EXPECT_EQ(list.entries[0].text, "Built-in synthesizer (no soundfont)");
+    MidiOpen(real.out, static_cast<std::int16_t>(list.entries[0].item_data));
+    std::string expected =
+        "The built-in synthesizer found no General MIDI soundfont that it could load" + tail;
+    expected.replace(expected.find('%'), 1, c.looked_for);
+    EXPECT_EQ(real.box_texts(), std::vector<std::string>{expected});
+    EXPECT_FALSE(real.check_midi.enabled || real.Frame1_enabled);
+  }
+  EXPECT_EQ(stderr_text.text(), "");
+  std::filesystem::remove_all(dir);
+}
+
+TEST(SystemMidiTest, WithoutAnAudioDriverOpeningNamesTheDriversTried) {
+  RealMidi real(SynthOptions{.audio_drivers = {"velmora-none", "also-none"}});
+  MidiOpen(real.out, kMidiMapper);
+  EXPECT_EQ(real.box_texts(),
+            std::vector<std::string>{"Failed to start the audio driver (velmora-none, "
+                                     "also-none): no sound will be heard."});
+  EXPECT_FALSE(real.check_midi.enabled || real.Frame1_enabled);
+}
+
+struct LoudnessCase {
+  const char* soundfont;
+  int program;
+};
+
+class HintChordLoudnessTest : public ::testing::TestWithParam<LoudnessCase> {};
+
+// A hint chord, as the null sink of a PulseAudio daemon of the test's own received it, is
+// loud enough for laptop speakers and never clips, whatever the soundfont and program.
+TEST_P(HintChordLoudnessTest, PeaksBetweenMinus9AndMinus3DecibelsOfFullScale) {
+  testing::PrivatePulseServer server;
+  ASSERT_TRUE(server.ready()) << server.error();
+  testing::SinkRecording recording(server);
+  ASSERT_EQ(recording.log(), "");
+  const std::size_t before_chord = recording.samples().size();
+  RealMidi real(SynthOptions{.soundfonts = {GetParam().soundfont}, .audio_drivers = {"pulseaudio"}});
+  MidiOpen(real.out, kMidiMapper);
+  SendMidiShort(real.out, kProgramChange, static_cast<std::int16_t>(GetParam().program), 0);
   PlayChord(real.out, {"   C", "   E", "   G", "   B", "   D"});
   std::this_thread::sleep_for(std::chrono::milliseconds(800));
   MidiClose(real.out);
-  parec.stop(SIGINT);
+  recording.stop();
+  ASSERT_TRUE(real.windows.boxes.empty()) << real.windows.boxes[0].text;
 
-  const std::vector<std::int16_t> samples = testing::Read_Samples(recording);
-  ASSERT_GT(samples.size(), before_chord + kRate) << testing::Read_File(server.dir() / "parec.log");
+  const std::vector<std::int16_t> samples = recording.samples();
+  ASSERT_GT(samples.size(), before_chord + kRate);
   EXPECT_LT(Rms(std::span(samples).first(before_chord)), 1.0);
-  EXPECT_GT(Rms(std::span(samples).subspan(before_chord)), kAudibleRms);
+  const auto [low, high] = std::minmax_element(samples.begin() + before_chord, samples.end());
+  const int peak = std::max(-static_cast<int>(*low), static_cast<int>(*high));
+  EXPECT_LT(peak, 32767) << "clipped";
+  const double peak_db = 20.0 * std::log10(peak / 32768.0);
+  EXPECT_GE(peak_db, -9.0);
+  EXPECT_LE(peak_db, -3.0);
 }
 
-// Failures are results with texts: without a soundfont the mapper's capabilities fail, so the
-// list leaves it out; when no audio driver starts, the open names the drivers tried; without an
-// ALSA sequencer there are no ports, and no port at or beyond the count ever opens.
-TEST(SystemMidiTest, FailuresAreResultsThatSayWhatFailed) {
-  SystemMidi without_soundfont(SynthOptions{.soundfonts = {"/nonexistent.sf2"}, .offline = true});
-  std::string name;
-  EXPECT_EQ(without_soundfont.device_caps(kMidiMapper, name), MidiResult::NoSoundfont);
-  const int ports = without_soundfont.device_count();
-  EXPECT_TRUE(ports == 0 || std::filesystem::exists("/dev/snd/seq"));
-  MidiHandle handle = 0;
-  EXPECT_NE(without_soundfont.open(static_cast<std::int16_t>(ports), handle), MidiResult::Ok);
+INSTANTIATE_TEST_SUITE_P(BothSoundfonts, HintChordLoudnessTest,
+                         ::testing::Values(LoudnessCase{kTimGm6mb, 0}, LoudnessCase{kTimGm6mb, 1},
+                                           LoudnessCase{kFluidR3, 0}, LoudnessCase{kFluidR3, 1}));
 
-  RealMidi without_driver(SynthOptions{.audio_drivers = {"velmora-none", "also-none"}});
-  MidiOpen(without_driver.out, kMidiMapper);
-  ASSERT_EQ(without_driver.windows.boxes.size(), 1U);
-  EXPECT_EQ(without_driver.windows.boxes[0].text,
-            "Failed to start the audio driver (velmora-none, also-none): no sound will be heard.");
-  EXPECT_FALSE(without_driver.check_midi.enabled || without_driver.Frame1_enabled);
+// What the audio server does to a chord in play: a frozen server is waited for by nothing, so
+// the device closes at once; a server that dies is reported once, by the next message.
+TEST(SystemMidiTest, AFrozenOrLostAudioServerNeitherHangsNorGoesUnnoticed) {
+  const struct {
+    int signal;
+    std::vector<std::string> boxes;
+  } cases[] = {
+      {SIGSTOP, {}},
+      {SIGKILL, {"The connection to the audio server was lost: no sound will be heard."}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.signal);
+    testing::PrivatePulseServer server;
+    ASSERT_TRUE(server.ready()) << server.error();
+    auto real = std::make_unique<RealMidi>(
+        SynthOptions{.soundfonts = {kTimGm6mb}, .audio_drivers = {"pulseaudio"}});
+    MidiOpen(real->out, kMidiMapper);
+    PlayChord(real->out, {"   C", "   E", "   G", "   B", "   D"});
+    ASSERT_TRUE(real->windows.boxes.empty()) << real->windows.boxes[0].text;
+    c.signal == SIGKILL ? server.daemon().stop(SIGKILL) : server.daemon().signal(c.signal);
+    for (int wait = 0; wait < 100 && c.signal == SIGKILL && !real->midi.synth().audio_server_lost();
+         ++wait) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    PlayChord(real->out, {"   G", "   B", "   D", "   F", "   A"});
+    EXPECT_EQ(real->box_texts(), c.boxes);
+    // Closing and ending the program, as the window's close does.
+    auto closed = std::async(std::launch::async, [&real] {
+      MidiClose(real->out);
+      real.reset();
+    });
+    EXPECT_EQ(closed.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    server.daemon().signal(SIGCONT);
+  }
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ constexpr int kPolyphony = 64;
 // The loudness a hint chord is set to, as the mean of the peaks of a few ninth chords across
 // the hints' range. Soundfonts differ by 10 dB and more; this keeps chords clear on laptop
 // speakers and leaves headroom for the loudest voicings.
-constexpr double kTargetPeakDb = -6.0;
+constexpr double kTargetPeakDb = -6.3;
 // Rendered while measuring: a chord's attack, and afterwards the reverb's tail.
 constexpr int kAttackMs = 200;
 constexpr int kTailMs = 1000;

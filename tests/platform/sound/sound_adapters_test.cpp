@@ -167,6 +167,10 @@ struct LoudnessCase {
   int program;
 };
 
+void PrintTo(const LoudnessCase& c, std::ostream* out) {
+  *out << c.soundfont << ", program " << c.program;
+}
+
 class HintChordLoudnessTest : public ::testing::TestWithParam<LoudnessCase> {};
 
 // A hint chord, as the null sink of a PulseAudio daemon of the test's own received it, is
@@ -199,7 +203,11 @@ TEST_P(HintChordLoudnessTest, PeaksBetweenMinus9AndMinus3DecibelsOfFullScale) {
 
 INSTANTIATE_TEST_SUITE_P(BothSoundfonts, HintChordLoudnessTest,
                          ::testing::Values(LoudnessCase{kTimGm6mb, 0}, LoudnessCase{kTimGm6mb, 1},
-                                           LoudnessCase{kFluidR3, 0}, LoudnessCase{kFluidR3, 1}));
+                                           LoudnessCase{kFluidR3, 0}, LoudnessCase{kFluidR3, 1}),
+                         [](const auto& info) {
+                           return std::filesystem::path(info.param.soundfont).stem().string() +
+                                  "_program" + std::to_string(info.param.program);
+                         });
 
 // What the audio server does to a chord in play: a frozen server is waited for by nothing, so
 // the device closes at once; a server that dies is reported once, by the next message.

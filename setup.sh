@@ -5,10 +5,10 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins
-  libgl-dev libfluidsynth-dev librtmidi-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 timgm6mb-soundfont)
+  libgl-dev libfluidsynth-dev librtmidi-dev libpulse-dev libasound2-dev libglib2.0-dev
+  libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 timgm6mb-soundfont)
 test_packages=(xvfb xauth x11-utils imagemagick poppler-utils pulseaudio pulseaudio-utils
-  desktop-file-utils appstream lintian librsvg2-bin man-db)
+  fluid-soundfont-gm desktop-file-utils appstream lintian librsvg2-bin man-db)
 
 install_missing() {
   local missing=() package

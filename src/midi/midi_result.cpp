@@ -24,6 +24,8 @@ std::string midi_result_text(MidiResult result) {
       return "The MIDI message is not valid and was not sent.";
     case MidiResult::SendFailed:
       return "Failed to send the MIDI message: the chord may not sound.";
+    case MidiResult::AudioServerLost:
+      return "The connection to the audio server was lost: no sound will be heard.";
   }
   return "Unknown MIDI error.";
 }
@@ -31,6 +33,15 @@ std::string midi_result_text(MidiResult result) {
 std::string audio_driver_failure_text(std::string_view drivers) {
   return "Failed to start the audio driver (" + std::string(drivers) +
          "): no sound will be heard.";
+}
+
+std::string no_soundfont_text(const std::vector<std::string>& places) {
+  std::string text =
+      "The built-in synthesizer found no General MIDI soundfont that it could load: no sound "
+      "will be heard. Looked for";
+  for (std::size_t i = 0; i < places.size(); ++i) text += (i == 0 ? " " : ", ") + places[i];
+  return text +
+         ". The Debian packages timgm6mb-soundfont and fluid-soundfont-gm each provide one.";
 }
 
 }  // namespace velmora

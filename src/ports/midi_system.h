@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -19,6 +20,7 @@ enum class MidiResult : std::int16_t {
   InvalidHandle,
   InvalidMessage,
   SendFailed,
+  AudioServerLost,
 };
 
 // The text a player sees for a result: which part failed and what that means for the sound.
@@ -26,6 +28,9 @@ std::string midi_result_text(MidiResult result);
 
 // The failure text of an audio start-up that tried these drivers ("pulseaudio, alsa").
 std::string audio_driver_failure_text(std::string_view drivers);
+
+// The failure text of a synthesizer that found no soundfont it could load in these places.
+std::string no_soundfont_text(const std::vector<std::string>& places);
 
 // A channel message with 7-bit data and nothing in the top byte: the only kind devices take.
 constexpr bool Is_Channel_Message(std::uint32_t message) {

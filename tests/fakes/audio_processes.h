@@ -68,6 +68,11 @@ class ChildProcess {
     if (pid_ > 0 && kill(pid_, signal) == 0) waitpid(pid_, nullptr, 0);
     pid_ = -1;
   }
+  // A signal that need not end the program (SIGSTOP, SIGCONT): nothing waits for it.
+  void signal(int signal) {
+    if (pid_ > 0) kill(pid_, signal);
+  }
+  pid_t pid() const { return pid_; }
 
  private:
   pid_t pid_ = -1;
@@ -117,6 +122,7 @@ class PrivatePulseServer {
   }
 
   bool ready() const { return error_.empty(); }
+  ChildProcess& daemon() { return *daemon_; }
   const std::string& error() const { return error_; }
   const std::filesystem::path& dir() const { return dir_; }
 
@@ -125,6 +131,32 @@ class PrivatePulseServer {
   std::filesystem::path dir_;
   std::optional<ChildProcess> daemon_;
   std::string error_;
+};
+
+// What the private server's null sink plays, recorded from its monitor into a file.
+class SinkRecording {
+ public:
+  explicit SinkRecording(const PrivatePulseServer& server)
+      : file_(server.dir() / "monitor.raw"),
+        log_(server.dir() / "parec.log"),
+        parec_({"parec", "-d", std::string(PrivatePulseServer::kSink) + ".monitor",
+                "--format=s16ne", "--rate=44100", "--channels=2", "--latency-msec=10"},
+               file_, log_) {
+    // The monitor delivers its first samples a while after parec connects.
+    for (int wait = 0; wait < 100 && parec_.running() && samples().size() < 2 * 4410; ++wait) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+  }
+
+  // Empty when parec is not recording; the reason is then in `log`.
+  std::string log() { return parec_.running() ? std::string() : "parec: " + Read_File(log_); }
+  std::vector<std::int16_t> samples() const { return Read_Samples(file_); }
+  void stop() { parec_.stop(SIGINT); }
+
+ private:
+  std::filesystem::path file_;
+  std::filesystem::path log_;
+  ChildProcess parec_;
 };
 
 }  // namespace velmora::testing

@@ -1,13 +1,32 @@
 #include "platform/sound/alsa_ports.h"
 
+#include <alsa/asoundlib.h>
+
+#include "platform/sound/library_log.h"
+
 namespace velmora {
 
 namespace {
 
 constexpr const char* kClientName = "Velmora";
 
+// Asked first, because RtMidi prints to standard error when it finds no sequencer, before a
+// caller can give it an error callback. alsa-lib's own complaint goes to the library log.
+bool Sequencer_Exists() {
+  LibraryLog::instance();
+  snd_seq_t* sequencer = nullptr;
+  if (snd_seq_open(&sequencer, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK) < 0) {
+    // That there is no sequencer is all it says; the device list shows no ports.
+    LibraryLog::instance().take();
+    return false;
+  }
+  snd_seq_close(sequencer);
+  return true;
+}
+
 // Only ALSA: RtMidi's JACK backend crashes when no JACK server runs.
 std::unique_ptr<RtMidiOut> New_Alsa_Client() {
+  if (!Sequencer_Exists()) return nullptr;
   try {
     return std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kClientName);
   } catch (const RtMidiError&) {
@@ -21,8 +40,10 @@ AlsaPort::AlsaPort() = default;
 AlsaPort::~AlsaPort() = default;
 
 // RtMidi reports a failed send as a warning only, so every report counts.
-void AlsaPort::on_error(RtMidiError::Type, const std::string&, void* data) {
-  static_cast<AlsaPort*>(data)->failed_ = true;
+void AlsaPort::on_error(RtMidiError::Type, const std::string& text, void* data) {
+  auto* port = static_cast<AlsaPort*>(data);
+  port->failed_ = true;
+  port->last_error_ = text;
 }
 
 MidiResult AlsaPort::open(int index) {
@@ -66,6 +87,10 @@ RtMidiOut* AlsaPorts::lister() {
   if (!lister_tried_) {
     lister_ = New_Alsa_Client();
     lister_tried_ = true;
+    // A port that vanishes while the list is read is left out, not printed about.
+    if (lister_ != nullptr) {
+      lister_->setErrorCallback([](RtMidiError::Type, const std::string&, void*) {}, nullptr);
+    }
   }
   return lister_.get();
 }

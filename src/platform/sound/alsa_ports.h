@@ -23,12 +23,15 @@ class AlsaPort {
   MidiResult open(int index);
   // One channel message (see Is_Channel_Message), status in the lowest byte.
   MidiResult send(std::uint32_t message);
+  // What RtMidi said about the last failure.
+  const std::string& last_error() const { return last_error_; }
 
  private:
   static void on_error(RtMidiError::Type type, const std::string& text, void* data);
 
   std::unique_ptr<RtMidiOut> out_;
   bool failed_ = false;
+  std::string last_error_;
 };
 
 // The output ports of the ALSA sequencer. Without a sequencer (no sound hardware, a container)

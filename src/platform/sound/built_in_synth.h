@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,8 @@
 #include "ports/midi_system.h"
 
 namespace velmora {
+
+class PulseOutput;
 
 // Where a General MIDI soundfont is looked for, in order: the distribution's default-GM files
 // (a user's own choice of default wins there), then every soundfont in the `sounds/sf2` and
@@ -23,7 +26,8 @@ std::vector<std::filesystem::path> Default_Soundfont_Search_Path();
 struct SynthOptions {
   // Files are tried as they are; a folder stands for its .sf2 and .sf3 files in name order.
   std::vector<std::filesystem::path> soundfonts = Default_Soundfont_Search_Path();
-  // FluidSynth audio drivers, tried in order until one starts.
+  // Audio drivers, tried in order until one starts. "pulseaudio" is the synthesizer's own
+  // PulseAudio stream; any other name is a FluidSynth audio driver.
   std::vector<std::string> audio_drivers = {"pulseaudio", "pipewire", "alsa"};
   // No audio driver: the sound is taken with `render`, as tests and tools do.
   bool offline = false;
@@ -34,10 +38,13 @@ struct SynthOptions {
 struct SynthStatus {
   std::filesystem::path soundfont;  // empty until one loads
   std::string audio_driver;         // the driver that started; empty when none runs
+  double gain = 0.0;                // FluidSynth's master gain, set from the soundfont's loudness
   std::vector<std::string> messages;  // FluidSynth's errors and warnings, oldest first
 };
 
 // A General MIDI synthesizer on FluidSynth, playing through the first audio driver that starts.
+// Only the samples of the programs in use are held in memory. Its channels, programs included,
+// live as long as it does: stopping silences it and lets the audio go, nothing more.
 class BuiltInSynth {
  public:
   explicit BuiltInSynth(SynthOptions options = {});
@@ -49,11 +56,16 @@ class BuiltInSynth {
   MidiResult load();
   // Starts the sound: the audio driver, or nothing when offline. Loads first if needed.
   MidiResult start();
-  // Stops the audio driver and silences every voice; the soundfont stays loaded.
+  // Silences every voice and lets the audio driver go; programs and controllers stay.
   void stop();
   bool running() const { return running_; }
+  // The program in force on a channel; -1 before a soundfont has loaded.
+  int program(int channel) const;
+  // The audio server has gone since the sound started.
+  bool audio_server_lost() const;
 
-  // One channel message (see Is_Channel_Message), status in the lowest byte.
+  // One channel message (see Is_Channel_Message), status in the lowest byte. The loss of the
+  // audio server is reported once, by the first message after it.
   MidiResult send(std::uint32_t message);
 
   // The next `frames` stereo frames, interleaved, of an offline synthesizer; empty otherwise.
@@ -64,13 +76,17 @@ class BuiltInSynth {
 
  private:
   void collect_messages();
+  bool start_driver(const std::string& name);
+  void set_gain_from_loudness();
 
   SynthOptions options_;
   SynthStatus status_;
   fluid_settings_t* settings_ = nullptr;
   fluid_synth_t* synth_ = nullptr;
   fluid_audio_driver_t* driver_ = nullptr;
+  std::unique_ptr<PulseOutput> pulse_;
   bool running_ = false;
+  bool loss_reported_ = false;
 };
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -14,7 +15,10 @@ namespace velmora {
 // and the ALSA sequencer's output ports are devices 0 .. count - 1.
 class SystemMidi final : public MidiSystem {
  public:
-  explicit SystemMidi(SynthOptions synth_options = {});
+  // The synthesizer plays `soundfont`, or, when it is empty, the first soundfont found in the
+  // usual places.
+  explicit SystemMidi(std::filesystem::path soundfont = {});
+  explicit SystemMidi(SynthOptions synth_options);
   ~SystemMidi() override;
 
   int device_count() override;
@@ -31,6 +35,8 @@ class SystemMidi final : public MidiSystem {
   AlsaPorts ports_;
   // An open handle leads to a port, or to the synthesizer when it holds none.
   std::map<MidiHandle, std::unique_ptr<AlsaPort>> open_;
+  // What the library said about the last failure of a port, for its text.
+  std::string port_error_;
   MidiHandle next_handle_ = 1;
 };
 

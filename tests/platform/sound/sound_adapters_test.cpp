@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <future>
 
 #include "fakes/audio_processes.h"
-#include "platform/sound/system_midi.h"
 #include "midi/midi_out.h"
+#include "platform/sound/system_midi.h"
 
 namespace velmora {
 namespace {
@@ -15,88 +21,230 @@ constexpr int kRate = 44100;
 // an undamped chord would still ring at hundreds.
 constexpr double kAudibleRms = 300.0;
 constexpr double kSilentRms = 3.0;
+constexpr const char* kTimGm6mb = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+constexpr const char* kFluidR3 = "/usr/share/sounds/sf2/FluidR3_GM.sf2";
 
-// The MIDI procedures on the real MIDI system.
+// The MIDI procedures on the real MIDI system; the texts of their failures are what the
+// window would show.
 struct RealMidi {
   explicit RealMidi(SynthOptions options) : midi(std::move(options)) {}
+  explicit RealMidi(std::filesystem::path soundfont) : midi(std::move(soundfont)) {}
 
-  // Sounds the chord of these note names, root first; true when every Note On went out.
-  bool play(const std::array<std::string_view, 5>& names) {
+  void open(std::int16_t device) { report(out.MidiOpen(device)); }
+  void close() { report(out.MidiClose()); }
+  void send(ShortMessage message) { report(out.SendMidiShort(message)); }
+  // The chord of these note names, root first, as the hint sounds it.
+  void play(const std::array<std::string_view, 5>& names) {
     std::array<std::optional<NoteName>, 5> notes;
     for (int tone = 0; tone < 5; ++tone) notes[tone] = NoteName::from_text(names[tone]);
-    bool sent = true;
-    for (const ShortMessage& note_on : PlayChord(notes)) {
-      sent = out.SendMidiShort(note_on) == MidiResult::Ok && sent;
-    }
-    return sent;
+    for (const ShortMessage& note_on : PlayChord(notes)) send(note_on);
   }
+  void report(MidiResult result) {
+    if (result != MidiResult::Ok) texts.push_back(out.error_text(result));
+  }
+  const std::vector<std::string>& box_texts() const { return texts; }
 
   SystemMidi midi;
   MidiOut out{midi};
+  std::vector<std::string> texts;
+};
+
+// The test's standard error goes to a file while it lives.
+class CapturedStderr {
+ public:
+  CapturedStderr() : file_(std::tmpfile()), saved_(dup(2)) {
+    std::fflush(stderr);
+    dup2(fileno(file_), 2);
+  }
+  ~CapturedStderr() {
+    restore();
+    std::fclose(file_);
+  }
+  std::string text() {
+    restore();
+    std::rewind(file_);
+    std::string text;
+    for (int c; (c = std::fgetc(file_)) != EOF;) text += static_cast<char>(c);
+    return text;
+  }
+
+ private:
+  void restore() {
+    if (saved_ < 0) return;
+    std::fflush(stderr);
+    dup2(saved_, 2);
+    close(saved_);
+    saved_ = -1;
+  }
+  std::FILE* file_;
+  int saved_;
 };
 
 TEST(SystemMidiTest, AChordIsAudibleAndSilentShortlyAfterAllSoundOff) {
   RealMidi real(SynthOptions{.offline = true});
   const auto render_ms = [&](int ms) { return real.midi.synth().render(kRate * ms / 1000); };
-  ASSERT_EQ(real.out.MidiOpen(kMidiMapper), MidiResult::Ok);
+  real.open(kMidiMapper);
+  ASSERT_TRUE(real.box_texts().empty()) << real.box_texts()[0];
   EXPECT_LT(Rms(render_ms(100)), kSilentRms);
-  EXPECT_EQ(real.out.SendMidiShort({kProgramChange, 1, 0}), MidiResult::Ok);
-  EXPECT_TRUE(real.play({"B", "D#", "F#", "A#", "C#"}));
+  real.send({kProgramChange, 1, 0});
+  real.play({"   B", "  D#", "  F#", "  A#", "  C#"});
   EXPECT_GT(Rms(render_ms(500)), kAudibleRms);
-  EXPECT_EQ(real.out.SendMidiShort({kControlChange, kAllSoundOff, 0}), MidiResult::Ok);
+  real.send({kControlChange, kAllSoundOff, 0});
   render_ms(400);
   EXPECT_LT(Rms(render_ms(100)), kSilentRms);
-  EXPECT_EQ(real.out.MidiClose(), MidiResult::Ok);
+  real.close();
+  EXPECT_TRUE(real.box_texts().empty());
 }
 
-// The synthesizer plays through a PulseAudio daemon of the test's own: a recording of the
-// sink's monitor holds the chord.
-TEST(SystemMidiTest, AChordPlayedThroughPulseAudioIsHeardOnTheSink) {
-  testing::PrivatePulseServer server;
-  if (!server.ready()) GTEST_SKIP() << "No PulseAudio daemon could start here: " << server.error();
-  const std::filesystem::path recording = server.dir() / "monitor.raw";
-  testing::ChildProcess parec(
-      {"parec", "-d", std::string(server.kSink) + ".monitor", "--format=s16ne", "--rate=44100",
-       "--channels=2", "--latency-msec=20"},
-      recording, server.dir() / "parec.log");
-  // The monitor delivers its first samples a while after parec connects.
-  for (int wait = 0; wait < 100 && parec.running(); ++wait) {
-    if (testing::Read_Samples(recording).size() > 2 * 4410) break;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+// As on a hardware device, Hint2's Program Change stays in force when the device is opened
+// again, while the chord that was sounding stops.
+TEST(SystemMidiTest, AReopenKeepsTheProgramsAndSilences) {
+  RealMidi real(SynthOptions{.offline = true});
+  real.open(kMidiMapper);
+  real.send({kProgramChange, 1, 0});
+  real.play({"   C", "   E", "   G", "   B", "   D"});
+  real.midi.synth().render(kRate / 10);
+  real.close();
+  real.open(kMidiMapper);
+  EXPECT_EQ(real.midi.synth().program(1), 1);
+  EXPECT_EQ(real.midi.synth().program(0), 0);
+  real.midi.synth().render(kRate);
+  EXPECT_LT(Rms(real.midi.synth().render(kRate / 10)), kSilentRms);
+  EXPECT_TRUE(real.box_texts().empty());
+}
+
+// Without a soundfont it can load, the synthesizer stays in the list and opening it says where
+// it looked and what to install; neither FluidSynth nor ALSA prints anything meanwhile.
+TEST(SystemMidiTest, WithoutASoundfontOpeningSaysWhatIsMissing) {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("velmora-no-sf-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir / "empty");
+  std::ofstream(dir / "invalid.sf2") << "RIFF this is no soundfont";
+  std::ofstream(dir / "truncated.sf2") << testing::Read_File(kTimGm6mb).substr(0, 4096);
+  ASSERT_EQ(mkfifo((dir / "pipe.sf2").c_str(), 0600), 0);
+  const std::string d = dir.string();
+  const struct {
+    std::vector<std::filesystem::path> soundfonts;
+    std::string looked_for;
+  } cases[] = {
+      {{dir / "missing.sf2"}, d + "/missing.sf2"},
+      {{dir / "invalid.sf2"}, d + "/invalid.sf2"},
+      {{dir / "truncated.sf2"}, d + "/truncated.sf2"},
+      {{dir / "pipe.sf2"}, d + "/pipe.sf2"},
+      {{dir / "empty", dir / "pipe.sf2"}, d + "/empty, " + d + "/pipe.sf2"},
+  };
+  CapturedStderr stderr_text;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.looked_for);
+    RealMidi real = c.soundfonts.size() == 1
+                        ? RealMidi(c.soundfonts[0])
+                        : RealMidi(SynthOptions{.soundfonts = c.soundfonts, .offline = true});
+    const MidiDeviceList list = FillMidiDeviceList(real.midi);
+    EXPECT_FALSE(list.mapper_missing);
+    ASSERT_FALSE(list.devices.empty());
+    EXPECT_EQ(list.devices[0].name, "Built-in synthesizer (no soundfont)");
+    real.open(list.devices[0].id);
+    EXPECT_EQ(real.box_texts(),
+              std::vector<std::string>{
+                  "The built-in synthesizer found no General MIDI soundfont that it could load: "
+                  "no sound will be heard. Looked for " +
+                  c.looked_for +
+                  ". The Debian packages timgm6mb-soundfont and fluid-soundfont-gm each provide "
+                  "one."});
   }
-  ASSERT_TRUE(parec.running()) << testing::Read_File(server.dir() / "parec.log");
-  const std::size_t before_chord = testing::Read_Samples(recording).size();
-
-  RealMidi real(SynthOptions{.audio_drivers = {"pulseaudio"}});
-  const MidiResult opened = real.out.MidiOpen(kMidiMapper);
-  ASSERT_EQ(opened, MidiResult::Ok) << real.out.error_text(opened);
-  EXPECT_TRUE(real.play({"C", "E", "G", "B", "D"}));
-  std::this_thread::sleep_for(std::chrono::milliseconds(800));
-  EXPECT_EQ(real.out.MidiClose(), MidiResult::Ok);
-  parec.stop(SIGINT);
-
-  const std::vector<std::int16_t> samples = testing::Read_Samples(recording);
-  ASSERT_GT(samples.size(), before_chord + kRate) << testing::Read_File(server.dir() / "parec.log");
-  EXPECT_LT(Rms(std::span(samples).first(before_chord)), 1.0);
-  EXPECT_GT(Rms(std::span(samples).subspan(before_chord)), kAudibleRms);
+  EXPECT_EQ(stderr_text.text(), "");
+  std::filesystem::remove_all(dir);
 }
 
-// Failures are results with texts: without a soundfont the mapper's capabilities fail, so the
-// list leaves it out; when no audio driver starts, the open names the drivers tried; without an
-// ALSA sequencer there are no ports, and no port at or beyond the count ever opens.
-TEST(SystemMidiTest, FailuresAreResultsThatSayWhatFailed) {
-  SystemMidi without_soundfont(SynthOptions{.soundfonts = {"/nonexistent.sf2"}, .offline = true});
-  std::string name;
-  EXPECT_EQ(without_soundfont.device_caps(kMidiMapper, name), MidiResult::NoSoundfont);
-  const int ports = without_soundfont.device_count();
-  EXPECT_TRUE(ports == 0 || std::filesystem::exists("/dev/snd/seq"));
-  MidiHandle handle = 0;
-  EXPECT_NE(without_soundfont.open(static_cast<std::int16_t>(ports), handle), MidiResult::Ok);
+TEST(SystemMidiTest, WithoutAnAudioDriverOpeningNamesTheDriversTried) {
+  RealMidi real(SynthOptions{.audio_drivers = {"velmora-none", "also-none"}});
+  real.open(kMidiMapper);
+  EXPECT_EQ(real.box_texts(),
+            std::vector<std::string>{"Failed to start the audio driver (velmora-none, "
+                                     "also-none): no sound will be heard."});
+}
 
-  RealMidi without_driver(SynthOptions{.audio_drivers = {"velmora-none", "also-none"}});
-  const MidiResult opened = without_driver.out.MidiOpen(kMidiMapper);
-  EXPECT_EQ(without_driver.out.error_text(opened),
-            "Failed to start the audio driver (velmora-none, also-none): no sound will be heard.");
+struct LoudnessCase {
+  const char* soundfont;
+  int program;
+};
+
+void PrintTo(const LoudnessCase& c, std::ostream* out) {
+  *out << c.soundfont << ", program " << c.program;
+}
+
+class HintChordLoudnessTest : public ::testing::TestWithParam<LoudnessCase> {};
+
+// A hint chord, as the null sink of a PulseAudio daemon of the test's own received it, is
+// loud enough for laptop speakers and never clips, whatever the soundfont and program.
+TEST_P(HintChordLoudnessTest, PeaksBetweenMinus9AndMinus3DecibelsOfFullScale) {
+  testing::PrivatePulseServer server;
+  ASSERT_TRUE(server.ready()) << server.error();
+  testing::SinkRecording recording(server);
+  ASSERT_EQ(recording.log(), "");
+  const std::size_t before_chord = recording.samples().size();
+  RealMidi real(SynthOptions{.soundfonts = {GetParam().soundfont}, .audio_drivers = {"pulseaudio"}});
+  real.open(kMidiMapper);
+  real.send({kProgramChange, static_cast<std::int16_t>(GetParam().program), 0});
+  real.play({"   C", "   E", "   G", "   B", "   D"});
+  std::this_thread::sleep_for(std::chrono::milliseconds(800));
+  real.close();
+  recording.stop();
+  ASSERT_TRUE(real.box_texts().empty()) << real.box_texts()[0];
+
+  const std::vector<std::int16_t> samples = recording.samples();
+  ASSERT_GT(samples.size(), before_chord + kRate);
+  EXPECT_LT(Rms(std::span(samples).first(before_chord)), 1.0);
+  const auto [low, high] = std::minmax_element(samples.begin() + before_chord, samples.end());
+  const int peak = std::max(-static_cast<int>(*low), static_cast<int>(*high));
+  EXPECT_LT(peak, 32767) << "clipped";
+  const double peak_db = 20.0 * std::log10(peak / 32768.0);
+  EXPECT_GE(peak_db, -9.0);
+  EXPECT_LE(peak_db, -3.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothSoundfonts, HintChordLoudnessTest,
+                         ::testing::Values(LoudnessCase{kTimGm6mb, 0}, LoudnessCase{kTimGm6mb, 1},
+                                           LoudnessCase{kFluidR3, 0}, LoudnessCase{kFluidR3, 1}),
+                         [](const auto& info) {
+                           return std::filesystem::path(info.param.soundfont).stem().string() +
+                                  "_program" + std::to_string(info.param.program);
+                         });
+
+// What the audio server does to a chord in play: a frozen server is waited for by nothing, so
+// the device closes at once; a server that dies is reported once, by the next message.
+TEST(SystemMidiTest, AFrozenOrLostAudioServerNeitherHangsNorGoesUnnoticed) {
+  const struct {
+    int signal;
+    std::vector<std::string> boxes;
+  } cases[] = {
+      {SIGSTOP, {}},
+      {SIGKILL, {"The connection to the audio server was lost: no sound will be heard."}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.signal);
+    testing::PrivatePulseServer server;
+    ASSERT_TRUE(server.ready()) << server.error();
+    auto real = std::make_unique<RealMidi>(
+        SynthOptions{.soundfonts = {kTimGm6mb}, .audio_drivers = {"pulseaudio"}});
+    real->open(kMidiMapper);
+    real->play({"   C", "   E", "   G", "   B", "   D"});
+    ASSERT_TRUE(real->box_texts().empty()) << real->box_texts()[0];
+    c.signal == SIGKILL ? server.daemon().stop(SIGKILL) : server.daemon().signal(c.signal);
+    for (int wait = 0; wait < 100 && c.signal == SIGKILL && !real->midi.synth().audio_server_lost();
+         ++wait) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    real->play({"   G", "   B", "   D", "   F", "   A"});
+    EXPECT_EQ(real->box_texts(), c.boxes);
+    // Closing and ending the program, as the window's close does.
+    auto closed = std::async(std::launch::async, [&real] {
+      real->close();
+      real.reset();
+    });
+    EXPECT_EQ(closed.wait_for(std::chrono::seconds(10)), std::future_status::ready);
+    server.daemon().signal(SIGCONT);
+  }
 }
 
 }  // namespace

@@ -90,6 +90,7 @@ Status Print_Page(const WorksheetRun& run) {
     return status;
   }
   if (Status status = Draw_Star_Circles(printer, geometry); !status.ok()) return status;
+  if (Status status = run.answer_log.begin_run(); !status.ok()) return status;
   for (int star = 1; star <= kWorksheetStars; ++star) {
     if (Status status = Print_Star(run, star, geometry.star_centres[star - 1]); !status.ok()) {
       return status;
@@ -102,7 +103,13 @@ Status Print_Page(const WorksheetRun& run) {
 
 void Print_Worksheet(const WorksheetRun& run) {
   const Status status = Print_Page(run);
-  if (status.ok()) return;
+  if (status.ok()) {
+    run.answer_log.keep_run();
+    return;
+  }
+  // The blocks describe a sheet that was never produced. The log is let go before the message
+  // box, which may stay open for long.
+  run.answer_log.drop_run();
   run.printer.abort_document();
   run.windows.show_message(
       {Worksheet_Failure_Message(status.failure()), Buttons::Ok, Icon::Critical});

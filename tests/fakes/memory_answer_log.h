@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,9 +10,13 @@
 namespace velmora::testing {
 
 // The log's lines in memory. Lines reach `lines` only when their block is closed, as on disk
-// after a flush; a failed write drops the unfinished block, as the file log does.
+// after a flush; a dropped run's lines move from `lines` to `dropped`.
 class MemoryAnswerLog final : public AnswerLogFile {
  public:
+  Status begin_run() override {
+    run_start_ = lines.size();
+    return {};
+  }
   void close_all() override {
     open_ = false;
     pending_.clear();
@@ -34,14 +39,24 @@ class MemoryAnswerLog final : public AnswerLogFile {
     close_all();
     return {};
   }
+  void keep_run() override { run_start_.reset(); }
+  void drop_run() override {
+    if (!run_start_) return;
+    const auto start = lines.begin() + static_cast<std::ptrdiff_t>(*run_start_);
+    dropped.assign(start, lines.end());
+    lines.erase(start, lines.end());
+    run_start_.reset();
+  }
 
   std::vector<std::string> lines;
-  int fail_write = 0;  // the line written (1, 2, ...) that fails; 0 for none
+  std::vector<std::string> dropped;  // the lines of the last dropped run
+  int fail_write = 0;                // the line written (1, 2, ...) that fails; 0 for none
 
  private:
   bool open_ = false;
   int writes_ = 0;
   std::vector<std::string> pending_;
+  std::optional<std::size_t> run_start_;
 };
 
 }  // namespace velmora::testing

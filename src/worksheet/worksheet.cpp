@@ -72,6 +72,7 @@ Status print_page(const WorksheetRun& run) {
     return status;
   }
   if (Status status = draw_star_circles(printer, geometry); !status.ok()) return status;
+  if (Status status = run.answer_log.begin_run(); !status.ok()) return status;
   for (int star = 1; star <= kWorksheetStars; ++star) {
     if (Status status = print_star(run, star, geometry.star_centres[star - 1]); !status.ok()) {
       return status;
@@ -84,7 +85,13 @@ Status print_page(const WorksheetRun& run) {
 
 void Print_Worksheet(const WorksheetRun& run) {
   const Status status = print_page(run);
-  if (status.ok()) return;
+  if (status.ok()) {
+    run.answer_log.keep_run();
+    return;
+  }
+  // The blocks describe a sheet that was never produced. The log is let go before the message
+  // box, which may stay open for long.
+  run.answer_log.drop_run();
   run.printer.abort_document();
   run.windows.show_message(
       {worksheet_failure_message(status.failure()), Buttons::Ok, Icon::Critical});

@@ -35,7 +35,8 @@ struct WorksheetRun {
 };
 
 // Prints the page of six stars and logs every star before the next one is generated. Any
-// failure stops the run, aborts the print job and shows the failure message.
+// failure stops the run, removes the run's blocks from the log again, aborts the print job and
+// shows the failure message.
 void Print_Worksheet(const WorksheetRun& run);
 
 // The key is redrawn, with the star's chord types fixed, until every note fits three

@@ -1,74 +1,153 @@
 #include "platform/posix/file_answer_log.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <cerrno>
-#include <string>
 #include <system_error>
+#include <thread>
 
 namespace velmora {
 namespace {
 
-std::string System_Error_Text(int system_error) {
+using std::chrono::steady_clock;
+
+constexpr std::chrono::milliseconds kLockRetry{10};
+
+std::string system_error_text(int system_error) {
   return system_error == 0 ? std::string("unknown error")
                            : std::generic_category().message(system_error);
 }
 
+// What a log that is not a regular file is instead; empty for a regular file.
+std::string kind_of_non_file(mode_t mode) {
+  if (S_ISREG(mode)) return {};
+  if (S_ISFIFO(mode)) return "a named pipe";
+  if (S_ISDIR(mode)) return "a folder";
+  if (S_ISSOCK(mode)) return "a socket";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+  return "a special file";
+}
+
+std::string refusal(const std::string& kind) { return "it is " + kind + ", not a file"; }
+
 }  // namespace
 
+FileAnswerLog::~FileAnswerLog() { end_run(); }
+
+Status FileAnswerLog::begin_run() {
+  end_run();
+  // O_NONBLOCK: opening a named pipe must not wait for a reader; a regular file ignores it.
+  file_ = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                 0666);
+  struct stat found = {};
+  if (file_ < 0) {
+    const int system_error = errno;
+    // Looked up only to word the message: the open itself refused the file.
+    if (::stat(path_.c_str(), &found) == 0 && !kind_of_non_file(found.st_mode).empty()) {
+      return not_opened(refusal(kind_of_non_file(found.st_mode)));
+    }
+    return not_opened(system_error_text(system_error));
+  }
+  const auto refuse = [this](const std::string& reason) {
+    end_run();
+    return not_opened(reason);
+  };
+  if (::fstat(file_, &found) != 0) return refuse(system_error_text(errno));
+  if (const std::string kind = kind_of_non_file(found.st_mode); !kind.empty()) {
+    return refuse(refusal(kind));
+  }
+  if (Status status = lock(); !status.ok()) {
+    end_run();
+    return status;
+  }
+  // Only now, under the lock, is the end of the log this run's start.
+  if (::fstat(file_, &found) != 0) return refuse(system_error_text(errno));
+  run_start_ = found.st_size;
+  return {};
+}
+
 void FileAnswerLog::close_all() {
-  if (file_.is_open()) file_.close();
-  file_.clear();
+  block_open_ = false;
+  block_.clear();
 }
 
 Status FileAnswerLog::open_append() {
-  std::error_code error;
-  length_before_block_.reset();
-  if (std::filesystem::is_regular_file(path_, error)) {
-    const std::uintmax_t length = std::filesystem::file_size(path_, error);
-    if (!error) length_before_block_ = length;
-  }
-  errno = 0;
-  file_.open(path_, std::ios::binary | std::ios::app);
-  if (!file_.is_open()) {
-    const int system_error = errno;
-    file_.clear();
-    return Failure{kLogNotOpened, "The answer log " + path_.string() +
-                                      " could not be opened: " + System_Error_Text(system_error)};
-  }
-  // A log created just now has nothing earlier to keep.
-  if (!length_before_block_ && std::filesystem::is_regular_file(path_, error)) {
-    length_before_block_ = 0;
-  }
+  close_all();
+  if (file_ < 0) return not_written(EBADF);
+  block_open_ = true;
   return {};
 }
 
 Status FileAnswerLog::write_line(std::string_view line) {
-  errno = 0;
-  file_.write(line.data(), static_cast<std::streamsize>(line.size()));
-  file_.write("\r\n", 2);
-  if (!file_) return Drop_Block(errno);
+  if (!block_open_) return not_written(EBADF);
+  block_.append(line);
+  block_.append("\r\n");
   return {};
 }
 
 Status FileAnswerLog::close() {
-  errno = 0;
-  file_.flush();
-  int system_error = errno;
-  const bool flushed = file_.good();
-  file_.close();
-  if (system_error == 0) system_error = errno;
-  if (!flushed || file_.fail()) return Drop_Block(system_error);
+  if (!block_open_) return not_written(EBADF);
+  std::string_view rest = block_;
+  while (!rest.empty()) {
+    const ssize_t written = ::write(file_, rest.data(), rest.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      const int system_error = written < 0 ? errno : 0;
+      close_all();
+      return not_written(system_error);
+    }
+    rest.remove_prefix(static_cast<std::size_t>(written));
+  }
+  close_all();
+  // On disk before the star's label is drawn, and before any page that names it comes out.
+  if (::fdatasync(file_) != 0) return not_written(errno);
   return {};
 }
 
-Failure FileAnswerLog::Drop_Block(int system_error) {
-  if (file_.is_open()) file_.close();
-  file_.clear();
-  if (length_before_block_) {
-    std::error_code ignored;
-    std::filesystem::resize_file(path_, *length_before_block_, ignored);
+void FileAnswerLog::keep_run() { end_run(); }
+
+void FileAnswerLog::drop_run() {
+  close_all();
+  if (file_ < 0) return;
+  // Still under the lock: everything past the run's start is this run's own. A log cut shorter
+  // meanwhile by hand is left as it is rather than padded out.
+  struct stat now = {};
+  if (::fstat(file_, &now) == 0 && now.st_size > run_start_) {
+    if (::ftruncate(file_, run_start_) == 0) ::fdatasync(file_);
   }
+  end_run();
+}
+
+Status FileAnswerLog::lock() {
+  const auto give_up = steady_clock::now() + lock_wait_;
+  while (::flock(file_, LOCK_EX | LOCK_NB) != 0) {
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) return not_opened(system_error_text(errno));
+    const auto now = steady_clock::now();
+    if (now >= give_up) return not_opened("another program keeps it locked");
+    std::this_thread::sleep_for(std::min<steady_clock::duration>(kLockRetry, give_up - now));
+  }
+  return {};
+}
+
+void FileAnswerLog::end_run() {
+  close_all();
+  // Closing the only descriptor of the file also releases its lock.
+  if (file_ >= 0) ::close(file_);
+  file_ = -1;
+}
+
+Failure FileAnswerLog::not_opened(const std::string& reason) const {
+  return {kLogNotOpened, "The answer log " + path_.string() + " could not be opened: " + reason};
+}
+
+Failure FileAnswerLog::not_written(int system_error) const {
   return {kLogNotWritten, "The answer log " + path_.string() +
-                              " could not be written: " + System_Error_Text(system_error)};
+                              " could not be written: " + system_error_text(system_error)};
 }
 
 }  // namespace velmora

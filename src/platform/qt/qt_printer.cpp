@@ -1,5 +1,9 @@
 #include "platform/qt/qt_printer.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -8,12 +12,15 @@
 #include <QLocale>
 #include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
+#include <cerrno>
 #include <cmath>
-#include <filesystem>
 #include <limits>
+#include <string>
+#include <string_view>
 #include <system_error>
 
 namespace velmora {
@@ -45,6 +52,37 @@ Failure Not_Started() { return {kPrinterFailed, "The printer has no document sta
 Failure Not_Saved(const QString& target, const QString& reason) {
   return {kPrinterFailed, "The worksheet could not be saved as " + target.toStdString() + ": " +
                               reason.toStdString()};
+}
+
+// Writes `bytes` to a new file beside `target`, makes sure they are on disk, and only then puts
+// the file in the place of `target`: a full disk or a size limit leaves an earlier file of that
+// name as it was, and no partial file behind. Returns the reason of a failure; empty on success.
+std::string replace_file(const std::string& target, std::string_view bytes) {
+  std::string partial;
+  int file = -1;
+  for (int attempt = 0; file < 0 && attempt < 100; ++attempt) {
+    partial = target + "." + std::to_string(QRandomGenerator::global()->generate());
+    // Mode 0666 under the user's umask: the permissions a newly printed file would get.
+    file = ::open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (file < 0 && errno != EEXIST) break;
+  }
+  if (file < 0) return std::generic_category().message(errno);
+  int system_error = 0;
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(file, bytes.data(), bytes.size());
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) {
+      system_error = written < 0 ? errno : EIO;
+      break;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  if (system_error == 0 && ::fsync(file) != 0) system_error = errno;
+  if (::close(file) != 0 && system_error == 0) system_error = errno;
+  if (system_error == 0 && ::rename(partial.c_str(), target.c_str()) != 0) system_error = errno;
+  if (system_error == 0) return {};
+  ::unlink(partial.c_str());
+  return std::generic_category().message(system_error);
 }
 
 }  // namespace
@@ -130,7 +168,10 @@ Status QtPrinter::circle(Twips x, Twips y, Twips radius) {
 
 Status QtPrinter::end_document() {
   if (!printer_) return Not_Started();
-  Status status = Paint_Marks();
+  const QString file = printer_->outputFileName();
+  Status status = printer_->outputFormat() == QPrinter::PdfFormat && !file.isEmpty()
+                      ? save_pdf(file)
+                      : paint_marks(*printer_);
   marks_.clear();
   printer_.reset();
   return status;
@@ -141,26 +182,9 @@ void QtPrinter::abort_document() {
   printer_.reset();
 }
 
-Status QtPrinter::Paint_Marks() {
-  const QString target = printer_->outputFileName();
-  const bool to_file = printer_->outputFormat() == QPrinter::PdfFormat && !target.isEmpty();
-  QString partial;
-  if (to_file) {
-    // Painted under a name of its own beside the target and renamed when complete, so a failed
-    // page neither leaves half a PDF nor spoils an earlier worksheet of the same name. The name
-    // is only reserved here: the printer creates the file afresh, with the usual permissions.
-    QTemporaryFile reserve(target + QStringLiteral(".XXXXXX"));
-    if (!reserve.open()) return Not_Saved(target, reserve.errorString());
-    partial = reserve.fileName();
-    printer_->setOutputFileName(partial);
-  }
-  const auto drop_partial = [&partial] {
-    if (!partial.isEmpty()) QFile::remove(partial);
-  };
-
+Status QtPrinter::paint_marks(QPagedPaintDevice& device) const {
   QPainter painter;
-  if (!painter.begin(printer_.get())) {
-    drop_partial();
+  if (!painter.begin(&device)) {
     return Failure{kPrinterFailed, "The printer could not start the page"};
   }
   // A cosmetic pen of width 0 is the device's thinnest line: one printer dot.
@@ -178,18 +202,27 @@ Status QtPrinter::Paint_Marks() {
     const QFontMetricsF metrics(painter.font(), painter.device());
     painter.drawText(at + QPointF(0, metrics.ascent()), mark.text);
   }
-  if (!painter.end()) {
-    drop_partial();
-    return Failure{kPrinterFailed, "The page could not be sent to the printer"};
-  }
-  if (to_file) {
-    std::error_code error;
-    std::filesystem::rename(partial.toStdString(), target.toStdString(), error);
-    if (error) {
-      drop_partial();
-      return Not_Saved(target, QString::fromStdString(error.message()));
-    }
-  }
+  if (!painter.end()) return Failure{kPrinterFailed, "The page could not be sent to the printer"};
+  return {};
+}
+
+Status QtPrinter::save_pdf(const QString& target) const {
+  // The printer's own PDF output reports success even when the file could not be written, so the
+  // page is made in memory, with the printer's settings, and saved here with every write checked.
+  QBuffer pdf;
+  pdf.open(QIODevice::WriteOnly);
+  QPdfWriter writer(&pdf);
+  writer.setPdfVersion(printer_->pdfVersion());
+  writer.setTitle(printer_->docName());
+  writer.setCreator(printer_->creator());
+  writer.setResolution(printer_->resolution());
+  writer.setPageLayout(printer_->pageLayout());
+  if (Status status = paint_marks(writer); !status.ok()) return status;
+  const QByteArray& bytes = pdf.data();
+  const std::string error =
+      replace_file(QFile::encodeName(target).toStdString(),
+                   {bytes.constData(), static_cast<std::size_t>(bytes.size())});
+  if (!error.empty()) return Not_Saved(target, QString::fromStdString(error));
   return {};
 }
 

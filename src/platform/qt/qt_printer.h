@@ -8,6 +8,7 @@
 
 #include "ports/printer.h"
 
+class QPagedPaintDevice;
 class QWidget;
 
 namespace velmora {
@@ -27,7 +28,8 @@ PrintDialogs Platform_Print_Dialogs(QWidget* parent);
 
 // Prints through QPrinter: twips are mapped through the printer's resolution onto the whole
 // paper, margins included. The page is kept until `end_document` and only then painted, so an
-// aborted document never starts a print job or leaves a PDF behind.
+// aborted document never starts a print job or leaves a PDF behind. A PDF replaces a file of
+// its name only once it is completely on disk.
 class QtPrinter final : public Printer {
  public:
   explicit QtPrinter(PrintDialogs dialogs);
@@ -51,7 +53,8 @@ class QtPrinter final : public Printer {
     QString text;
   };
 
-  Status Paint_Marks();
+  Status paint_marks(QPagedPaintDevice& device) const;
+  Status save_pdf(const QString& target) const;
 
   PrintDialogs dialogs_;
   std::unique_ptr<QPrinter> printer_;

@@ -1,14 +1,18 @@
 #include "platform/qt/qt_printer.h"
 
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <iostream>
 
 #include "fakes/fake_clock.h"
 #include "fakes/fake_window_system.h"
@@ -28,6 +32,8 @@ QByteArray Output(const char* program, const QStringList& arguments) {
   EXPECT_TRUE(process.waitForFinished());
   return process.readAllStandardOutput();
 }
+
+enum class Fault { None, Canceled, Log, FullDisk };
 
 class QtPrinterTest : public ::testing::Test {
  protected:
@@ -49,6 +55,22 @@ class QtPrinterTest : public ::testing::Test {
     return windows.boxes;
   }
 
+  // "Worksheet.pdf" of an earlier run on a small tmpfs that has room for one page more; empty when
+  // no tmpfs can be mounted here. The mount namespace is this process's own: the mount cannot
+  // outlive the test.
+  QString Full_Disk_Pdf() {
+    const QByteArray full = QFile::encodeName(folder.filePath("full"));
+    if (!QDir().mkdir(full) || ::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", full.constData(), "tmpfs", 0, "size=8k") != 0) {
+      return {};
+    }
+    QFile earlier(full + "/Worksheet.pdf");
+    earlier.open(QIODevice::WriteOnly);
+    earlier.write("an earlier worksheet");
+    return earlier.fileName();
+  }
+
   QString previous_folder = QDir::currentPath();
   QTemporaryDir folder;
   QString pdf = folder.filePath("Worksheet.pdf");
@@ -56,7 +78,9 @@ class QtPrinterTest : public ::testing::Test {
   FramedList chord_types = Fill_Chord_Types(true);
 };
 
-// A failed run, canceled or with its log failing in star 3, leaves the PDF of the run before.
+// On the US Letter of a print dialog, A4 or Letter by region without one. A failed run, canceled,
+// with its log failing in star 3 or on a full disk, leaves the PDF of the run before as it was
+// and no other file.
 TEST_F(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingIs) {
   const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
   const struct {
@@ -64,38 +88,52 @@ TEST_F(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothin
     QLocale region;
     double width;  // twips
     double height;
+    Fault fault;
     std::string failure;
-  } cases[] = {{true, dutch, 12240, 15840, ""},  // the paper of the print dialog
-               {false, QLocale(QLocale::English, QLocale::UnitedStates), 12240, 15840, ""},
-               {false, dutch, 11906, 16838, ""},
-               {true, dutch, 0, 0, "Canceled by the user 1"},  // in the print dialog
-               {false, dutch, 0, 0, "Canceled by the user 1"},
-               {true, dutch, 0, 0, "No space left on device 5"}};
+  } cases[] = {
+      {true, dutch, 12240, 15840, Fault::None, ""},
+      {false, QLocale(QLocale::English, QLocale::UnitedStates), 12240, 15840, Fault::None, ""},
+      {false, dutch, 11906, 16838, Fault::None, ""},
+      {true, dutch, 0, 0, Fault::Canceled, "Canceled by the user 1"},
+      {false, dutch, 0, 0, Fault::Canceled, "Canceled by the user 1"},
+      {true, dutch, 0, 0, Fault::Log, "No space left on device 5"},
+      {true, dutch, 0, 0, Fault::FullDisk, "No space left on device 3"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
     QLocale::setDefault(c.region);
-    // With printers, the user prints to the file `pdf` on US Letter; without, the user takes the
-    // proposed file name; or the user cancels the dialog.
-    const bool chosen = !c.failure.starts_with("Canceled");
+    const QString target = c.fault == Fault::FullDisk ? Full_Disk_Pdf() : pdf;
+    if (target.isEmpty()) {
+      std::cerr << "No tmpfs can be mounted here; the full disk is left out.\n";
+      continue;
+    }
+    // With printers, the user prints to the file `target` on US Letter; without, the user takes
+    // the proposed file name; or the user cancels the dialog.
+    const bool chosen = c.fault != Fault::Canceled;
     QtPrinter printer(
         {[&c] { return c.printers; },
-         [this, chosen](QPrinter& chosen_printer) {
+         [&target, chosen](QPrinter& chosen_printer) {
            chosen_printer.setOutputFormat(QPrinter::PdfFormat);
-           chosen_printer.setOutputFileName(pdf);
+           chosen_printer.setOutputFileName(target);
            chosen_printer.setPageSize(QPageSize(QPageSize::Letter));
            return chosen;
          },
          [chosen](const QString& proposed) { return chosen ? proposed : QString(); }});
     testing::MemoryAnswerLog log;
-    log.fail_write = c.failure.empty() ? 0 : 11;  // star 3's first record
-    QFile file(pdf);
+    log.fail_write = c.fault == Fault::Log ? 11 : 0;  // star 3's first record
+    QFile file(target);
     const QByteArray earlier = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
     file.close();
     const auto boxes = Run(printer, log);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"Worksheet.pdf"});
+    EXPECT_EQ(QFileInfo(target).dir().entryList(QDir::Files), QStringList{"Worksheet.pdf"});
     if (!c.failure.empty()) {
+      const std::string saving =
+          c.fault == Fault::FullDisk
+              ? "The worksheet could not be saved as " + target.toStdString() + ": "
+              : "";
       ASSERT_EQ(boxes.size(), 1U);
-      EXPECT_EQ(boxes[0].text, std::string(kWorksheetFailureText) + c.failure);
+      EXPECT_EQ(boxes[0].text,
+                "There was an Error while printing the Worksheet! (Or it was Canceled by the "
+                "user.) " + saving + c.failure);
       ASSERT_TRUE(file.open(QIODevice::ReadOnly));
       EXPECT_EQ(file.readAll(), earlier);
       continue;

@@ -1,0 +1,203 @@
+#include "platform/posix/file_answer_log.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/fsuid.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <thread>
+#include <utility>
+
+#include "fakes/fake_clock.h"
+#include "fakes/fake_window_system.h"
+#include "fakes/recording_printer.h"
+#include "fakes/seeded_random.h"
+#include "theory/chords.h"
+#include "worksheet/worksheet.h"
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using Kind = testing::RecordingPrinter::Kind;
+
+const std::string kFailed =
+    "There was an Error while printing the Worksheet! (Or it was Canceled by the user.) ";
+
+// The log, checking that it has `lines` lines, each ending in CR LF.
+std::string Read_Log(long lines) {
+  std::ostringstream content;
+  content << std::ifstream("Worksheet.id", std::ios::binary).rdbuf();
+  const std::string log = content.str();
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), lines);
+  EXPECT_EQ(std::count(log.begin(), log.end(), '\r'), lines);
+  return log;
+}
+
+// The other program's clock: its star labels say "other", and before the sixth star's second
+// record, five blocks written, it tells the pipe `told` and pauses, as a slow run would.
+class OtherClock final : public Clock {
+ public:
+  explicit OtherClock(int told) : told_(told) {}
+  std::int64_t monotonic_ms() override { return 0; }
+  std::string short_date() override { return "other"; }
+  std::string time_with_seconds() override {
+    if (++readings_ == 22 && ::write(told_, "!", 1) == 1) std::this_thread::sleep_for(300ms);
+    return "14:05:12";
+  }
+  void sleep_ms(int) override {}
+
+ private:
+  int told_;
+  int readings_ = 0;
+};
+
+// Worksheet runs logging to the real file, in a fresh working folder.
+class FileAnswerLogTest : public ::testing::Test {
+ protected:
+  FileAnswerLogTest() {
+    fs::current_path(folder);
+    printer.fail_kind = Kind::End;
+    // A run that hangs fails the test instead of holding up every test after it.
+    alarm(30);
+  }
+  ~FileAnswerLogTest() override {
+    alarm(0);
+    std::error_code ignored;
+    fs::current_path(previous_folder, ignored);
+    fs::permissions(folder, fs::perms::owner_all, ignored);
+    fs::remove_all(folder, ignored);
+  }
+
+  // The run's failure message; empty when it succeeds.
+  std::string Run(AnswerLogFile& log, Clock& clock) {
+    windows.boxes.clear();
+    printer.operations.clear();
+    Print_Worksheet({keys, chord_types, false, printer, log, random, clock, windows});
+    return windows.boxes.empty() ? "" : windows.boxes.back().text;
+  }
+
+  std::string pattern = (fs::temp_directory_path() / "velmora-log-XXXXXX").string();
+  fs::path folder = mkdtemp(pattern.data());
+  fs::path previous_folder = fs::current_path();
+  FramedList keys = Fill_Key_Tables();
+  FramedList chord_types = Fill_Chord_Types(true);
+  testing::SeededRandom random{7};
+  testing::FakeClock clock;
+  testing::FakeWindowSystem windows;
+  testing::RecordingPrinter printer;
+};
+
+// Runs one after another on one log: a sheet's blocks stay only when the sheet was produced, and
+// anything but a regular file is refused at once, whatever waits on its other side.
+TEST_F(FileAnswerLogTest, KeepsTheBlocksOfEveryProducedSheetAndNothingElse) {
+  int other_side = -1;  // a pipe's reader, a socket, another program's lock
+  sockaddr_un address{AF_UNIX, "Worksheet.id"};
+  rlimit unlimited{};
+  getrlimit(RLIMIT_FSIZE, &unlimited);
+  std::string before;
+  const std::string refused = "The answer log Worksheet.id could not be opened: it is ";
+  const struct {
+    std::function<void()> fault;
+    std::string failure;
+    long lines;
+  } runs[] = {
+      {[] { ::mkfifo("Worksheet.id", 0666); }, refused + "a named pipe, not a file 4", 0},
+      {[&] {
+         ::mkfifo("Worksheet.id", 0666);
+         other_side = ::open("Worksheet.id", O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+       },
+       refused + "a named pipe, not a file 4", 0},
+      {[] { fs::create_directory("Worksheet.id"); }, refused + "a folder, not a file 4", 0},
+      {[&] {
+         other_side = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+         ::bind(other_side, reinterpret_cast<sockaddr*>(&address), sizeof address);
+       },
+       refused + "a socket, not a file 4", 0},
+      {[] { fs::create_symlink("/dev/null", "Worksheet.id"); }, refused + "a device, not a file 4",
+       0},
+      {[] {}, "", 30},
+      {[] {}, "", 60},
+      {[&] {  // room for two blocks and half of a third, as on a disk that fills up
+         const rlimit limit{before.size() + (before.find("\r\n\r\n") + 4) * 5 / 2,
+                            unlimited.rlim_max};
+         std::signal(SIGXFSZ, SIG_IGN);
+         setrlimit(RLIMIT_FSIZE, &limit);
+       },
+       "The answer log Worksheet.id could not be written: File too large 5", 60},
+      {[&] { printer.fail_at = 1; }, "Printer error 482", 60},
+      {[&] {
+         other_side = ::open("Worksheet.id", O_RDONLY | O_CLOEXEC);
+         ::flock(other_side, LOCK_EX);
+       },
+       "The answer log Worksheet.id could not be opened: another program keeps it locked 4", 60},
+      {[&] {  // for root too: its file access is that of an ordinary user meanwhile
+         const auto write =
+             fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+         fs::permissions(folder, fs::perms::all & ~write);
+         fs::permissions("Worksheet.id", write, fs::perm_options::remove);
+         setfsuid(65534);
+       },
+       "The answer log Worksheet.id could not be opened: Permission denied 4", 60},
+  };
+  FileAnswerLog log(kAnswerLogName, 50ms);
+  for (const auto& run : runs) {
+    SCOPED_TRACE(&run - runs);
+    run.fault();
+    const std::string failure = Run(log, clock);
+    setfsuid(0);
+    setrlimit(RLIMIT_FSIZE, &unlimited);
+    std::signal(SIGXFSZ, SIG_DFL);
+    printer.fail_at = 0;
+    ::close(std::exchange(other_side, -1));
+    if (!fs::is_regular_file(fs::symlink_status("Worksheet.id"))) fs::remove_all("Worksheet.id");
+
+    EXPECT_EQ(failure, run.failure.empty() ? "" : kFailed + run.failure);
+    const std::string after = Read_Log(run.lines);
+    EXPECT_EQ(after.substr(0, before.size()), before);
+    if (!run.failure.empty()) {
+      EXPECT_EQ(after, before);
+    }
+    before = after;
+  }
+}
+
+// While the other program's run is under way, this one's waits for it. The other run's page
+// then fails, and only the other run's blocks are removed.
+TEST_F(FileAnswerLogTest, TwoProgramsOnOneLogLoseNothingOfEachOther) {
+  int told[2];
+  ASSERT_EQ(::pipe2(told, O_CLOEXEC), 0);
+  FileAnswerLog log;
+  const pid_t other = ::fork();
+  if (other == 0) {
+    OtherClock other_clock(told[1]);
+    printer.fail_at = 1;
+    ::_exit(Run(log, other_clock) == kFailed + "Printer error 482" ? 0 : 1);
+  }
+  ::close(told[1]);
+  char byte = 0;
+  EXPECT_EQ(::read(told[0], &byte, 1), 1) << "the other program's run did not begin";
+  ::close(told[0]);
+  EXPECT_EQ(Run(log, clock), "");
+  int status = -1;
+  EXPECT_EQ(::waitpid(other, &status, 0), other);
+  EXPECT_EQ(status, 0) << "the other program's run did not fail as it should";
+  const std::string logged = Read_Log(30);
+  EXPECT_TRUE(logged.starts_with("6-12-2026-114:05:10")) << logged;
+  EXPECT_EQ(logged.find("other"), std::string::npos) << logged;
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPalette>
 #include <QPoint>
 #include <QRect>
 #include <QScreen>
@@ -23,6 +24,19 @@ inline const QColor kGreyLineColour{224, 224, 224};
 inline const QColor kInnerRingColour{192, 255, 255};
 inline const QColor kOuterRingColour{255, 255, 128};
 inline const QColor kCentreColour{255, 128, 0};
+inline const QColor kTextColour{0, 0, 0};
+// Visibly grey, yet at 3.2:1 still readable on the darkest of the fixed colours, the centre
+// circle's orange.
+inline const QColor kGreyedTextColour{80, 80, 80};
+
+// Texts drawn on the layout's fixed colours get fixed dark colours too: a dark or high-contrast
+// desktop palette would otherwise put light text on the light grounds.
+inline void use_fixed_text_colours(QPalette& colours) {
+  for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    colours.setColor(role, kTextColour);
+    colours.setColor(QPalette::Disabled, role, kGreyedTextColour);
+  }
+}
 
 // Places a window in the middle of its screen's free area.
 inline void centre_on_screen(QWidget& window) {

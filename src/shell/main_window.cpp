@@ -104,6 +104,7 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kWindowColour);
   colours.setColor(QPalette::Base, kWindowColour);
+  use_fixed_text_colours(colours);
   setPalette(colours);
   setFont(layout_font("MS Sans Serif", 8.25));
 

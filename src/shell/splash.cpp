@@ -34,6 +34,7 @@ Splash::Splash(MainWindowLoader load_main_window)
   centre_on_screen(*this);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kWindowColour);
+  use_fixed_text_colours(colours);
   setPalette(colours);
   setAutoFillBackground(true);
 

@@ -206,15 +206,96 @@ TEST_F(MainWindowTest, OptionsAndWorkSheetReachTheirHandlers) {
   EXPECT_EQ(boxes[0].title, "Create Worksheet?");
 }
 
-TEST_F(MainWindowTest, ClickingTheSelectedDeviceClosesThenReopensIt) {
-  window.show();
-  auto* list = find<QListWidget>("List1");
-  ASSERT_EQ(list->count(), 1);
-  EXPECT_EQ(list->item(0)->text(), "Built-in synthesizer");
-  midi.calls.clear();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                    list->visualItemRect(list->item(0)).center());
-  EXPECT_EQ(midi.calls, (std::vector<std::string>{"close 1", "open -1"}));
+// One step of the player on the device list: a mouse press, move or release over an entry, a
+// click, a key, or a Tab from the option button before the list.
+struct ListStep {
+  enum { Press, Move, Release, Click, Key, TabIn } kind;
+  int row_or_key;
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+TEST(DeviceListTest, TheDeviceOfTheSelectedEntryOpensExactlyWhenThePlayerChoosesIt) {
+  using S = ListStep;
+  // Entries: the mapper (device -1, opened at load) and the ports 0 and 1; without the mapper
+  // only the two ports, and nothing open. `shown`: the selected entry afterwards.
+  const struct {
+    const char* name;
+    bool mapper;
+    std::vector<ListStep> steps;
+    std::vector<std::string> calls;
+    int shown;
+  } cases[] = {
+      {"click another entry", true, {{S::Click, 2}}, {"close 1", "open 1"}, 2},
+      {"click the open entry", true, {{S::Click, 0}}, {"close 1", "open -1"}, 0},
+      {"the same entry clicked twice", true, {{S::Click, 1}, {S::Press, 1}, {S::Release, 1}},
+       {"close 1", "open 0", "close 2", "open 0"}, 1},
+      {"press, drag, release on another", true,
+       {{S::Press, 0}, {S::Move, 1}, {S::Move, 2}, {S::Release, 2}}, {"close 1", "open 1"}, 2},
+      {"press elsewhere, release on the open entry", true,
+       {{S::Press, 2}, {S::Move, 0}, {S::Release, 0}}, {"close 1", "open -1"}, 0},
+      {"arrow keys", true, {{S::Key, Qt::Key_Down}, {S::Key, Qt::Key_Down}},
+       {"close 1", "open 0", "close 2", "open 1"}, 2},
+      {"End key", true, {{S::Key, Qt::Key_End}}, {"close 1", "open 1"}, 2},
+      {"tabbing in", true, {{S::TabIn, 0}}, {}, 0},
+      {"ctrl-click and ctrl-space keep the selection", true,
+       {{S::Click, 0, Qt::ControlModifier}, {S::Key, Qt::Key_Space, Qt::ControlModifier}}, {}, 0},
+      {"tabbing in without the mapper", false, {{S::TabIn, 0}}, {}, -1},
+      {"space after tabbing in without the mapper", false,
+       {{S::TabIn, 0}, {S::Key, Qt::Key_Space}}, {"open 0"}, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    SystemRandom random;
+    testing::FakeClock clock;
+    testing::RecordingMidiSystem midi;
+    if (!c.mapper) midi.mapper = std::nullopt;
+    midi.devices = {"Port A", "Port B"};
+    MainWindow window{{random, clock, midi}};
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    auto* list = window.findChild<QListWidget*>("List1");
+    QWidget* entries = list->viewport();
+    const auto at = [&](int row) { return list->visualItemRect(list->item(row)).center(); };
+    midi.calls.clear();
+    for (const ListStep& step : c.steps) {
+      switch (step.kind) {
+        case S::Press:
+          QTest::mousePress(entries, Qt::LeftButton, step.modifiers, at(step.row_or_key));
+          break;
+        case S::Move: {
+          const QPoint place = at(step.row_or_key);
+          QMouseEvent move(QEvent::MouseMove, place, entries->mapToGlobal(place), Qt::NoButton,
+                           Qt::LeftButton, step.modifiers);
+          QApplication::sendEvent(entries, &move);
+          break;
+        }
+        case S::Release:
+          QTest::mouseRelease(entries, Qt::LeftButton, step.modifiers, at(step.row_or_key));
+          break;
+        case S::Click:
+          QTest::mouseClick(entries, Qt::LeftButton, step.modifiers, at(step.row_or_key));
+          break;
+        case S::Key:
+          QTest::keyClick(list, static_cast<Qt::Key>(step.row_or_key), step.modifiers);
+          break;
+        case S::TabIn:
+          window.findChild<QWidget*>("Option2")->setFocus();
+          QTest::keyClick(&window, Qt::Key_Tab);
+          EXPECT_TRUE(list->hasFocus());
+          break;
+      }
+    }
+    EXPECT_EQ(midi.calls, c.calls);
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    EXPECT_EQ(selected.isEmpty() ? -1 : list->row(selected.first()), c.shown);
+    EXPECT_EQ(window.form().controls.List1.selected, c.shown);
+    std::vector<std::int16_t> open;
+    for (const auto& [handle, device] : midi.open_handles) open.push_back(device);
+    const int shown_device = c.shown - (c.mapper ? 1 : 0);
+    EXPECT_EQ(open, c.shown < 0 ? std::vector<std::int16_t>{}
+                                : std::vector<std::int16_t>{std::int16_t(shown_device)});
+  }
 }
 
 TEST(MainWindowMidiTest, AFailedOpenDisablesTheFrameAndTheCheckBoxOnScreen) {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QColor>
+#include <QMargins>
 #include <QPalette>
 #include <QPoint>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 
 namespace velmora {
 
@@ -38,13 +40,21 @@ inline void use_fixed_text_colours(QPalette& colours) {
   }
 }
 
-// Places a window in the middle of its screen's free area.
-inline void centre_on_screen(QWidget& window) {
-  if (const QScreen* display = window.screen()) {
-    const QRect area = display->availableGeometry();
-    window.move(area.x() + (area.width() - window.width()) / 2,
-                area.y() + (area.height() - window.height()) / 2);
-  }
+// Centres a window, frame included, in the free area of its screen at any scale. A window
+// larger than that area shrinks as far as it can; one that cannot keeps its top-left corner (title
+// bar and left column) in view. Call it once the window exists, when its frame is known.
+inline void place_on_screen(QWidget& window) {
+  const QScreen* display = window.screen();
+  if (display == nullptr) return;
+  const QRect area = display->availableGeometry();
+  const QRect inner = window.geometry();
+  const QRect outer = window.frameGeometry();
+  const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                       outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  window.resize(window.size().boundedTo(area.size().shrunkBy(frame)));
+  const QSize size = window.frameGeometry().size();
+  window.move(area.x() + std::max(0, (area.width() - size.width()) / 2),
+              area.y() + std::max(0, (area.height() - size.height()) / 2));
 }
 
 }  // namespace velmora

@@ -316,7 +316,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (centred_) return;
   centred_ = true;
-  centre_on_screen(*this);
+  place_on_screen(*this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -31,7 +31,6 @@ Splash::Splash(MainWindowLoader load_main_window)
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(to_qstring(kSplashCaption));
   setFixedSize(440, 250);
-  centre_on_screen(*this);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kWindowColour);
   use_fixed_text_colours(colours);
@@ -71,6 +70,11 @@ Splash::Splash(MainWindowLoader load_main_window)
   connect(timer_, &QTimer::timeout, this, &Splash::Timer1_Timer);
 
   Form_Load();
+}
+
+void Splash::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  place_on_screen(*this);
 }
 
 void Splash::Form_Load() {

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "app/about.h"
@@ -91,7 +92,8 @@ AboutBox::AboutBox(QWidget& owner, const SysInfoPlatform& platform)
 
 void AboutBox::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  place_on_screen(*this);
+  // Restoring a minimised window leaves it where the player put it.
+  if (!event->spontaneous()) place_on_screen(*this);
 }
 
 void AboutBox::Form_Load() {

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
+#include <QShowEvent>
 #include <QTimer>
 #include <utility>
 
@@ -74,7 +75,8 @@ Splash::Splash(MainWindowLoader load_main_window)
 
 void Splash::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  place_on_screen(*this);
+  // Restoring a minimised window leaves it where the player put it.
+  if (!event->spontaneous()) place_on_screen(*this);
 }
 
 void Splash::Form_Load() {

@@ -4,18 +4,16 @@
 
 namespace {
 
-struct Invocation {
-  QStringList arguments;
-  int status;
-  const char* out;
-  const char* error;
-};
-
 // The built executable, started without any display, answers from its command line alone.
 TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
   const char* no_display =
       "Velmora needs a graphical display, and none was found (DISPLAY is not set).\n";
-  const Invocation runs[] = {
+  const struct {
+    QStringList arguments;
+    int status;
+    const char* out;
+    const char* error;
+  } runs[] = {
       {{"--version"}, 0, "velmora 1.1.30\n", ""},
       {{"-platform", "xcb", "-v"}, 0, "velmora 1.1.30\n", ""},
       {{"--help"}, 0,
@@ -44,13 +42,14 @@ TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
     environment.remove(name);
   }
-  for (const Invocation& run : runs) {
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.arguments.join(' ').toStdString());
     QProcess velmora;
     velmora.setProcessEnvironment(environment);
     velmora.start(VELMORA_EXECUTABLE, run.arguments);
-    ASSERT_TRUE(velmora.waitForFinished(20000)) << run.arguments.join(' ').toStdString();
+    ASSERT_TRUE(velmora.waitForFinished(20000));
     EXPECT_EQ(velmora.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(velmora.exitCode(), run.status) << run.arguments.join(' ').toStdString();
+    EXPECT_EQ(velmora.exitCode(), run.status);
     EXPECT_EQ(velmora.readAllStandardOutput().toStdString(), run.out);
     EXPECT_EQ(velmora.readAllStandardError().toStdString(), run.error);
   }

@@ -7,10 +7,12 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "app/about.h"
 #include "shell/artwork.h"
+#include "shell/layout.h"
 #include "platform/qt/text.h"
 #include "ports/window_system.h"
 
@@ -51,8 +53,9 @@ AboutBox::AboutBox(QWidget& owner, const SysInfoPlatform& platform)
   Text1_->setObjectName("Text1");
   Text1_->setReadOnly(true);
   const QFontMetrics metrics(Text1_->font());
-  Text1_->setMinimumSize(metrics.horizontalAdvance(QString(80, QLatin1Char('x'))),
-                       metrics.lineSpacing() * 28);
+  const QSize whole_text(metrics.horizontalAdvance(QString(80, QLatin1Char('x'))),
+                         metrics.lineSpacing() * 28);
+  Text1_->setMinimumSize(whole_text);
 
   auto* ok = new QPushButton("OK", this);
   ok->setObjectName("cmdOK");
@@ -79,7 +82,18 @@ AboutBox::AboutBox(QWidget& owner, const SysInfoPlatform& platform)
   layout->addWidget(Separator(this, "Line2"));
   layout->addLayout(buttons);
 
+  // The box opens large enough for the whole help text, yet may shrink to fit a small or highly
+  // scaled screen, where the text scrolls.
+  resize(sizeHint());
+  Text1_->setMinimumSize(whole_text / 4);
+
   Form_Load();
+}
+
+void AboutBox::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Restoring a minimised window leaves it where the player put it.
+  if (!event->spontaneous()) place_on_screen(*this);
 }
 
 void AboutBox::Form_Load() {

@@ -18,6 +18,9 @@ class AboutBox final : public QDialog {
  public:
   AboutBox(QWidget& owner, const SysInfoPlatform& platform);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void Form_Load();
   void cmdSysInfo_Click();

@@ -2,15 +2,14 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "shell/device_list.h"
 #include "shell/fonts.h"
 #include "shell/layout.h"
 #include "shell/note_labels.h"
@@ -104,6 +103,7 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kWindowColour);
   colours.setColor(QPalette::Base, kWindowColour);
+  use_fixed_text_colours(colours);
   setPalette(colours);
   setFont(layout_font("MS Sans Serif", 8.25));
 
@@ -139,7 +139,7 @@ void MainWindow::build_left_column() {
   Frame1_ = new QGroupBox("Midi Driver", this);
   Frame1_->setObjectName("Frame1");
   Frame1_->setGeometry(twips(120, 3480, 1695, 1815));
-  List1_ = new QListWidget(Frame1_);
+  List1_ = new DeviceList(Frame1_);
   List1_->setObjectName("List1");
   List1_->setGeometry(twips(120, 240, 1455, 1110));
   List1_->setFont(layout_font("Arial", 8.25));
@@ -160,13 +160,7 @@ void MainWindow::build_left_column() {
   connect(Help_cmd_, &QPushButton::clicked, this, [this] {
     run([this] { form_.Help_cmd_Click(); });
   });
-  // A mouse click chooses its entry even when it is already selected; the keyboard moves the
-  // selection.
-  connect(List1_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { choose_device(List1_->row(item)); });
-  connect(List1_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (QGuiApplication::mouseButtons() == Qt::NoButton) choose_device(row);
-  });
+  connect(List1_, &DeviceList::entry_chosen, this, &MainWindow::choose_device);
   connect(advanced_, &QCheckBox::toggled, this,
           [this](bool on) { form_.set_advanced(on); });
   connect(Center_Question_, &QCheckBox::toggled, this,
@@ -281,7 +275,7 @@ void MainWindow::refresh() {
       List1_->addItem(QString::fromStdString(entry.text));
     }
   }
-  List1_->setCurrentRow(controls.List1.selected);
+  List1_->show_open_row(controls.List1.selected);
 }
 
 void MainWindow::repaint_circles(std::span<const int> circles) {
@@ -319,7 +313,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   if (centred_) return;
   centred_ = true;
-  centre_on_screen(*this);
+  place_on_screen(*this);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -16,14 +16,13 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 
 namespace velmora {
 
 class CircleLabel;
+class DeviceList;
 class PaletteLabel;
 
 // The ports the window's handlers use that come from outside the window.
@@ -82,7 +81,7 @@ class MainWindow final : public QWidget {
   QRadioButton* Option1_ = nullptr;
   QRadioButton* Option2_ = nullptr;
   QGroupBox* Frame1_ = nullptr;
-  QListWidget* List1_ = nullptr;
+  DeviceList* List1_ = nullptr;
   QCheckBox* check_midi_ = nullptr;
   std::array<QPushButton*, kChordLineCount> hints_{};
   std::array<CircleLabel*, kCircleCount> circles_{};

@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPalette>
+#include <QShowEvent>
 #include <QTimer>
 #include <utility>
 
@@ -31,9 +32,9 @@ Splash::Splash(MainWindowLoader load_main_window)
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(to_qstring(kSplashCaption));
   setFixedSize(440, 250);
-  centre_on_screen(*this);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kWindowColour);
+  use_fixed_text_colours(colours);
   setPalette(colours);
   setAutoFillBackground(true);
 
@@ -70,6 +71,12 @@ Splash::Splash(MainWindowLoader load_main_window)
   connect(timer_, &QTimer::timeout, this, &Splash::Timer1_Timer);
 
   Form_Load();
+}
+
+void Splash::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Restoring a minimised window leaves it where the player put it.
+  if (!event->spontaneous()) place_on_screen(*this);
 }
 
 void Splash::Form_Load() {

@@ -20,6 +20,9 @@ class Splash final : public QWidget {
 
   void Timer1_Timer();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   void Form_Load();
 

@@ -11,15 +11,19 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 #include "app/about.h"
 #include "hints/hints.h"
 #include "platform/qt/text.h"
 #include "shell/note_labels.h"
+#include "shell/splash.h"
 #include "fakes/fake_clock.h"
 #include "fakes/recording_midi_system.h"
 #include "platform/posix/system_random.h"
@@ -208,15 +212,177 @@ TEST_F(MainWindowTest, OptionsAndWorkSheetReachTheirHandlers) {
   EXPECT_EQ(boxes[0].title, "Create Worksheet?");
 }
 
-TEST_F(MainWindowTest, ClickingTheSelectedDeviceClosesThenReopensIt) {
-  window.show();
-  auto* list = find<QListWidget>("List1");
-  ASSERT_EQ(list->count(), 1);
-  EXPECT_EQ(list->item(0)->text(), "Built-in synthesizer");
-  midi.calls.clear();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
-                    list->visualItemRect(list->item(0)).center());
-  EXPECT_EQ(midi.calls, (std::vector<std::string>{"close 1", "open -1"}));
+// A shown main window on fakes: the mapper (unless left out) and two MIDI ports.
+struct Shell {
+  explicit Shell(bool mapper = true) {
+    if (!mapper) midi.mapper.reset();
+    midi.devices = {"Port A", "Port B"};
+    window = std::make_unique<MainWindow>(ShellPorts{random, clock, midi});
+    window->show();
+  }
+  SystemRandom random;
+  testing::FakeClock clock;
+  testing::RecordingMidiSystem midi;
+  std::unique_ptr<MainWindow> window;
+};
+
+// One step of the player on the device list: a mouse action on an entry, a key, or a Tab from
+// the option button before the list.
+constexpr int kKey = -1, kTabIn = -2;
+struct ListStep {
+  int action;
+  int entry_or_key = 0;
+  Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+};
+
+TEST(DeviceListTest, TheDeviceOfTheSelectedEntryOpensExactlyWhenThePlayerChoosesIt) {
+  const int press = QTest::MousePress, move = QTest::MouseMove, release = QTest::MouseRelease,
+            click = QTest::MouseClick;
+  // Entries: the mapper (device -1, opened at load) and the ports 0 and 1; without the mapper
+  // only the ports, and nothing open. `shown`: the entry selected afterwards.
+  const struct {
+    const char* name;
+    bool mapper;
+    std::vector<ListStep> steps;
+    std::vector<std::string> calls;
+    int shown;
+  } cases[] = {
+      {"click another entry", true, {{click, 2}}, {"close 1", "open 1"}, 2},
+      {"click the open entry", true, {{click, 0}}, {"close 1", "open -1"}, 0},
+      {"one entry clicked twice", true, {{click, 1}, {press, 1}, {release, 1}},
+       {"close 1", "open 0", "close 2", "open 0"}, 1},
+      {"press, drag, release on another", true,
+       {{press, 0}, {move, 1}, {move, 2}, {release, 2}}, {"close 1", "open 1"}, 2},
+      {"drag back to the open entry", true, {{press, 2}, {move, 0}, {release, 0}},
+       {"close 1", "open -1"}, 0},
+      {"arrow keys", true, {{kKey, Qt::Key_Down}, {kKey, Qt::Key_Down}},
+       {"close 1", "open 0", "close 2", "open 1"}, 2},
+      {"End key", true, {{kKey, Qt::Key_End}}, {"close 1", "open 1"}, 2},
+      {"tabbing in", true, {{kTabIn}}, {}, 0},
+      {"ctrl-click and ctrl-space keep the selection", true,
+       {{click, 0, Qt::ControlModifier}, {kKey, Qt::Key_Space, Qt::ControlModifier}}, {}, 0},
+      {"tabbing in without the mapper", false, {{kTabIn}}, {}, -1},
+      {"space after tabbing in without the mapper", false, {{kTabIn}, {kKey, Qt::Key_Space}},
+       {"open 0"}, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Shell shell(c.mapper);
+    QApplication::setActiveWindow(shell.window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(shell.window.get()));
+    auto* list = shell.window->findChild<QListWidget*>("List1");
+    shell.midi.calls.clear();
+    for (const ListStep& step : c.steps) {
+      if (step.action == kKey) {
+        QTest::keyClick(list, Qt::Key(step.entry_or_key), step.modifiers);
+      } else if (step.action == kTabIn) {
+        shell.window->findChild<QWidget*>("Option2")->setFocus();
+        QTest::keyClick(shell.window.get(), Qt::Key_Tab);
+        EXPECT_TRUE(list->hasFocus());
+      } else {
+        QTest::mouseEvent(QTest::MouseAction(step.action), list->viewport(), Qt::LeftButton,
+                          step.modifiers,
+                          list->visualItemRect(list->item(step.entry_or_key)).center());
+      }
+    }
+    EXPECT_EQ(shell.midi.calls, c.calls);
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    EXPECT_EQ(selected.isEmpty() ? -1 : list->row(selected.first()), c.shown);
+    EXPECT_EQ(shell.window->form().controls.List1.selected, c.shown);
+    std::vector<int> open;
+    for (const auto& [handle, device] : shell.midi.open_handles) open.push_back(device);
+    EXPECT_EQ(open, c.shown < 0 ? std::vector<int>{} : std::vector{c.shown - int{c.mapper}});
+  }
+}
+
+// Contrast of two colours as accessibility guidelines define it, from 1:1 to 21:1.
+double contrast(QColor a, QColor b) {
+  const auto luminance = [](QColor colour) {
+    double sum = 0;
+    for (auto [value, weight] : {std::pair{colour.redF(), 0.2126f},
+                                 {colour.greenF(), 0.7152f}, {colour.blueF(), 0.0722f}}) {
+      sum += weight * (value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+  };
+  const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+  return (light + 0.05) / (dark + 0.05);
+}
+
+TEST(ShellThemeTest, TextsOnTheLayoutsOwnColoursStayReadableUnderADarkPalette) {
+  const QPalette desktop = QApplication::palette();
+  QApplication::setPalette(QPalette(QColor(53, 53, 53)));  // white texts on dark grounds
+  Shell shell;
+  MainWindow& window = *shell.window;
+  const QColor orange(255, 192, 128), grey(192, 192, 192), inner(192, 255, 255),
+      outer(255, 255, 128), centre(255, 128, 0);
+  // Circle labels get a note, and a greyed one needs only 3:1.
+  const struct {
+    const char* name;
+    QColor ground;
+    bool circle = false, enabled = true;
+  } texts[] = {
+      {"Create_Puzzle", grey}, {"Hint1", grey}, {"advanced", orange}, {"Option2", orange},
+      {"Frame1", orange}, {"List1", orange}, {"check_midi", orange}, {"Label1", orange},
+      {"Noot", orange}, {"Text_Bol9", centre, true}, {"Text_bol5", inner, true},
+      {"text_Bol2", outer, true}, {"Text_Bol9", centre, true, false},
+      {"Text_bol5", inner, true, false}, {"text_Bol2", outer, true, false}};
+  for (const auto& text : texts) {
+    auto* control = window.findChild<QWidget*>(text.name);
+    auto* label = qobject_cast<QLabel*>(control);
+    if (text.circle) {
+      label->setText("  Bb");
+      label->setEnabled(text.enabled);
+    }
+    const QImage with_text = window.grab().toImage();
+    if (label) label->clear();
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText({});
+    if (auto* frame = qobject_cast<QGroupBox*>(control)) frame->setTitle({});
+    if (auto* list = qobject_cast<QListWidget*>(control)) list->item(1)->setText({});
+    const QImage without_text = window.grab().toImage();
+    const QRect area(control->mapTo(&window, QPoint(0, 0)), control->size());
+    double strongest = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) {
+        if (with_text.pixel(x, y) == without_text.pixel(x, y)) continue;
+        strongest = std::max(strongest, contrast(with_text.pixelColor(x, y), text.ground));
+      }
+    }
+    EXPECT_GE(strongest, text.enabled ? 4.5 : 3.0) << text.name << (text.enabled ? "" : " greyed");
+  }
+  window.findChild<QPushButton*>("Help_cmd")->click();
+  auto* about = window.findChild<QWidget*>("frmAbout");
+  EXPECT_EQ(about->palette().color(QPalette::WindowText), Qt::white) << "follows the desktop";
+  QApplication::setPalette(desktop);
+}
+
+// Run as it is, and by CTest again at other scale factors and screen sizes.
+TEST(PlacementTest, WindowsOpenCentredInsideTheFreeAreaOfTheScreen) {
+  Shell shell;
+  auto* splash = new Splash([]() -> QWidget* { return nullptr; });
+  splash->findChild<QTimer*>("Timer1")->stop();
+  splash->show();
+  shell.window->findChild<QPushButton*>("Help_cmd")->click();
+  QWidget* about = shell.window->findChild<QWidget*>("frmAbout");
+  for (QWidget* shown : std::initializer_list<QWidget*>{shell.window.get(), about, splash}) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(shown));
+    SCOPED_TRACE(shown->objectName().toStdString() + " at " +
+                 std::to_string(shown->devicePixelRatioF()));
+    const QRect area = shown->screen()->availableGeometry(), outer = shown->frameGeometry();
+    // Only a window that cannot shrink into the area may stick out, to the right or bottom.
+    const QSize least = shown->minimumSize() + outer.size() - shown->size();
+    const auto check = [](int start, int end, int from, int to, int needed) {
+      if (needed > to - from + 1) {
+        EXPECT_EQ(start, from);
+      } else {
+        EXPECT_TRUE(start >= from && end <= to) << start << ".." << end;
+        EXPECT_LE(std::abs((start - from) - (to - end)), 1) << start << ".." << end;
+      }
+    };
+    check(outer.left(), outer.right(), area.left(), area.right(), least.width());
+    check(outer.top(), outer.bottom(), area.top(), area.bottom(), least.height());
+  }
+  delete splash;
 }
 
 TEST(MainWindowMidiTest, AFailedOpenDisablesTheFrameAndTheCheckBoxOnScreen) {

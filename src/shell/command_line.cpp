@@ -1,0 +1,97 @@
+#include "shell/command_line.h"
+
+#include <QCommandLineParser>
+#include <QFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <system_error>
+
+#include "velmora/version.h"
+
+namespace velmora {
+namespace {
+
+// Options the window system reads itself (-platform wayland, -style fusion, -session from the
+// session manager); they pass through untouched, as before the program read its command line.
+constexpr const char* kWindowSystemOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin",   "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",    "style",         "stylesheet", "display",
+    "geometry",  "session"};
+constexpr const char* kWindowSystemFlags[] = {"reverse"};
+
+CommandLine refuse(const QString& why) {
+  CommandLine result;
+  result.start = false;
+  result.exit_status = kUsageError;
+  result.error = ("velmora: " + why + "\n").toStdString();
+  return result;
+}
+
+// Why the file cannot be read, or an empty text when it can.
+std::string unreadable_because(const std::filesystem::path& file) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(file, ignored)) return std::strerror(EISDIR);
+  std::FILE* stream = std::fopen(file.c_str(), "rb");
+  if (stream == nullptr) return std::strerror(errno);
+  std::fclose(stream);
+  return {};
+}
+
+}  // namespace
+
+CommandLine read_command_line(const QStringList& arguments) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  parser.setApplicationDescription("Spell five-note ninth chords in a star of 17 circles.");
+  const QCommandLineOption help({"h", "help"}, "Show this help and exit.");
+  const QCommandLineOption version({"v", "version"}, "Print the version and exit.");
+  const QCommandLineOption no_splash("no-splash",
+                                     "Open the main window at once, without the loading window.");
+  const QCommandLineOption soundfont(
+      "soundfont", "Play chords on the built-in synthesizer with the General MIDI soundfont FILE.",
+      "FILE");
+  parser.addOptions({help, version, no_splash, soundfont});
+  for (const char* name : kWindowSystemOptionsWithValue) {
+    QCommandLineOption passed(name, {}, "value");
+    passed.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(passed);
+  }
+  for (const char* name : kWindowSystemFlags) {
+    QCommandLineOption passed(name);
+    passed.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOption(passed);
+  }
+
+  if (!parser.parse(arguments)) {
+    return refuse(parser.errorText() + " Try 'velmora --help'.");
+  }
+  if (!parser.positionalArguments().isEmpty()) {
+    return refuse("Unexpected argument '" + parser.positionalArguments().first() +
+                  "'. Try 'velmora --help'.");
+  }
+  CommandLine result;
+  if (parser.isSet(help) || parser.isSet(version)) {
+    result.start = false;
+    if (parser.isSet(help)) {
+      // Without an application object the parser cannot know the program's name.
+      const QString text = parser.helpText();
+      result.out = ("Usage: velmora [options]" + text.mid(text.indexOf('\n'))).toStdString();
+    } else {
+      result.out = std::string("velmora ") + kVersionText + "\n";
+    }
+    return result;
+  }
+  result.options.splash = !parser.isSet(no_splash);
+  if (parser.isSet(soundfont)) {
+    const QString file = parser.value(soundfont);
+    result.options.soundfont = std::filesystem::path(QFile::encodeName(file).toStdString());
+    const std::string reason = unreadable_because(result.options.soundfont);
+    if (!reason.empty()) {
+      return refuse("Cannot read the soundfont '" + file + "': " + QString::fromLocal8Bit(reason));
+    }
+  }
+  return result;
+}
+
+}  // namespace velmora

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStringList>
+#include <filesystem>
+#include <string>
+
+namespace velmora {
+
+// What the command line asks of this run.
+struct Options {
+  bool splash = true;
+  // The soundfont for the built-in synthesizer; empty for the system's default one.
+  std::filesystem::path soundfont;
+};
+
+// Either options to start with, or an exit with texts for standard output (help, version) and
+// standard error (a mistake on the command line).
+struct CommandLine {
+  Options options;
+  bool start = true;
+  int exit_status = 0;
+  std::string out;
+  std::string error;
+};
+
+// Exit status of a run refused for its command line.
+inline constexpr int kUsageError = 2;
+
+// Reads the arguments, the program's path first. It needs no application object, so that help,
+// version and mistakes are answered without a display.
+CommandLine read_command_line(const QStringList& arguments);
+
+}  // namespace velmora

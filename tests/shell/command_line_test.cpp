@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+namespace {
+
+// The built executable, started without any display, answers from its command line alone.
+TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
+  const char* no_display =
+      "Velmora needs a graphical display, and none was found (DISPLAY is not set).\n";
+  const struct {
+    QStringList arguments;
+    int status;
+    const char* out;
+    const char* error;
+  } runs[] = {
+      {{"--version"}, 0, "velmora 1.1.30\n", ""},
+      {{"-platform", "xcb", "-v"}, 0, "velmora 1.1.30\n", ""},
+      {{"--help"}, 0,
+       "Usage: velmora [options]\n"
+       "Spell five-note ninth chords in a star of 17 circles.\n\n"
+       "Options:\n"
+       "  -h, --help          Show this help and exit.\n"
+       "  -v, --version       Print the version and exit.\n"
+       "  --no-splash         Open the main window at once, without the loading window.\n"
+       "  --soundfont <FILE>  Play chords on the built-in synthesizer with the General\n"
+       "                      MIDI soundfont FILE.\n",
+       ""},
+      {{"--bogus"}, 2, "", "velmora: Unknown option 'bogus'. Try 'velmora --help'.\n"},
+      {{"--no-splash=yes"}, 2, "",
+       "velmora: Unexpected value after '--no-splash'. Try 'velmora --help'.\n"},
+      {{"extra"}, 2, "", "velmora: Unexpected argument 'extra'. Try 'velmora --help'.\n"},
+      {{"--soundfont"}, 2, "",
+       "velmora: Missing value after '--soundfont'. Try 'velmora --help'.\n"},
+      {{"--soundfont", "/nonexistent/GM.sf2"}, 2, "",
+       "velmora: Cannot read the soundfont '/nonexistent/GM.sf2': No such file or directory\n"},
+      {{"--soundfont", "/"}, 2, "", "velmora: Cannot read the soundfont '/': Is a directory\n"},
+      {{"--no-splash", "--soundfont", "/dev/null"}, 1, "", no_display},
+      {{}, 1, "", no_display},
+  };
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    environment.remove(name);
+  }
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.arguments.join(' ').toStdString());
+    QProcess velmora;
+    velmora.setProcessEnvironment(environment);
+    velmora.start(VELMORA_EXECUTABLE, run.arguments);
+    ASSERT_TRUE(velmora.waitForFinished(20000));
+    EXPECT_EQ(velmora.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(velmora.exitCode(), run.status);
+    EXPECT_EQ(velmora.readAllStandardOutput().toStdString(), run.out);
+    EXPECT_EQ(velmora.readAllStandardError().toStdString(), run.error);
+  }
+}
+
+}  // namespace

@@ -42,7 +42,7 @@ int main(int argc, char* argv[]) {
 
   velmora::SystemRandom random;
   velmora::QtClock clock;
-  velmora::SystemMidi midi;
+  velmora::SystemMidi midi(options.soundfont);
   std::unique_ptr<velmora::MainWindow> window;
   const auto load_main_window = [&]() -> QWidget* {
     window = std::make_unique<velmora::MainWindow>(velmora::ShellPorts{random, clock, midi});

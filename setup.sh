@@ -7,7 +7,8 @@ cd "$(dirname "$0")"
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins
   libgl-dev libfluidsynth-dev librtmidi-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 timgm6mb-soundfont)
-test_packages=(xvfb xauth x11-utils imagemagick poppler-utils pulseaudio pulseaudio-utils)
+test_packages=(xvfb xauth x11-utils imagemagick poppler-utils pulseaudio pulseaudio-utils
+  clang-14 libclang-rt-14-dev)
 
 install_missing() {
   local missing=() package
@@ -43,6 +44,8 @@ case "${1:-}" in
     ctest --preset ci
     build asan
     ctest --preset asan
+    build fuzz
+    ctest --preset fuzz
     ;;
   *)
     echo "usage: $0 run|test" >&2

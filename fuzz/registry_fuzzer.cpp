@@ -1,6 +1,8 @@
-// The About box's registry look-up over a registry whose every answer comes from the input:
-// result codes, value types, the sizes it claims and the bytes it hands back. The first byte
-// chooses between one GetKeyValue call and a whole StartSysInfo.
+// The About box's registry look-up over a registry whose every answer comes from the input.
+// The first byte chooses one GetKeyValue call or a whole StartSysInfo (then a byte scripts the
+// launcher). Opening a key answers with a result byte (and, on failure, a 32-bit key); a query
+// with a result byte, the type and the size it claims (32 bits each), a byte filling the
+// buffer, and the data: its length (16 bits) and its bytes; closing with a result byte.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -64,6 +66,8 @@ class FuzzedRegistry final : public Registry {
     const long result = result_code(input_.byte());
     type = input_.u32();
     size = input_.u32();
+    // What lies in the buffer beyond the data is not the value's, whatever the size claims.
+    std::ranges::fill(buffer, input_.byte());
     const std::span<const std::uint8_t> data = input_.bytes(input_.u16());
     std::copy_n(data.begin(), std::min(data.size(), buffer.size()), buffer.begin());
     const std::span<const std::uint8_t> covered =

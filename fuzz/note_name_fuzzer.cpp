@@ -1,6 +1,7 @@
 // Note names as the player's drops and the answer key hold them. The input is up to four lines:
 // the dropped text, the caption every circle holds before the drop, the circle's answer, and a
 // byte choosing the circle.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -88,8 +89,8 @@ void check_reading(std::string_view text) {
 
 void check_palette(std::string_view text) {
   const std::optional<Spelling> spelling = expected_spelling(text);
-  const bool expected = spelling && text.front() != ' ' && spelling->alteration >= -2 &&
-                        spelling->alteration <= 2;
+  const bool expected =
+      spelling && text.front() != ' ' && spelling->alteration >= -2 && spelling->alteration <= 2;
   FUZZ_CHECK(is_palette_name(text) == expected);
   if (expected) FUZZ_CHECK(text.size() <= 3);
 }
@@ -109,7 +110,8 @@ void check_answers(std::string_view caption, const std::optional<NoteName>& answ
   FUZZ_CHECK(classify_answer(caption, answer) == expected_class(caption, answer));
   if (!answer) return;
   // Every form the program writes a note in counts as that note.
-  for (const std::string& form : {answer->text(), answer->fixed_width(), answer->worksheet_form()}) {
+  for (const std::string& form :
+       {answer->text(), answer->fixed_width(), answer->worksheet_form()}) {
     FUZZ_CHECK(classify_answer(form, answer) == AnswerClass::Right);
   }
 }
@@ -146,13 +148,7 @@ void check_drop(std::string_view dropped, std::string_view held, std::uint8_t ci
   FUZZ_CHECK(count_correct(notes, labels) == right);
 }
 
-}  // namespace
-}  // namespace velmora::fuzz
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace velmora;
-  using namespace velmora::fuzz;
-  const std::string_view input(reinterpret_cast<const char*>(data), size);
+void check_input(std::string_view input) {
   std::vector<std::string_view> lines;
   for (std::size_t start = 0; lines.size() < 4;) {
     const std::size_t end = input.find('\n', start);
@@ -170,5 +166,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   check_answers(lines[0], answer);
   check_drop(lines[0], lines[1], lines[3].empty() ? 0 : static_cast<std::uint8_t>(lines[3][0]),
              answer);
+}
+
+}  // namespace
+}  // namespace velmora::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  velmora::fuzz::check_input(std::string_view(reinterpret_cast<const char*>(data), size));
   return 0;
 }

@@ -45,8 +45,7 @@ class FuzzedRegistry final : public Registry {
  public:
   explicit FuzzedRegistry(FuzzInput& input) : input_(input) {}
 
-  long open_key(RegistryRoot, const std::string&, std::uint32_t access,
-                RegistryKey& key) override {
+  long open_key(RegistryRoot, const std::string&, std::uint32_t access, RegistryKey& key) override {
     FUZZ_CHECK(access == kKeyRead);
     const long result = result_code(input_.byte());
     if (result != kRegistrySuccess) {
@@ -126,8 +125,8 @@ void check_get_key_value(FuzzInput& input) {
   bool returned = false;
   bool refused = false;
   try {
-    returned = GetKeyValue(registry, RegistryRoot::LocalMachine, "SOFTWARE\\Velmora", "Value",
-                           value);
+    returned =
+        GetKeyValue(registry, RegistryRoot::LocalMachine, "SOFTWARE\\Velmora", "Value", value);
   } catch (const RegistryValueError&) {
     refused = true;
   }

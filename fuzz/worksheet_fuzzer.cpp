@@ -13,6 +13,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "fakes/fake_clock.h"
@@ -20,6 +21,8 @@
 #include "fakes/memory_answer_log.h"
 #include "fuzz_input.h"
 #include "page_failures.h"
+#include "ports/answer_log_file.h"
+#include "ports/printer.h"
 #include "ports/random.h"
 #include "theory/chords.h"
 #include "worksheet/worksheet.h"
@@ -150,7 +153,8 @@ class FuzzedRandom final : public Random {
 };
 
 bool in_level(const FramedList& chord_types, const std::string& name) {
-  return name != kStart && name != kStop && std::ranges::find(chord_types, name) != chord_types.end();
+  return name != kStart && name != kStop &&
+         std::ranges::find(chord_types, name) != chord_types.end();
 }
 
 // Only whole blocks, numbered from 1: four records under the star's label and an empty line.

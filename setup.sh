@@ -8,7 +8,8 @@ build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-qp
   libgl-dev libfluidsynth-dev librtmidi-dev libpulse-dev libasound2-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 timgm6mb-soundfont)
 test_packages=(xvfb xauth x11-utils imagemagick poppler-utils pulseaudio pulseaudio-utils
-  fluid-soundfont-gm desktop-file-utils appstream lintian librsvg2-bin man-db)
+  fluid-soundfont-gm desktop-file-utils appstream lintian librsvg2-bin man-db clang-14
+  libclang-rt-14-dev)
 
 install_missing() {
   local missing=() package
@@ -44,6 +45,8 @@ case "${1:-}" in
     ctest --preset ci
     build asan
     ctest --preset asan
+    build fuzz
+    ctest --preset fuzz
     ;;
   *)
     echo "usage: $0 run|test" >&2

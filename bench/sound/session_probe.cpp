@@ -32,11 +32,11 @@ namespace {
 
 using Steady = std::chrono::steady_clock;
 
-double Ms_Since(Steady::time_point start) {
+double ms_since(Steady::time_point start) {
   return std::chrono::duration<double, std::milli>(Steady::now() - start).count();
 }
 
-long Status_Kb(const char* field) {
+long status_kb(const char* field) {
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);) {
     if (line.rfind(field, 0) == 0) return std::atol(line.c_str() + std::string(field).size() + 1);
@@ -45,7 +45,7 @@ long Status_Kb(const char* field) {
 }
 
 // User and system CPU seconds a process has used.
-double Cpu_Seconds(pid_t pid) {
+double cpu_seconds(pid_t pid) {
   std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
   std::string text;
   std::getline(stat, text);
@@ -79,7 +79,7 @@ class TimedMidi final : public MidiSystem {
     const MidiResult result = inner_.short_message(handle, message);
     if ((message & 0xF0U) == 0xC0U) program_change_start = start;
     if ((message & 0xF0U) == 0x90U && program_change_start) {
-      longest_change_to_note_ms = std::max(longest_change_to_note_ms, Ms_Since(*program_change_start));
+      longest_change_to_note_ms = std::max(longest_change_to_note_ms, ms_since(*program_change_start));
       program_change_start.reset();
     }
     return result;
@@ -94,11 +94,11 @@ class TimedMidi final : public MidiSystem {
   MidiSystem& inner_;
 };
 
-void Click(MainWindow& window, const char* name) {
+void click(MainWindow& window, const char* name) {
   window.findChild<QPushButton*>(name)->click();
 }
 
-int Run_Session(const char* soundfont, double memory_limit_mb) {
+int run_session(const char* soundfont, double memory_limit_mb) {
   testing::PrivatePulseServer server;
   if (!server.ready()) {
     std::printf("%s: %s\n", soundfont, server.error().c_str());
@@ -115,26 +115,26 @@ int Run_Session(const char* soundfont, double memory_limit_mb) {
   TimedMidi midi(system_midi);
   auto window = std::make_unique<MainWindow>(ShellPorts{random, clock, midi});
   std::vector<std::string> boxes;
-  window->windowSystem().setPresenter([&boxes](const MessageBox& box) {
+  window->window_system().set_presenter([&boxes](const MessageBox& box) {
     boxes.push_back(box.text);
     return Answer::Ok;
   });
   window->show();
   QApplication::processEvents();
-  Click(*window, "Create_Puzzle");
-  for (const char* hint : {"Hint2", "Hint1", "Hint3", "Hint4"}) Click(*window, hint);
-  Click(*window, "Command_Check");
+  click(*window, "Create_Puzzle");
+  for (const char* hint : {"Hint2", "Hint1", "Hint3", "Hint4"}) click(*window, hint);
+  click(*window, "Command_Check");
 
   // Idle: the reverb's tail has died away, then ten seconds of nothing.
   std::this_thread::sleep_for(std::chrono::seconds(3));
   const pid_t daemon = server.daemon().pid();
-  const double self_before = Cpu_Seconds(getpid());
-  const double daemon_before = Cpu_Seconds(daemon);
+  const double self_before = cpu_seconds(getpid());
+  const double daemon_before = cpu_seconds(daemon);
   const Steady::time_point idle_start = Steady::now();
   std::this_thread::sleep_for(std::chrono::seconds(10));
-  const double idle_s = Ms_Since(idle_start) / 1000.0;
-  const double self_idle = 100.0 * (Cpu_Seconds(getpid()) - self_before) / idle_s;
-  const double daemon_idle = 100.0 * (Cpu_Seconds(daemon) - daemon_before) / idle_s;
+  const double idle_s = ms_since(idle_start) / 1000.0;
+  const double self_idle = 100.0 * (cpu_seconds(getpid()) - self_before) / idle_s;
+  const double daemon_idle = 100.0 * (cpu_seconds(daemon) - daemon_before) / idle_s;
 
   // The first note after idling, as the null sink's monitor hands it on.
   testing::SinkRecording recording(server);
@@ -142,10 +142,10 @@ int Run_Session(const char* soundfont, double memory_limit_mb) {
   const Steady::time_point note = Steady::now();
   midi.short_message(midi.handle, 0x7F3C91U);
   double first_note_ms = -1;
-  while (first_note_ms < 0 && Ms_Since(note) < 1000) {
+  while (first_note_ms < 0 && ms_since(note) < 1000) {
     const std::vector<std::int16_t> samples = recording.samples();
     for (std::size_t i = heard_from; i < samples.size(); ++i) {
-      if (std::abs(samples[i]) > 64) first_note_ms = Ms_Since(note);
+      if (std::abs(samples[i]) > 64) first_note_ms = ms_since(note);
     }
     heard_from = samples.size();
     std::this_thread::sleep_for(std::chrono::microseconds(500));
@@ -157,7 +157,7 @@ int Run_Session(const char* soundfont, double memory_limit_mb) {
   const Steady::time_point closing = Steady::now();
   window->close();
   window.reset();
-  const double close_ms = Ms_Since(closing);
+  const double close_ms = ms_since(closing);
   server.daemon().signal(SIGCONT);
 
   std::printf(
@@ -166,14 +166,14 @@ int Run_Session(const char* soundfont, double memory_limit_mb) {
       "  idle 10 s: program %.2f%% + audio server %.2f%% = %.2f%% of a core\n"
       "  first note after idling reached the sink's monitor after: %.1f ms\n"
       "  closing the window with the audio server stopped (SIGSTOP): %.1f ms\n",
-      soundfont, Status_Kb("VmHWM:") / 1024.0, midi.longest_change_to_note_ms, self_idle,
+      soundfont, status_kb("VmHWM:") / 1024.0, midi.longest_change_to_note_ms, self_idle,
       daemon_idle, self_idle + daemon_idle, first_note_ms, close_ms);
   for (const std::string& box : boxes) std::printf("  message box: %s\n", box.c_str());
   const struct {
     bool met;
     const char* target;
   } targets[] = {
-      {Status_Kb("VmHWM:") / 1024.0 <= memory_limit_mb, "peak resident memory"},
+      {status_kb("VmHWM:") / 1024.0 <= memory_limit_mb, "peak resident memory"},
       {midi.longest_change_to_note_ms <= 20, "Program Change to Note On within 20 ms"},
       {self_idle + daemon_idle < 2, "idle under 2% of a core"},
       {first_note_ms >= 0 && first_note_ms <= 50, "first note after idling within 50 ms"},
@@ -193,7 +193,7 @@ int Run_Session(const char* soundfont, double memory_limit_mb) {
 
 int main(int argc, char* argv[]) {
   if (argc >= 3 && std::string(argv[1]) == "--soundfont") {
-    return velmora::Run_Session(argv[2], argc >= 4 ? std::atof(argv[3]) : 60.0);
+    return velmora::run_session(argv[2], argc >= 4 ? std::atof(argv[3]) : 60.0);
   }
   const struct {
     const char* soundfont;

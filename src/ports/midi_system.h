@@ -33,7 +33,7 @@ std::string audio_driver_failure_text(std::string_view drivers);
 std::string no_soundfont_text(const std::vector<std::string>& places);
 
 // A channel message with 7-bit data and nothing in the top byte: the only kind devices take.
-constexpr bool Is_Channel_Message(std::uint32_t message) {
+constexpr bool is_channel_message(std::uint32_t message) {
   const std::uint32_t status = message & 0xFFU;
   return status >= 0x80 && status < 0xF0 && ((message >> 8) & 0xFFU) <= 0x7F &&
          ((message >> 16) & 0xFFU) <= 0x7F && (message >> 24) == 0;

@@ -20,7 +20,7 @@ namespace velmora {
 
 namespace {
 
-QFrame* Separator(QWidget* parent, const char* name) {
+QFrame* separator(QWidget* parent, const char* name) {
   auto* line = new QFrame(parent);
   line->setObjectName(name);
   line->setFrameShape(QFrame::HLine);
@@ -77,9 +77,9 @@ AboutBox::AboutBox(QWidget& owner, const SysInfoPlatform& platform)
   buttons->addWidget(ok);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(Separator(this, "Line1"));
+  layout->addWidget(separator(this, "Line1"));
   layout->addWidget(Text1_, 1);
-  layout->addWidget(Separator(this, "Line2"));
+  layout->addWidget(separator(this, "Line2"));
   layout->addLayout(buttons);
 
   // The box opens large enough for the whole help text, yet may shrink to fit a small or highly

@@ -93,7 +93,7 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
     : QWidget(parent),
       windows_(this),
       about_(*this, SysInfoPlatform{registry_, launcher_, windows_}),
-      printer_(Platform_Print_Dialogs(this)),
+      printer_(platform_print_dialogs(this)),
       form_(Platform{windows_, ports.random, ports.clock, ports.midi, printer_, answer_log_}) {
   setObjectName("MainForm");
   setWindowTitle(" Velmora");
@@ -114,9 +114,9 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
   build_left_column();
   set_tab_order();
 
-  windows_.setBeforeMessage([this] { refresh(); });
-  windows_.setRepainter([this](std::span<const int> circles) { repaint_circles(circles); });
-  windows_.setAboutShower([this] { about_.show(); });
+  windows_.set_before_message([this] { refresh(); });
+  windows_.set_repainter([this](std::span<const int> circles) { repaint_circles(circles); });
+  windows_.set_about_shower([this] { about_.show(); });
 
   form_.Form_Load();
   refresh();
@@ -184,7 +184,7 @@ void MainWindow::build_star() {
         twips(box.left, box.top + kCircleLabelOffset, kCircleSize, kCircleLabelHeight));
     label->setFont(layout_font("MS Sans Serif", 13.5));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(label, &CircleLabel::noteDropped, this, [this](int target, const QString& note) {
+    connect(label, &CircleLabel::note_dropped, this, [this](int target, const QString& note) {
       run([&] { form_.Circle_DragDrop(target, note.toStdString()); });
     });
     circles_[circle - 1] = label;

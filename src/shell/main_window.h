@@ -41,9 +41,9 @@ class MainWindow final : public QWidget {
   ~MainWindow() override;
 
   MainForm& form() { return form_; }
-  QtWindowSystem& windowSystem() { return windows_; }
+  QtWindowSystem& window_system() { return windows_; }
   AboutBoxHolder& about() { return about_; }
-  CircleLabel* circleLabel(int circle) const { return circles_[circle - 1]; }
+  CircleLabel* circle_label(int circle) const { return circles_[circle - 1]; }
   PaletteLabel* noot(int index) const { return palette_[index]; }
 
   // Shows the core's controls in the widgets.

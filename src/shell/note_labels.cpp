@@ -57,7 +57,7 @@ void CircleLabel::dropEvent(QDropEvent* event) {
     return;
   }
   event->acceptProposedAction();
-  emit noteDropped(circle_, note);
+  emit note_dropped(circle_, note);
 }
 
 }  // namespace velmora

@@ -22,7 +22,7 @@ class PaletteLabel final : public QLabel {
   using DragStarter = std::function<void(QWidget* source, QMimeData* data)>;
 
   PaletteLabel(const QString& caption, QWidget* parent);
-  void setDragStarter(DragStarter starter) { start_drag_ = std::move(starter); }
+  void set_drag_starter(DragStarter starter) { start_drag_ = std::move(starter); }
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
@@ -38,7 +38,7 @@ class CircleLabel final : public QLabel {
   CircleLabel(int circle, QWidget* parent);
 
  signals:
-  void noteDropped(int circle, const QString& note);
+  void note_dropped(int circle, const QString& note);
 
  protected:
   void dragEnterEvent(QDragEnterEvent* event) override;

@@ -17,7 +17,7 @@ namespace velmora {
 
 namespace {
 
-QLabel* Add_Label(QWidget* parent, const char* name, std::string_view text, const QRect& place) {
+QLabel* add_label(QWidget* parent, const char* name, std::string_view text, const QRect& place) {
   auto* label = new QLabel(to_qstring(text), parent);
   label->setObjectName(name);
   label->setGeometry(place);
@@ -47,10 +47,10 @@ Splash::Splash(MainWindowLoader load_main_window)
   border_colours.setColor(QPalette::WindowText, kCentreColour);
   border->setPalette(border_colours);
 
-  auto* picture = Add_Label(this, "Picture1", "", QRect(24, 48, 128, 128));
+  auto* picture = add_label(this, "Picture1", "", QRect(24, 48, 128, 128));
   picture->setPixmap(velmora_picture(128));
 
-  QLabel* title = Add_Label(this, "Label1", kSplashTitle, QRect(172, 40, 244, 52));
+  QLabel* title = add_label(this, "Label1", kSplashTitle, QRect(172, 40, 244, 52));
   title->setFont(QFont("Arial", 28, QFont::Bold));
 
   auto* band = new QFrame(this);
@@ -61,8 +61,8 @@ Splash::Splash(MainWindowLoader load_main_window)
   band->setPalette(band_colours);
   band->setAutoFillBackground(true);
 
-  Add_Label(this, "Label3", kSplashLoading, QRect(172, 116, 244, 24));
-  version_ = Add_Label(this, "version", "", QRect(172, 204, 244, 22));
+  add_label(this, "Label3", kSplashLoading, QRect(172, 116, 244, 24));
+  version_ = add_label(this, "version", "", QRect(172, 204, 244, 22));
 
   timer_ = new QTimer(this);
   timer_->setObjectName("Timer1");

@@ -23,20 +23,20 @@ extern char** environ;
 
 namespace velmora::testing {
 
-inline double Rms(std::span<const std::int16_t> samples) {
+inline double rms(std::span<const std::int16_t> samples) {
   double sum = 0.0;
   for (std::int16_t sample : samples) sum += static_cast<double>(sample) * sample;
   return samples.empty() ? 0.0 : std::sqrt(sum / static_cast<double>(samples.size()));
 }
 
-inline std::string Read_File(const std::filesystem::path& file) {
+inline std::string read_file(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // Samples in the machine's byte order, as recorded with --format=s16ne.
-inline std::vector<std::int16_t> Read_Samples(const std::filesystem::path& file) {
-  const std::string bytes = Read_File(file);
+inline std::vector<std::int16_t> read_samples(const std::filesystem::path& file) {
+  const std::string bytes = read_file(file);
   std::vector<std::int16_t> samples(bytes.size() / 2);
   bytes.copy(reinterpret_cast<char*>(samples.data()), samples.size() * 2);
   return samples;
@@ -109,7 +109,7 @@ class PrivatePulseServer {
     }
     if (!std::filesystem::exists(socket)) {
       error_ = "pulseaudio did not open its socket (is it installed?): " +
-               Read_File(dir_ / "daemon.log");
+               read_file(dir_ / "daemon.log");
     }
   }
   ~PrivatePulseServer() {
@@ -149,8 +149,8 @@ class SinkRecording {
   }
 
   // Empty when parec is not recording; the reason is then in `log`.
-  std::string log() { return parec_.running() ? std::string() : "parec: " + Read_File(log_); }
-  std::vector<std::int16_t> samples() const { return Read_Samples(file_); }
+  std::string log() { return parec_.running() ? std::string() : "parec: " + read_file(log_); }
+  std::vector<std::int16_t> samples() const { return read_samples(file_); }
   void stop() { parec_.stop(SIGINT); }
 
  private:

@@ -23,7 +23,7 @@ class RecordingPrinter final : public Printer {
     std::string text{};
   };
 
-  Status begin_document() override { return Record({Kind::Begin}); }
+  Status begin_document() override { return record({Kind::Begin}); }
   Status page_size(PageSize& size) override {
     size = page;
     return {};
@@ -38,15 +38,15 @@ class RecordingPrinter final : public Printer {
     return {};
   }
   Status print_line(std::string_view text) override {
-    const Status status = Record({Kind::Text, x_, y_, font_size_, std::string(text)});
+    const Status status = record({Kind::Text, x_, y_, font_size_, std::string(text)});
     x_ = 0;
     y_ += 230;
     return status;
   }
   Status circle(Twips x, Twips y, Twips radius) override {
-    return Record({Kind::Circle, x, y, radius});
+    return record({Kind::Circle, x, y, radius});
   }
-  Status end_document() override { return Record({Kind::End}); }
+  Status end_document() override { return record({Kind::End}); }
   void abort_document() override { ++aborts; }
 
   std::vector<Operation> of_kind(Kind kind) const {
@@ -65,7 +65,7 @@ class RecordingPrinter final : public Printer {
   int aborts = 0;
 
  private:
-  Status Record(Operation operation) {
+  Status record(Operation operation) {
     operations.push_back(std::move(operation));
     const Kind kind = operations.back().kind;
     if (kind == fail_kind && std::ranges::count(operations, kind, &Operation::kind) == fail_at) {

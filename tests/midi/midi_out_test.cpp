@@ -69,9 +69,9 @@ TEST(PackMidiMessageTest, StatusInTheLowestByteThenTheData) {
   // Data outside 0..127 is packed as it is, and the MIDI system then refuses the message.
   for (const ShortMessage& message : {ShortMessage{0x91, 128, 0}, ShortMessage{0x91, 60, 255},
                                       ShortMessage{0x91, -1, 0}, ShortMessage{0x7F, 60, 0}}) {
-    EXPECT_FALSE(Is_Channel_Message(static_cast<std::uint32_t>(PackMidiMessage(message))));
+    EXPECT_FALSE(is_channel_message(static_cast<std::uint32_t>(PackMidiMessage(message))));
   }
-  EXPECT_TRUE(Is_Channel_Message(static_cast<std::uint32_t>(PackMidiMessage({0xEF, 127, 127}))));
+  EXPECT_TRUE(is_channel_message(static_cast<std::uint32_t>(PackMidiMessage({0xEF, 127, 127}))));
 }
 
 TEST(MidiResultTextTest, EachFailureNamesWhatFailedAndWhatItMeans) {

@@ -51,7 +51,7 @@ int drop_on(QWidget* label, const QMimeData& data) {
 class MainWindowTest : public ::testing::Test {
  protected:
   MainWindowTest() {
-    window.windowSystem().setPresenter([this](const MessageBox& box) {
+    window.window_system().set_presenter([this](const MessageBox& box) {
       boxes.push_back(box);
       return answer;
     });
@@ -102,7 +102,7 @@ TEST_F(MainWindowTest, LoadShowsTheNamedControlsWithTheirCaptionsAndDesignTimeSt
       "Text_Bol1 text_Bol2 Text_Bol3 Text_Bol4 Text_bol5 Text_bol6 Text_Bol7 Text_Bol8 Text_Bol9 "
       "Text_BolA Text_BolB Text_BolC Text_BolD Text_BolE Text_BolF Text_BolG text_BolH").split(' ');
   for (int circle = 1; circle <= 17; ++circle) {
-    QLabel* label = window.circleLabel(circle);
+    QLabel* label = window.circle_label(circle);
     EXPECT_EQ(window.findChild<QLabel*>(circle_names[circle - 1]), label) << circle;
     EXPECT_TRUE(label->text().isEmpty() && label->isEnabled()) << circle;
   }
@@ -132,13 +132,13 @@ TEST_F(MainWindowTest, TabOrderRunsThroughTheControlsThatTakeTheFocus) {
 TEST_F(MainWindowTest, APressDragsTheCaptionWhichDropsPaddedAndASecondDropReplacesIt) {
   PaletteLabel* fx = window.noot(31);
   std::unique_ptr<QMimeData> dragged;
-  fx->setDragStarter([&](QWidget* source, QMimeData* data) {
+  fx->set_drag_starter([&](QWidget* source, QMimeData* data) {
     EXPECT_EQ(source, fx);
     dragged.reset(data);
   });
   QTest::mousePress(fx, Qt::LeftButton);
   ASSERT_NE(dragged, nullptr);
-  QLabel* circle = window.circleLabel(1);
+  QLabel* circle = window.circle_label(1);
   EXPECT_EQ(drop_on(circle, *dragged), 2);
   EXPECT_EQ(circle->text(), "  Fx");
 
@@ -155,7 +155,7 @@ TEST_F(MainWindowTest, ForeignDropsAndDropsOnTheGivenCircleAreRefused) {
   QLabel* given = nullptr;
   QLabel* open = nullptr;
   for (int circle = 1; circle <= 17; ++circle) {
-    QLabel* label = window.circleLabel(circle);
+    QLabel* label = window.circle_label(circle);
     (label->isEnabled() ? open : given) = label;
   }
   ASSERT_TRUE(given && open);
@@ -183,9 +183,9 @@ TEST_F(MainWindowTest, AWholePuzzlePlayedWithTheMouseScoresSeventeen) {
   const Board& board = window.form().board();
   int dropped = 0;
   for (int circle = 1; circle <= 17; ++circle) {
-    if (!window.circleLabel(circle)->isEnabled()) continue;
+    if (!window.circle_label(circle)->isEnabled()) continue;
     const QByteArray answer = QByteArray::fromStdString(board.Circle_Notes[circle - 1]->text());
-    ASSERT_EQ(drop_on(window.circleLabel(circle), *palette_data(answer)), 2) << circle;
+    ASSERT_EQ(drop_on(window.circle_label(circle), *palette_data(answer)), 2) << circle;
     ++dropped;
   }
   EXPECT_EQ(dropped, 16);
@@ -203,8 +203,8 @@ TEST_F(MainWindowTest, OptionsAndWorkSheetReachTheirHandlers) {
   EXPECT_EQ(window.form().controls().advanced.value, 1);
   EXPECT_EQ(count_framed_entries(window.form().chord_types()), 14) << "the Beginner list";
   click("Create_Puzzle");
-  EXPECT_FALSE(window.circleLabel(9)->isEnabled());
-  EXPECT_EQ(window.circleLabel(9)->text().toStdString(), Pad_Note(circle_note(window.form().board().Circle_Notes, 9)));
+  EXPECT_FALSE(window.circle_label(9)->isEnabled());
+  EXPECT_EQ(window.circle_label(9)->text().toStdString(), Pad_Note(circle_note(window.form().board().Circle_Notes, 9)));
 
   answer = Answer::Cancel;
   click("WorkSheet_cmd");
@@ -425,13 +425,13 @@ TEST_F(MainWindowTest, HintPaintsTheFormulaDuringItsPauseAndThenTheNotesAgain) {
   QStringList before;
   std::vector<std::unique_ptr<PaintedTexts>> painted;
   for (int circle = 7; circle <= 11; ++circle) {
-    before << window.circleLabel(circle)->text();
-    painted.push_back(std::make_unique<PaintedTexts>(window.circleLabel(circle)));
+    before << window.circle_label(circle)->text();
+    painted.push_back(std::make_unique<PaintedTexts>(window.circle_label(circle)));
   }
   click("Hint2");
   for (int i = 0; i < 5; ++i) {
     EXPECT_TRUE(painted[i]->texts.contains(to_qstring(formula[i]))) << "circle " << i + 7;
-    EXPECT_EQ(window.circleLabel(i + 7)->text(), before[i]) << "circle " << i + 7;
+    EXPECT_EQ(window.circle_label(i + 7)->text(), before[i]) << "circle " << i + 7;
   }
   EXPECT_GE(clock.elapsed_ms, 1000);
 }

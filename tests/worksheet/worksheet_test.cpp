@@ -50,11 +50,11 @@ class WorksheetTest : public testing::MainFormTest {
   }
 
   // The stars stand in three rows of two, 5000 twips apart.
-  TwipPoint Centre(int star) const {
+  TwipPoint centre(int star) const {
     return {first_centre.x + (star - 1) % 2 * 5000, first_centre.y + (star - 1) / 2 * 5000};
   }
 
-  Texts Texts_At(TwipPoint at) const {
+  Texts texts_at(TwipPoint at) const {
     Texts found;
     for (const auto& text : printer.of_kind(Kind::Text)) {
       if (text.x == at.x && text.y == at.y) found.push_back(text.text);
@@ -65,10 +65,10 @@ class WorksheetTest : public testing::MainFormTest {
   // The star's notes: its four distinct printed chord names spelled from the one centre note
   // that gives the star's block in `logged`, whose records open with the star's label and the
   // time.
-  std::vector<std::string> Star_Notes(int star, const Texts& logged) {
+  std::vector<std::string> star_notes(int star, const Texts& logged) {
     ChordNames chords;
     for (int line = 0; line < kChordLineCount; ++line) {
-      const Texts names = Texts_At(Centre(star) + kChordNames[line]);
+      const Texts names = texts_at(centre(star) + kChordNames[line]);
       chords[line] = names.size() == 1 ? names[0] : "";
     }
     EXPECT_EQ(std::set<std::string>(chords.begin(), chords.end()).size(), 4U) << "star " << star;
@@ -153,14 +153,14 @@ TEST_P(WorksheetRunTest, PrintsTheFixedTextsAll102CirclesAndTheStarsUntilAnyFail
     ASSERT_EQ(kinds, "BTT" + std::string(102, 'C') + std::string(36, 'T') + "E");
     const auto circles = printer.of_kind(Kind::Circle);
     for (int i = 0; i < 102; ++i) {
-      const TwipPoint at = Centre(i / kCircleCount + 1) + kCircles[i % kCircleCount];
+      const TwipPoint at = centre(i / kCircleCount + 1) + kCircles[i % kCircleCount];
       EXPECT_EQ((TwipPoint{circles[i].x, circles[i].y}), at);
       EXPECT_EQ(circles[i].size, 300);
     }
     for (const auto& text : printer.of_kind(Kind::Text)) EXPECT_EQ(text.size, 10) << text.text;
     const Twips footer_y = static_cast<Twips>(c.page.height - 1200);
-    EXPECT_EQ(Texts_At({100, footer_y}), Texts{std::string(kWorksheetFooter)});
-    EXPECT_EQ(Texts_At({100, 200}), Texts{std::string(kWorksheetHeading)});
+    EXPECT_EQ(texts_at({100, footer_y}), Texts{std::string(kWorksheetFooter)});
+    EXPECT_EQ(texts_at({100, 200}), Texts{std::string(kWorksheetHeading)});
   }
 
   const Texts& logged = failed ? answer_log.dropped : answer_log.lines;
@@ -170,24 +170,24 @@ TEST_P(WorksheetRunTest, PrintsTheFixedTextsAll102CirclesAndTheStarsUntilAnyFail
     EXPECT_EQ(texts_at_close[star - 1], 6 * star + 1) << "star " << star;
   }
   for (int star = 1; star <= static_cast<int>(c.log_lines) / 5; ++star) {
-    const std::vector<std::string> notes = Star_Notes(star, logged);
+    const std::vector<std::string> notes = star_notes(star, logged);
     ASSERT_EQ(notes.size(), 17U);
     int given = 0;
     for (int circle = 1; circle <= kCircleCount; ++circle) {
       const std::string& note = notes[circle - 1];
       EXPECT_TRUE(note.size() == 2 || note.size() == 3) << star << "/" << circle << " " << note;
-      for (const std::string& text : Texts_At(Centre(star) + kGivenNotes[circle - 1])) {
+      for (const std::string& text : texts_at(centre(star) + kGivenNotes[circle - 1])) {
         EXPECT_EQ(text, note) << "star " << star << " circle " << circle;
         ++given;
       }
     }
     EXPECT_EQ(given, 1) << "star " << star;
     if (c.centre_question) {
-      EXPECT_EQ(Texts_At(Centre(star) + Offset{-250, -100}),
+      EXPECT_EQ(texts_at(centre(star) + Offset{-250, -100}),
                 Texts{notes[kCentreCircle - 1]});
     }
     const Texts label{"6-12-2026-" + std::to_string(star)};
-    EXPECT_EQ(Texts_At(Centre(star) + kLabel), label);
+    EXPECT_EQ(texts_at(centre(star) + kLabel), label);
   }
 }
 

@@ -31,25 +31,25 @@ constexpr double kTwipsPerPoint = 20.0;
 // The size texts get until the first font size is set.
 constexpr int kDefaultFontPoints = 10;
 
-QFont Worksheet_Font(int points) {
+QFont worksheet_font(int points) {
   QFont font(QStringLiteral("Arial"));
   font.setStyleHint(QFont::SansSerif);
   font.setPointSize(points);
   return font;
 }
 
-std::int64_t To_Twips(double points) {
+std::int64_t to_twips(double points) {
   const double twips = points * kTwipsPerPoint;
   if (!(twips > 0)) return 0;
   constexpr double kLargest = static_cast<double>(std::numeric_limits<std::int64_t>::max() / 2);
   return twips < kLargest ? std::llround(twips) : std::numeric_limits<std::int64_t>::max();
 }
 
-Failure Canceled() { return {kCanceledByUser, "Canceled by the user"}; }
+Failure canceled() { return {kCanceledByUser, "Canceled by the user"}; }
 
-Failure Not_Started() { return {kPrinterFailed, "The printer has no document started"}; }
+Failure not_started() { return {kPrinterFailed, "The printer has no document started"}; }
 
-Failure Not_Saved(const QString& target, const QString& reason) {
+Failure not_saved(const QString& target, const QString& reason) {
   return {kPrinterFailed, "The worksheet could not be saved as " + target.toStdString() + ": " +
                               reason.toStdString()};
 }
@@ -87,7 +87,7 @@ std::string replace_file(const std::string& target, std::string_view bytes) {
 
 }  // namespace
 
-PrintDialogs Platform_Print_Dialogs(QWidget* parent) {
+PrintDialogs platform_print_dialogs(QWidget* parent) {
   return {
       [] { return !QPrinterInfo::availablePrinters().isEmpty(); },
       [parent](QPrinter& printer) {
@@ -109,11 +109,11 @@ Status QtPrinter::begin_document() {
   abort_document();
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   if (dialogs_.printers_available()) {
-    if (!dialogs_.choose_printer(*printer)) return Canceled();
+    if (!dialogs_.choose_printer(*printer)) return canceled();
   } else {
     const QString file =
         dialogs_.choose_pdf_file(QDir::current().absoluteFilePath(QStringLiteral("Worksheet.pdf")));
-    if (file.isEmpty()) return Canceled();
+    if (file.isEmpty()) return canceled();
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(file);
     // No printer tells the paper size, so the PDF gets the paper of the user's region.
@@ -130,30 +130,30 @@ Status QtPrinter::begin_document() {
 }
 
 Status QtPrinter::page_size(PageSize& page) {
-  if (!printer_) return Not_Started();
+  if (!printer_) return not_started();
   const QRectF paper = printer_->paperRect(QPrinter::Point);
-  page = {To_Twips(paper.width()), To_Twips(paper.height())};
+  page = {to_twips(paper.width()), to_twips(paper.height())};
   return {};
 }
 
 Status QtPrinter::set_position(Twips x, Twips y) {
-  if (!printer_) return Not_Started();
+  if (!printer_) return not_started();
   x_ = x;
   y_ = y;
   return {};
 }
 
 Status QtPrinter::set_font_size(int points) {
-  if (!printer_) return Not_Started();
+  if (!printer_) return not_started();
   font_points_ = points;
   return {};
 }
 
 Status QtPrinter::print_line(std::string_view text) {
-  if (!printer_) return Not_Started();
+  if (!printer_) return not_started();
   marks_.push_back({Mark::Kind::Text, x_, y_, font_points_,
                     QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))});
-  const QFontMetricsF metrics(Worksheet_Font(font_points_), printer_.get());
+  const QFontMetricsF metrics(worksheet_font(font_points_), printer_.get());
   x_ = 0;
   y_ += static_cast<Twips>(
       std::lround(metrics.lineSpacing() * kTwipsPerInch / printer_->resolution()));
@@ -161,13 +161,13 @@ Status QtPrinter::print_line(std::string_view text) {
 }
 
 Status QtPrinter::circle(Twips x, Twips y, Twips radius) {
-  if (!printer_) return Not_Started();
+  if (!printer_) return not_started();
   marks_.push_back({Mark::Kind::Circle, x, y, radius, {}});
   return {};
 }
 
 Status QtPrinter::end_document() {
-  if (!printer_) return Not_Started();
+  if (!printer_) return not_started();
   const QString file = printer_->outputFileName();
   Status status = printer_->outputFormat() == QPrinter::PdfFormat && !file.isEmpty()
                       ? save_pdf(file)
@@ -197,7 +197,7 @@ Status QtPrinter::paint_marks(QPagedPaintDevice& device) const {
       painter.drawEllipse(at, mark.size * scale, mark.size * scale);
       continue;
     }
-    painter.setFont(Worksheet_Font(mark.size));
+    painter.setFont(worksheet_font(mark.size));
     // drawText places the baseline; the text's top-left corner belongs at the print position.
     const QFontMetricsF metrics(painter.font(), painter.device());
     painter.drawText(at + QPointF(0, metrics.ascent()), mark.text);
@@ -222,7 +222,7 @@ Status QtPrinter::save_pdf(const QString& target) const {
   const std::string error =
       replace_file(QFile::encodeName(target).toStdString(),
                    {bytes.constData(), static_cast<std::size_t>(bytes.size())});
-  if (!error.empty()) return Not_Saved(target, QString::fromStdString(error));
+  if (!error.empty()) return not_saved(target, QString::fromStdString(error));
   return {};
 }
 

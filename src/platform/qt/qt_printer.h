@@ -24,7 +24,7 @@ struct PrintDialogs {
 };
 
 // The platform's print dialog, or a file dialog for a PDF when there is no printer.
-PrintDialogs Platform_Print_Dialogs(QWidget* parent);
+PrintDialogs platform_print_dialogs(QWidget* parent);
 
 // Prints through QPrinter: twips are mapped through the printer's resolution onto the whole
 // paper, margins included. The page is kept until `end_document` and only then painted, so an

@@ -20,13 +20,13 @@ class QtWindowSystem final : public WindowSystem {
   void repaint_circles(std::span<const int> circles) override;
   void show_about() override;
 
-  void setPresenter(Presenter presenter) { presenter_ = std::move(presenter); }
+  void set_presenter(Presenter presenter) { presenter_ = std::move(presenter); }
   // Runs before every box, so the window shows the handler's work behind it.
-  void setBeforeMessage(std::function<void()> hook) { before_message_ = std::move(hook); }
-  void setRepainter(std::function<void(std::span<const int>)> hook) {
+  void set_before_message(std::function<void()> hook) { before_message_ = std::move(hook); }
+  void set_repainter(std::function<void(std::span<const int>)> hook) {
     repainter_ = std::move(hook);
   }
-  void setAboutShower(std::function<void()> hook) { about_shower_ = std::move(hook); }
+  void set_about_shower(std::function<void()> hook) { about_shower_ = std::move(hook); }
 
  private:
   Presenter presenter_;

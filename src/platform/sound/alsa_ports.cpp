@@ -12,7 +12,7 @@ constexpr const char* kClientName = "Velmora";
 
 // Asked first, because RtMidi prints to standard error when it finds no sequencer, before a
 // caller can give it an error callback. alsa-lib's own complaint goes to the library log.
-bool Sequencer_Exists() {
+bool sequencer_exists() {
   LibraryLog::instance();
   snd_seq_t* sequencer = nullptr;
   if (snd_seq_open(&sequencer, "default", SND_SEQ_OPEN_OUTPUT, SND_SEQ_NONBLOCK) < 0) {
@@ -25,8 +25,8 @@ bool Sequencer_Exists() {
 }
 
 // Only ALSA: RtMidi's JACK backend crashes when no JACK server runs.
-std::unique_ptr<RtMidiOut> New_Alsa_Client() {
-  if (!Sequencer_Exists()) return nullptr;
+std::unique_ptr<RtMidiOut> new_alsa_client() {
+  if (!sequencer_exists()) return nullptr;
   try {
     return std::make_unique<RtMidiOut>(RtMidi::LINUX_ALSA, kClientName);
   } catch (const RtMidiError&) {
@@ -47,7 +47,7 @@ void AlsaPort::on_error(RtMidiError::Type, const std::string& text, void* data) 
 }
 
 MidiResult AlsaPort::open(int index) {
-  out_ = New_Alsa_Client();
+  out_ = new_alsa_client();
   if (out_ == nullptr) return MidiResult::NoSequencer;
   // A port may have gone since the list was filled.
   if (index < 0 || static_cast<unsigned>(index) >= out_->getPortCount()) {
@@ -85,7 +85,7 @@ AlsaPorts::~AlsaPorts() = default;
 // attempt costs ALSA's complaint on standard error.
 RtMidiOut* AlsaPorts::lister() {
   if (!lister_tried_) {
-    lister_ = New_Alsa_Client();
+    lister_ = new_alsa_client();
     lister_tried_ = true;
     // A port that vanishes while the list is read is left out, not printed about.
     if (lister_ != nullptr) {

@@ -21,7 +21,7 @@ class AlsaPort {
 
   // Opens port `index` of the ports the sequencer has now.
   MidiResult open(int index);
-  // One channel message (see Is_Channel_Message), status in the lowest byte.
+  // One channel message (see is_channel_message), status in the lowest byte.
   MidiResult send(std::uint32_t message);
   // What RtMidi said about the last failure.
   const std::string& last_error() const { return last_error_; }

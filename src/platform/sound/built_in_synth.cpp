@@ -16,7 +16,7 @@
 
 namespace velmora {
 
-std::vector<std::filesystem::path> Soundfont_Search_Path(const char* xdg_data_home,
+std::vector<std::filesystem::path> soundfont_search_path(const char* xdg_data_home,
                                                          const char* xdg_data_dirs,
                                                          const char* home) {
   std::vector<std::filesystem::path> search = {"/usr/share/sounds/sf2/default-GM.sf2",
@@ -43,14 +43,14 @@ std::vector<std::filesystem::path> Soundfont_Search_Path(const char* xdg_data_ho
   return search;
 }
 
-std::vector<std::filesystem::path> Default_Soundfont_Search_Path() {
-  return Soundfont_Search_Path(std::getenv("XDG_DATA_HOME"), std::getenv("XDG_DATA_DIRS"),
+std::vector<std::filesystem::path> default_soundfont_search_path() {
+  return soundfont_search_path(std::getenv("XDG_DATA_HOME"), std::getenv("XDG_DATA_DIRS"),
                                std::getenv("HOME"));
 }
 
 namespace {
 
-std::vector<std::filesystem::path> Soundfont_Candidates(
+std::vector<std::filesystem::path> soundfont_candidates(
     const std::vector<std::filesystem::path>& search) {
   std::vector<std::filesystem::path> candidates;
   for (const std::filesystem::path& entry : search) {
@@ -110,7 +110,7 @@ class GlibMessagesKept {
   guint id_;
 };
 
-float Peak(const std::vector<float>& left, const std::vector<float>& right) {
+float peak(const std::vector<float>& left, const std::vector<float>& right) {
   float peak = 0.0F;
   for (std::size_t i = 0; i < left.size(); ++i) {
     peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
@@ -156,7 +156,7 @@ MidiResult BuiltInSynth::load() {
   // loaded for a channel nobody plays.
   fluid_synth_set_channel_type(synth, kDrumChannel, CHANNEL_TYPE_MELODIC);
   fluid_synth_bank_select(synth, kDrumChannel, 0);
-  for (const std::filesystem::path& soundfont : Soundfont_Candidates(options_.soundfonts)) {
+  for (const std::filesystem::path& soundfont : soundfont_candidates(options_.soundfonts)) {
     // Anything else would go on to FluidSynth's DLS loader, which complains on standard error.
     if (!fluid_is_soundfont(soundfont.c_str())) continue;
     const int id = [&] {
@@ -200,7 +200,7 @@ void BuiltInSynth::set_gain_from_loudness() {
     right.resize(left.size());
     fluid_synth_write_float(synth_, static_cast<int>(left.size()), left.data(), 0, 1,
                             right.data(), 0, 1);
-    sum_db += 20.0 * std::log10(std::max(Peak(left, right), 1e-6F));
+    sum_db += 20.0 * std::log10(std::max(peak(left, right), 1e-6F));
     fluid_synth_all_sounds_off(synth_, 0);
   }
   left.resize(frames(kTailMs));

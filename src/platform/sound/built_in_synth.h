@@ -17,15 +17,15 @@ class PulseOutput;
 // Where a General MIDI soundfont is looked for, in order: the distribution's default-GM files
 // (a user's own choice of default wins there), then every soundfont in the `sounds/sf2` and
 // `soundfonts` folders of the XDG data directories. Null arguments mean "not set".
-std::vector<std::filesystem::path> Soundfont_Search_Path(const char* xdg_data_home,
+std::vector<std::filesystem::path> soundfont_search_path(const char* xdg_data_home,
                                                          const char* xdg_data_dirs,
                                                          const char* home);
 // The search path of this process's environment.
-std::vector<std::filesystem::path> Default_Soundfont_Search_Path();
+std::vector<std::filesystem::path> default_soundfont_search_path();
 
 struct SynthOptions {
   // Files are tried as they are; a folder stands for its .sf2 and .sf3 files in name order.
-  std::vector<std::filesystem::path> soundfonts = Default_Soundfont_Search_Path();
+  std::vector<std::filesystem::path> soundfonts = default_soundfont_search_path();
   // Audio drivers, tried in order until one starts. "pulseaudio" is the synthesizer's own
   // PulseAudio stream; any other name is a FluidSynth audio driver.
   std::vector<std::string> audio_drivers = {"pulseaudio", "pipewire", "alsa"};
@@ -64,7 +64,7 @@ class BuiltInSynth {
   // The audio server has gone since the sound started.
   bool audio_server_lost() const;
 
-  // One channel message (see Is_Channel_Message), status in the lowest byte. The loss of the
+  // One channel message (see is_channel_message), status in the lowest byte. The loss of the
   // audio server is reported once, by the first message after it.
   MidiResult send(std::uint32_t message);
 

@@ -14,12 +14,12 @@ namespace {
 // Enough to explain a failure; a library stuck in a loop of complaints cannot fill the memory.
 constexpr std::size_t kMaxKept = 64;
 
-void Keep_Fluid_Message(int, const char* message, void* log) {
+void keep_fluid_message(int, const char* message, void* log) {
   static_cast<LibraryLog*>(log)->add(message);
 }
 
 // Where in alsa-lib a message was said is of no use to a player.
-void Keep_Alsa_Message(const char*, int, const char*, int error, const char* format, ...) {
+void keep_alsa_message(const char*, int, const char*, int error, const char* format, ...) {
   char text[512];
   va_list arguments;
   va_start(arguments, format);
@@ -43,10 +43,10 @@ LibraryLog& LibraryLog::instance() {
 
 LibraryLog::LibraryLog() {
   for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN}) {
-    fluid_set_log_function(level, &Keep_Fluid_Message, this);
+    fluid_set_log_function(level, &keep_fluid_message, this);
   }
   for (int level : {FLUID_INFO, FLUID_DBG}) fluid_set_log_function(level, nullptr, nullptr);
-  snd_lib_error_set_handler(&Keep_Alsa_Message);
+  snd_lib_error_set_handler(&keep_alsa_message);
 }
 
 void LibraryLog::add(std::string message) {

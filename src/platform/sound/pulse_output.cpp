@@ -13,7 +13,7 @@ constexpr int kLatencyMs = 40;
 constexpr int kTailMs = 1500;
 
 // Requests whose answer nobody waits for; a stream that has failed gives none.
-void Forget(pa_operation* operation) {
+void forget(pa_operation* operation) {
   if (operation != nullptr) pa_operation_unref(operation);
 }
 
@@ -127,8 +127,8 @@ void PulseOutput::render(std::size_t bytes) {
   quiet_frames_ = fluid_synth_get_active_voice_count(synth_) > 0 ? 0 : quiet_frames_ + frames;
   if (quiet_frames_ > static_cast<long>(sample_rate_) * kTailMs / 1000) {
     // What is still queued is silence; dropping it lets the next chord start at once.
-    Forget(pa_stream_cork(stream_, 1, nullptr, nullptr));
-    Forget(pa_stream_flush(stream_, nullptr, nullptr));
+    forget(pa_stream_cork(stream_, 1, nullptr, nullptr));
+    forget(pa_stream_flush(stream_, nullptr, nullptr));
     corked_ = true;
   }
 }
@@ -139,7 +139,7 @@ void PulseOutput::wake() {
   if (stream_ != nullptr && corked_) {
     quiet_frames_ = 0;
     corked_ = false;
-    Forget(pa_stream_cork(stream_, 0, nullptr, nullptr));
+    forget(pa_stream_cork(stream_, 0, nullptr, nullptr));
     // The server asked for data while the stream was corked and will not ask again.
     if (const std::size_t writable = pa_stream_writable_size(stream_);
         writable != static_cast<std::size_t>(-1) && writable > 0) {

@@ -6,7 +6,7 @@ namespace velmora {
 
 namespace {
 
-SynthOptions Options_For(std::filesystem::path soundfont) {
+SynthOptions options_for(std::filesystem::path soundfont) {
   SynthOptions options;
   if (!soundfont.empty()) options.soundfonts = {std::move(soundfont)};
   return options;
@@ -15,7 +15,7 @@ SynthOptions Options_For(std::filesystem::path soundfont) {
 }  // namespace
 
 SystemMidi::SystemMidi(std::filesystem::path soundfont)
-    : SystemMidi(Options_For(std::move(soundfont))) {}
+    : SystemMidi(options_for(std::move(soundfont))) {}
 
 SystemMidi::SystemMidi(SynthOptions synth_options) : synth_(std::move(synth_options)) {}
 
@@ -63,7 +63,7 @@ MidiResult SystemMidi::close(MidiHandle handle) {
 MidiResult SystemMidi::short_message(MidiHandle handle, std::uint32_t message) {
   const auto found = open_.find(handle);
   if (found == open_.end()) return MidiResult::InvalidHandle;
-  if (!Is_Channel_Message(message)) return MidiResult::InvalidMessage;
+  if (!is_channel_message(message)) return MidiResult::InvalidMessage;
   if (found->second == nullptr) return synth_.send(message);
   const MidiResult sent = found->second->send(message);
   if (sent != MidiResult::Ok) port_error_ = found->second->last_error();

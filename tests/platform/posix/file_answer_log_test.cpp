@@ -37,7 +37,7 @@ const std::string kFailed =
     "There was an Error while printing the Worksheet! (Or it was Canceled by the user.) ";
 
 // The log, checking that it has `lines` lines, each ending in CR LF.
-std::string Read_Log(long lines) {
+std::string read_log(long lines) {
   std::ostringstream content;
   content << std::ifstream("Worksheet.id", std::ios::binary).rdbuf();
   const std::string log = content.str();
@@ -82,7 +82,7 @@ class FileAnswerLogTest : public ::testing::Test {
   }
 
   // The run's failure message; empty when it succeeds.
-  std::string Run(AnswerLogFile& log, Clock& clock) {
+  std::string run_worksheet(AnswerLogFile& log, Clock& clock) {
     windows.boxes.clear();
     printer.operations.clear();
     Print_Worksheet({keys, chord_types, false, printer, log, random, clock, windows});
@@ -156,7 +156,7 @@ TEST_F(FileAnswerLogTest, KeepsTheBlocksOfEveryProducedSheetAndNothingElse) {
   for (const auto& run : runs) {
     SCOPED_TRACE(&run - runs);
     run.fault();
-    const std::string failure = Run(log, clock);
+    const std::string failure = run_worksheet(log, clock);
     setfsuid(0);
     setrlimit(RLIMIT_FSIZE, &unlimited);
     std::signal(SIGXFSZ, SIG_DFL);
@@ -165,7 +165,7 @@ TEST_F(FileAnswerLogTest, KeepsTheBlocksOfEveryProducedSheetAndNothingElse) {
     if (!fs::is_regular_file(fs::symlink_status("Worksheet.id"))) fs::remove_all("Worksheet.id");
 
     EXPECT_EQ(failure, run.failure.empty() ? "" : kFailed + run.failure);
-    const std::string after = Read_Log(run.lines);
+    const std::string after = read_log(run.lines);
     EXPECT_EQ(after.substr(0, before.size()), before);
     if (!run.failure.empty()) {
       EXPECT_EQ(after, before);
@@ -184,17 +184,17 @@ TEST_F(FileAnswerLogTest, TwoProgramsOnOneLogLoseNothingOfEachOther) {
   if (other == 0) {
     OtherClock other_clock(told[1]);
     printer.fail_at = 1;
-    ::_exit(Run(log, other_clock) == kFailed + "Printer error 482" ? 0 : 1);
+    ::_exit(run_worksheet(log, other_clock) == kFailed + "Printer error 482" ? 0 : 1);
   }
   ::close(told[1]);
   char byte = 0;
   EXPECT_EQ(::read(told[0], &byte, 1), 1) << "the other program's run did not begin";
   ::close(told[0]);
-  EXPECT_EQ(Run(log, clock), "");
+  EXPECT_EQ(run_worksheet(log, clock), "");
   int status = -1;
   EXPECT_EQ(::waitpid(other, &status, 0), other);
   EXPECT_EQ(status, 0) << "the other program's run did not fail as it should";
-  const std::string logged = Read_Log(30);
+  const std::string logged = read_log(30);
   EXPECT_TRUE(logged.starts_with("6-12-2026-114:05:10")) << logged;
   EXPECT_EQ(logged.find("other"), std::string::npos) << logged;
 }

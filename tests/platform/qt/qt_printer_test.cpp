@@ -26,7 +26,7 @@ namespace {
 
 using testing::RecordingPrinter;
 
-QByteArray Output(const char* program, const QStringList& arguments) {
+QByteArray output(const char* program, const QStringList& arguments) {
   QProcess process;
   process.start(program, arguments);
   EXPECT_TRUE(process.waitForFinished());
@@ -46,7 +46,7 @@ class QtPrinterTest : public ::testing::Test {
   }
 
   // A worksheet run, the same draws every time, with its message boxes.
-  std::vector<MessageBox> Run(Printer& printer, AnswerLogFile& answer_log) {
+  std::vector<MessageBox> run(Printer& printer, AnswerLogFile& answer_log) {
     testing::SeededRandom random{11};
     testing::FakeClock clock;
     testing::FakeWindowSystem windows;
@@ -58,7 +58,7 @@ class QtPrinterTest : public ::testing::Test {
   // "Worksheet.pdf" of an earlier run on a small tmpfs that has room for one page more; empty when
   // no tmpfs can be mounted here. The mount namespace is this process's own: the mount cannot
   // outlive the test.
-  QString Full_Disk_Pdf() {
+  QString full_disk_pdf() {
     const QByteArray full = QFile::encodeName(folder.filePath("full"));
     if (!QDir().mkdir(full) || ::unshare(CLONE_NEWNS) != 0 ||
         ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
@@ -101,7 +101,7 @@ TEST_F(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothin
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
     QLocale::setDefault(c.region);
-    const QString target = c.fault == Fault::FullDisk ? Full_Disk_Pdf() : pdf;
+    const QString target = c.fault == Fault::FullDisk ? full_disk_pdf() : pdf;
     if (target.isEmpty()) {
       std::cerr << "No tmpfs can be mounted here; the full disk is left out.\n";
       continue;
@@ -123,7 +123,7 @@ TEST_F(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothin
     QFile file(target);
     const QByteArray earlier = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
     file.close();
-    const auto boxes = Run(printer, log);
+    const auto boxes = run(printer, log);
     EXPECT_EQ(QFileInfo(target).dir().entryList(QDir::Files), QStringList{"Worksheet.pdf"});
     if (!c.failure.empty()) {
       const std::string saving =
@@ -139,7 +139,7 @@ TEST_F(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothin
       continue;
     }
     ASSERT_TRUE(boxes.empty());
-    const QString html = QString::fromUtf8(Output(VELMORA_PDFTOTEXT, {"-bbox", pdf, "-"}));
+    const QString html = QString::fromUtf8(output(VELMORA_PDFTOTEXT, {"-bbox", pdf, "-"}));
     const auto size =
         QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)">)re").match(html);
     const double width = size.captured(1).toDouble() * 20,
@@ -150,7 +150,7 @@ TEST_F(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothin
     // The same run again, recorded on a page of the size the PDF got.
     RecordingPrinter recorder;
     recorder.page = {std::llround(width), std::llround(height)};
-    ASSERT_TRUE(Run(recorder, log).empty());
+    ASSERT_TRUE(run(recorder, log).empty());
     const auto texts = recorder.of_kind(RecordingPrinter::Kind::Text);
     ASSERT_EQ(texts.size(), 2U + 6U * kWorksheetStars);
     // pdftotext places a word at its first letter, after the blank that pads a one-letter note.
@@ -174,7 +174,7 @@ TEST_F(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothin
 
     // Each circle's outline passes its top; inside, below where a note stands, is blank paper.
     const QImage picture = QImage::fromData(
-        Output(VELMORA_PDFTOPPM, {"-r", "144", "-gray", "-singlefile", pdf}), "PGM");
+        output(VELMORA_PDFTOPPM, {"-r", "144", "-gray", "-singlefile", pdf}), "PGM");
     ASSERT_EQ(picture.width(), std::lround(width / 10)) << "10 twips a pixel";
     for (const auto& circle : recorder.of_kind(RecordingPrinter::Kind::Circle)) {
       int top = 255;  // the darkest grey within a pixel of the top

@@ -13,7 +13,7 @@
 namespace velmora {
 namespace {
 
-using testing::Rms;
+using testing::rms;
 
 constexpr int kRate = 44100;
 // A five-note chord at full velocity renders at about 1000. FluidSynth's dither alone gives
@@ -85,13 +85,13 @@ TEST(SystemMidiTest, AChordIsAudibleAndSilentShortlyAfterAllSoundOff) {
   const auto render_ms = [&](int ms) { return real.midi.synth().render(kRate * ms / 1000); };
   real.open(kMidiMapper);
   ASSERT_TRUE(real.box_texts().empty()) << real.box_texts()[0];
-  EXPECT_LT(Rms(render_ms(100)), kSilentRms);
+  EXPECT_LT(rms(render_ms(100)), kSilentRms);
   real.send({kProgramChange, 1, 0});
   real.play({"   B", "  D#", "  F#", "  A#", "  C#"});
-  EXPECT_GT(Rms(render_ms(500)), kAudibleRms);
+  EXPECT_GT(rms(render_ms(500)), kAudibleRms);
   real.send({kControlChange, kAllSoundOff, 0});
   render_ms(400);
-  EXPECT_LT(Rms(render_ms(100)), kSilentRms);
+  EXPECT_LT(rms(render_ms(100)), kSilentRms);
   real.close();
   EXPECT_TRUE(real.box_texts().empty());
 }
@@ -109,7 +109,7 @@ TEST(SystemMidiTest, AReopenKeepsTheProgramsAndSilences) {
   EXPECT_EQ(real.midi.synth().program(1), 1);
   EXPECT_EQ(real.midi.synth().program(0), 0);
   real.midi.synth().render(kRate);
-  EXPECT_LT(Rms(real.midi.synth().render(kRate / 10)), kSilentRms);
+  EXPECT_LT(rms(real.midi.synth().render(kRate / 10)), kSilentRms);
   EXPECT_TRUE(real.box_texts().empty());
 }
 
@@ -120,7 +120,7 @@ TEST(SystemMidiTest, WithoutASoundfontOpeningSaysWhatIsMissing) {
       std::filesystem::temp_directory_path() / ("velmora-no-sf-" + std::to_string(getpid()));
   std::filesystem::create_directories(dir / "empty");
   std::ofstream(dir / "invalid.sf2") << "RIFF this is no soundfont";
-  std::ofstream(dir / "truncated.sf2") << testing::Read_File(kTimGm6mb).substr(0, 4096);
+  std::ofstream(dir / "truncated.sf2") << testing::read_file(kTimGm6mb).substr(0, 4096);
   ASSERT_EQ(mkfifo((dir / "pipe.sf2").c_str(), 0600), 0);
   const std::string d = dir.string();
   const struct {
@@ -194,7 +194,7 @@ TEST_P(HintChordLoudnessTest, PeaksBetweenMinus9AndMinus3DecibelsOfFullScale) {
 
   const std::vector<std::int16_t> samples = recording.samples();
   ASSERT_GT(samples.size(), before_chord + kRate);
-  EXPECT_LT(Rms(std::span(samples).first(before_chord)), 1.0);
+  EXPECT_LT(rms(std::span(samples).first(before_chord)), 1.0);
   const auto [low, high] = std::minmax_element(samples.begin() + before_chord, samples.end());
   const int peak = std::max(-static_cast<int>(*low), static_cast<int>(*high));
   EXPECT_LT(peak, 32767) << "clipped";

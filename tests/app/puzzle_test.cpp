@@ -52,8 +52,9 @@ TEST_F(PuzzleTest, CheckBeforeAnyCreateFindsAllSeventeenEmptyCirclesRight) {
 }
 
 // After load the score is 17, so the first Create asks nothing; below 17 it asks first, and
-// Cancel changes nothing, as does Cancel on the worksheet's question. With "Advanced" checked a given note of four characters is shown as
-// the answer key holds it, so "Check" counts it; an enharmonic answer does not count.
+// Cancel changes nothing, nor does Cancel on the worksheet's question. With "Advanced" checked
+// a given note of four characters is shown as the answer key holds it, so "Check" counts it; an
+// enharmonic answer does not count.
 TEST_F(PuzzleTest, CreateAsksBelowSeventeenCancelKeepsThePuzzleCheckCountsExactSpellings) {
   form.set_advanced(true);
   queue_pass(kLongChords, "Db", 3);

@@ -234,8 +234,8 @@ TEST(PrintGivenNoteTest, EachCirclesNoteBeginsAtItsOwnPlace) {
     ASSERT_TRUE(Print_Given_Note(printer, notes, {5000, 6000}, random, false).ok());
     const auto texts = printer.of_kind(Kind::Text);
     ASSERT_EQ(texts.size(), 1U);
-    EXPECT_EQ((TwipPoint{texts[0].x, texts[0].y}), TwipPoint({5000, 6000}) + kGivenNotes[circle - 1])
-        << circle;
+    const TwipPoint place = TwipPoint{5000, 6000} + kGivenNotes[circle - 1];
+    EXPECT_EQ((TwipPoint{texts[0].x, texts[0].y}), place) << circle;
     EXPECT_EQ(texts[0].text, " C") << circle;
   }
 }

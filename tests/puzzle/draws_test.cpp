@@ -110,7 +110,8 @@ TEST(SystemRandomSeedTest, TheGivenCircleDoesNotFollowFromTheKey) {
   const FramedList keys = Fill_Key_Tables();
   std::set<std::pair<std::string, int>> pairs;
   for (int draw = 0; draw < 15 * kCircleCount * 100; ++draw) {
-    pairs.emplace(Draw_Key(keys, random).text(), draw_given_circle(random, false));
+    const std::string key = Draw_Key(keys, random).text();
+    pairs.emplace(key, draw_given_circle(random, false));
   }
   EXPECT_EQ(pairs.size(), 15U * kCircleCount);
 }

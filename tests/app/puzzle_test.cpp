@@ -87,7 +87,7 @@ TEST_F(PuzzleTest, CreateAsksBelowSeventeenCancelKeepsThePuzzleCheckCountsExactS
   EXPECT_TRUE(printer.operations.empty());
   EXPECT_EQ(count_framed_entries(form.chord_types()), 14);
 
-  EXPECT_EQ(box_texts(),
+  ASSERT_EQ(box_texts(),
             (std::vector<std::string>{
                 "You have 1 correct answers out of 17.(The First is always given!)",
                 "You have 2 correct answers out of 17.(The First is always given!)",

@@ -52,8 +52,9 @@ TEST_F(PuzzleTest, CheckBeforeAnyCreateFindsAllSeventeenEmptyCirclesRight) {
 }
 
 // After load the score is 17, so the first Create asks nothing; below 17 it asks first, and
-// Cancel changes nothing. With "Advanced" checked a given note of four characters is shown as
-// the answer key holds it, so "Check" counts it; an enharmonic answer does not count.
+// Cancel changes nothing, nor does Cancel on the worksheet's question. With "Advanced" checked
+// a given note of four characters is shown as the answer key holds it, so "Check" counts it; an
+// enharmonic answer does not count.
 TEST_F(PuzzleTest, CreateAsksBelowSeventeenCancelKeepsThePuzzleCheckCountsExactSpellings) {
   form.set_advanced(true);
   queue_pass(kLongChords, "Db", 3);
@@ -78,18 +79,22 @@ TEST_F(PuzzleTest, CreateAsksBelowSeventeenCancelKeepsThePuzzleCheckCountsExactS
 
   form.Circle_DragDrop(2, "Gb");
   const std::string before = state();
-  windows.answers = {Answer::Cancel};
+  windows.answers = {Answer::Cancel, Answer::Cancel};
   form.Create_Puzzle_Click();
+  form.WorkSheet_cmd_Click();
   form.Option1_Click();  // the level changes only the list of chord types
   EXPECT_EQ(state(), before);
+  EXPECT_TRUE(printer.operations.empty());
   EXPECT_EQ(count_framed_entries(form.chord_types()), 14);
 
-  EXPECT_EQ(box_texts(),
+  ASSERT_EQ(box_texts(),
             (std::vector<std::string>{
                 "You have 1 correct answers out of 17.(The First is always given!)",
                 "You have 2 correct answers out of 17.(The First is always given!)",
-                std::string(kConfirmation), std::string(kConfirmation)}));
+                std::string(kConfirmation), std::string(kConfirmation),
+                "This action will create some work sheets on your printer"}));
   EXPECT_EQ(windows.boxes[2].buttons, Buttons::OkCancel);
+  EXPECT_EQ(windows.boxes[4].title, "Create Worksheet?");
 }
 
 // With "Advanced" unchecked, a pass whose board holds a long name is thrown away whole: the
@@ -104,20 +109,6 @@ TEST_F(PuzzleTest, ARejectedPassRedrawsTheChordTypesAndTheKey) {
   EXPECT_EQ(disabled_circles(), std::vector<int>{1});
   EXPECT_EQ(caption(1), "   F");
   EXPECT_EQ(caption(5), "");
-}
-
-// A full score lets the next Create go ahead without its question.
-TEST_F(PuzzleTest, AFullyRightBoardScoresSeventeenAndTheNextCreateAsksNothing) {
-  queue_pass(kShortChords, "C", 9);
-  form.Create_Puzzle_Click();
-  for (int circle = 1; circle <= kCircleCount; ++circle) {
-    form.Circle_DragDrop(circle, circle_note(form.board().Circle_Notes, circle)->text());
-  }
-  form.Command_Check_Click();
-  queue_pass(kShortChords, "D", 9);
-  form.Create_Puzzle_Click();
-  EXPECT_EQ(box_texts(), std::vector<std::string>{
-                             "You have 17 correct answers out of 17.(The First is always given!)"});
 }
 
 // Level (Expert?) and "Advanced" checked? Every third puzzle has "Center Question" checked.

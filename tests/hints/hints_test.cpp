@@ -41,9 +41,9 @@ class HintTest : public testing::MainFormTest {
   std::vector<Repaint> repaints;
 };
 
-// The chord sounds before the formula is painted; the captions come back two seconds later,
-// slept through in short steps; then All Sound Off. Hint2 alone changes the program first. With "Enable MIDI" unchecked the
-// formulas still show but no message at all is sent.
+// The chord sounds before the formula is painted; the captions come back two seconds later on
+// the monotonic clock, slept through in short steps; then All Sound Off. Hint2 alone changes the
+// program first. With "Enable MIDI" unchecked the formulas still show but no message is sent.
 TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
   create_and_fill();
   const std::tuple<int, Labels, std::vector<int>> cases[] = {
@@ -77,7 +77,9 @@ TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
   EXPECT_TRUE(windows.boxes.empty());
 }
 
+// Even a note the player has dropped is blanked for the pause.
 TEST_F(HintTest, AHintBeforeTheFirstPuzzleShowsTheBoxBlanksTheLineAndSoundsNoNote) {
+  form.Circle_DragDrop(14, "Bx");
   const Labels player = shown(kChordLineCircles[2]);
   form.Hint3_Click();
   ASSERT_EQ(windows.boxes.size(), 1U);

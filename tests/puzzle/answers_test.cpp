@@ -42,11 +42,5 @@ TEST(DropTest, OnlyPaletteNamesLandInTheirFourCharacterForm) {
   }
 }
 
-TEST(CheckMessageTest, TheCountStandsInTheSentence) {
-  EXPECT_EQ(check_message(0), "You have 0 correct answers out of 17.(The First is always given!)");
-  EXPECT_EQ(check_message(17),
-            "You have 17 correct answers out of 17.(The First is always given!)");
-}
-
 }  // namespace
 }  // namespace velmora

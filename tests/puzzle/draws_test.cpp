@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -86,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(Clocks, SystemRandomTest,
 std::uint64_t later_ticks() { return frozen_ticks() + 1; }
 
 // Each launch seeds from the clock: two generators started at different ticks give different
-// puzzles, two started in the same tick the same ones.
+// puzzles, two started in the same tick the same ones; two launches on the real clock differ.
 TEST(SystemRandomSeedTest, TheClockMakesEachLaunchsDrawsItsOwn) {
   const auto first_values = [](SystemRandom::TickSource ticks) {
     SystemRandom random(ticks);
@@ -99,6 +100,20 @@ TEST(SystemRandomSeedTest, TheClockMakesEachLaunchsDrawsItsOwn) {
   };
   EXPECT_EQ(first_values(frozen_ticks), first_values(frozen_ticks));
   EXPECT_NE(first_values(frozen_ticks), first_values(later_ticks));
+  EXPECT_NE(first_values(SystemRandom::clock_ticks), first_values(SystemRandom::clock_ticks));
+}
+
+// The given circle takes the value after the key's, without a re-seed between: every key still
+// meets every given circle.
+TEST(SystemRandomSeedTest, TheGivenCircleDoesNotFollowFromTheKey) {
+  SystemRandom random(frozen_ticks);
+  const FramedList keys = Fill_Key_Tables();
+  std::set<std::pair<std::string, int>> pairs;
+  for (int draw = 0; draw < 15 * kCircleCount * 100; ++draw) {
+    const std::string key = Draw_Key(keys, random).text();
+    pairs.emplace(key, draw_given_circle(random, false));
+  }
+  EXPECT_EQ(pairs.size(), 15U * kCircleCount);
 }
 
 }  // namespace

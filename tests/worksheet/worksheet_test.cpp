@@ -159,8 +159,9 @@ TEST_P(WorksheetRunTest, PrintsTheFixedTextsAll102CirclesAndTheStarsUntilAnyFail
     }
     for (const auto& text : printer.of_kind(Kind::Text)) EXPECT_EQ(text.size, 10) << text.text;
     const Twips footer_y = static_cast<Twips>(c.page.height - 1200);
-    EXPECT_EQ(texts_at({100, footer_y}), Texts{std::string(kWorksheetFooter)});
-    EXPECT_EQ(texts_at({100, 200}), Texts{std::string(kWorksheetHeading)});
+    EXPECT_EQ(texts_at({100, footer_y}), Texts{"Worksheet created by Velmora"});
+    EXPECT_EQ(texts_at({100, 200}),
+              Texts{"Work your way tru these chords in left/right or up/down direction."});
   }
 
   const Texts& logged = failed ? answer_log.dropped : answer_log.lines;
@@ -207,6 +208,8 @@ INSTANTIATE_TEST_SUITE_P(Runs, WorksheetRunTest, ::testing::Values(
     RunCase{"Canceled", kLetter, false, Kind::Begin, 1, 0, {1, "Canceled by the user"}, 0},
     RunCase{"TooWide", {1LL << 40, 15840}, false, Kind::Begin, 0, 0,
             {2, kTooLarge + "(1099511627776 x 15840 twips)"}, 0},
+    RunCase{"NoSize", {0, 15840}, false, Kind::Begin, 0, 0,
+            {2, "The printer reports a page without size (0 x 15840 twips)"}, 0},
     RunCase{"TooHigh", {12240, 1LL << 31}, false, Kind::Begin, 0, 0,
             {2, kTooLarge + "(12240 x 2147483648 twips)"}, 0},
     RunCase{"OnStar4sLabel", kLetter, false, Kind::Text, 26, 0, kPrinterError, 20},
@@ -214,6 +217,24 @@ INSTANTIATE_TEST_SUITE_P(Runs, WorksheetRunTest, ::testing::Values(
     RunCase{"PageNotSent", kLetter, false, Kind::End, 1, 0, kPrinterError, 30}),
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
+
+// Whichever circle is given, its note alone is printed, in its worksheet form, at its own place.
+TEST(PrintGivenNoteTest, EachCirclesNoteBeginsAtItsOwnPlace) {
+  for (int circle = 1; circle <= kCircleCount; ++circle) {
+    CircleNotes notes;
+    notes.fill(NoteName('E', -1));
+    circle_note(notes, circle) = NoteName('C', 0);
+    RecordingPrinter printer;
+    testing::ScriptedRandom random;
+    random.values = {(static_cast<float>(circle) - 0.5F) / kCircleCount};
+    ASSERT_TRUE(Print_Given_Note(printer, notes, {5000, 6000}, random, false).ok());
+    const auto texts = printer.of_kind(Kind::Text);
+    ASSERT_EQ(texts.size(), 1U);
+    const TwipPoint place = TwipPoint{5000, 6000} + kGivenNotes[circle - 1];
+    EXPECT_EQ((TwipPoint{texts[0].x, texts[0].y}), place) << circle;
+    EXPECT_EQ(texts[0].text, " C") << circle;
+  }
+}
 
 }  // namespace
 }  // namespace velmora

@@ -65,6 +65,8 @@ TEST(MidiResultTextTest, EachFailureNamesWhatFailedAndWhatItMeans) {
       {MidiResult::InvalidHandle, "No MIDI device is open: the chord cannot be played."},
       {MidiResult::InvalidMessage, "The MIDI message is not valid and was not sent."},
       {MidiResult::SendFailed, "Failed to send the MIDI message: the chord may not sound."},
+      {MidiResult::AudioServerLost,
+       "The connection to the audio server was lost: no sound will be heard."},
   };
   for (const auto& [result, text] : cases) EXPECT_EQ(midi_result_text(result), text);
 }

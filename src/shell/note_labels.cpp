@@ -36,9 +36,10 @@ class PaletteAccessible final : public QAccessibleWidget {
     if (kind == QAccessible::Name) return static_cast<PaletteLabel*>(widget())->text();
     return QAccessibleWidget::text(kind);
   }
-  QStringList actionNames() const override { return {pressAction()}; }
+  QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }
   void doAction(const QString& action) override {
-    if (action == pressAction()) static_cast<PaletteLabel*>(widget())->pick();
+    if (action == pressAction()) return static_cast<PaletteLabel*>(widget())->pick();
+    QAccessibleWidget::doAction(action);
   }
 };
 

@@ -202,6 +202,11 @@ TEST_F(KeyboardTest, ADropOnTheDiscAboveTheLabelLandsAndTheTargetIsRinged) {
     QCoreApplication::sendEvent(&window, &dropped);
     EXPECT_EQ(caption(drop.circle), drop.shown) << drop.at.x() << "," << drop.at.y();
   }
+  QDragEnterEvent over_label(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window.circle_label(4), &over_label);
+  EXPECT_GT(pixels_of(kDropTargetColour), 0) << "over a circle's label";
+  QDragLeaveEvent left;
+  QCoreApplication::sendEvent(window.circle_label(4), &left);
   EXPECT_EQ(pixels_of(kDropTargetColour), 0);
 }
 

@@ -252,7 +252,7 @@ void MainWindow::set_tab_order() {
   for (QWidget* circle : circles_) setTabOrder(std::exchange(previous, circle), circle);
   for (QWidget* name : palette_) setTabOrder(std::exchange(previous, name), name);
   circles_[star_stop_ - 1]->setFocusPolicy(Qt::StrongFocus);
-  palette_[0]->setFocusPolicy(Qt::StrongFocus);
+  palette_[0]->setFocusPolicy(Qt::TabFocus);
 }
 
 void MainWindow::choose_device(int row) {

@@ -66,7 +66,9 @@ PaletteLabel::PaletteLabel(const QString& caption, QWidget* parent)
         drag->setHotSpot(QPoint(image.width() / 2, image.height() / 2));
         drag->exec(Qt::CopyAction);
       }) {
-  setFocusPolicy(Qt::ClickFocus);
+  // Only the palette's one Tab stop takes the focus, so that dragging with the mouse leaves the
+  // focus where it was.
+  setFocusPolicy(Qt::NoFocus);
 }
 
 void PaletteLabel::mousePressEvent(QMouseEvent* event) {

@@ -113,8 +113,8 @@ void MainWindow::move_in_palette(PaletteLabel* from, Direction direction) {
     }
   }
   if (nearest == nullptr) return;
-  from->setFocusPolicy(Qt::ClickFocus);
-  nearest->setFocusPolicy(Qt::StrongFocus);
+  from->setFocusPolicy(Qt::NoFocus);
+  nearest->setFocusPolicy(Qt::TabFocus);
   nearest->setFocus(Qt::OtherFocusReason);
 }
 

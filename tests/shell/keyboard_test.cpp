@@ -98,6 +98,10 @@ TEST_F(KeyboardTest, AWholePuzzlePlayedWithTheKeyboardAloneScoresSeventeen) {
   keys(Qt::Key_K, Qt::ControlModifier);
   EXPECT_EQ(boxes, std::vector<std::string>{
                        "You have 17 correct answers out of 17.(The First is always given!)"});
+  keys(Qt::Key_M, Qt::ControlModifier);
+  EXPECT_TRUE(window.showing_mistakes());
+  keys(Qt::Key_F1);
+  EXPECT_NE(window.findChild<QWidget*>("frmAbout"), nullptr);
 }
 
 TEST_F(KeyboardTest, TypedNamesEnterRefusedOnesChangeNothingAndTheGivenCircleTakesNone) {

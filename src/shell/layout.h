@@ -27,6 +27,11 @@ inline const QColor kInnerRingColour{192, 255, 255};
 inline const QColor kOuterRingColour{255, 255, 128};
 inline const QColor kCentreColour{255, 128, 0};
 inline const QColor kTextColour{0, 0, 0};
+// The review's marks and the keyboard's and a drag's rings on the star.
+inline const QColor kWrongColour{255, 96, 96};
+inline const QColor kMisspeltColour{255, 184, 0};
+inline const QColor kFocusColour{0, 0, 160};
+inline const QColor kDropTargetColour{0, 140, 0};
 // Visibly grey, yet at 3.2:1 still readable on the darkest of the fixed colours, the centre
 // circle's orange.
 inline const QColor kGreyedTextColour{80, 80, 80};

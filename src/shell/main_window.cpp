@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -113,6 +114,15 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
   build_palette();
   build_left_column();
   set_tab_order();
+  add_shortcuts();
+  // Zero-sized: it is only heard, when a screen reader reports the review's results.
+  review_status_ = new QLabel(this);
+  review_status_->setObjectName("review_status");
+  review_status_->setGeometry(0, 0, 0, 0);
+  show_menu_ = [](QMenu& menu, QPoint at) { menu.exec(at); };
+  mistakes_timer_.setSingleShot(true);
+  connect(&mistakes_timer_, &QTimer::timeout, this, &MainWindow::clear_mistakes);
+  setAcceptDrops(true);
 
   windows_.set_before_message([this] { refresh(); });
   windows_.set_repainter([this](std::span<const int> circles) { repaint_circles(circles); });
@@ -187,6 +197,7 @@ void MainWindow::build_star() {
     connect(label, &CircleLabel::note_dropped, this, [this](int target, const QString& note) {
       run([&] { form_.Circle_DragDrop(target, note.toStdString()); });
     });
+    connect_circle(label);
     circles_[circle - 1] = label;
   }
   const char* hint_names[] = {"Hint1", "Hint2", "Hint3", "Hint4"};
@@ -200,10 +211,15 @@ void MainWindow::build_star() {
   for (int line = 0; line < kChordLineCount; ++line) {
     connect(hints_[line], &QPushButton::clicked, this,
             [this, click = hint_clicks[line]] { run([this, click] { (form_.*click)(); }); });
+    hints_[line]->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(hints_[line], &QWidget::customContextMenuRequested, this, [this, line](QPoint at) {
+      show_menu_(*hint_menu(line + 1), hints_[line]->mapToGlobal(at));
+    });
   }
 }
 
 void MainWindow::build_palette() {
+  install_palette_accessibility();
   for (std::size_t index = 0; index < kPaletteNames.size(); ++index) {
     const std::string_view name = kPaletteNames[index];
     auto* label = new PaletteLabel(to_qstring(name), this);
@@ -214,6 +230,7 @@ void MainWindow::build_palette() {
     label->setFont(layout_font("MS Sans Serif", 13.5));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     palette_[index] = label;
+    connect_palette(label);
   }
   auto* instruction = new QLabel(
       "Drag and drop the correct answers in the circles. Press the buttons with the chord "
@@ -230,15 +247,12 @@ void MainWindow::set_tab_order() {
                       hints_[2],      hints_[3],      advanced_,        Help_cmd_,
                       Center_Question_, Option1_,     Option2_,         List1_,    check_midi_};
   for (std::size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
-}
-
-template <typename Handler>
-void MainWindow::run(Handler handler) {
-  ++handlers_running_;
-  handler();
-  --handlers_running_;
-  refresh();
-  if (handlers_running_ == 0 && close_requested_) close();
+  // The star and then the palette follow, each one stop: the arrows move within them.
+  QWidget* previous = check_midi_;
+  for (QWidget* circle : circles_) setTabOrder(std::exchange(previous, circle), circle);
+  for (QWidget* name : palette_) setTabOrder(std::exchange(previous, name), name);
+  circles_[star_stop_ - 1]->setFocusPolicy(Qt::StrongFocus);
+  palette_[0]->setFocusPolicy(Qt::TabFocus);
 }
 
 void MainWindow::choose_device(int row) {
@@ -252,7 +266,12 @@ void MainWindow::refresh() {
     const Label& label = controls.circles[circle - 1];
     circles_[circle - 1]->setText(QString::fromStdString(label.caption));
     circles_[circle - 1]->setEnabled(label.enabled);
+    const QString description = QString::fromStdString(form_.circle_description(circle));
+    if (circles_[circle - 1]->accessibleName() != description) {
+      circles_[circle - 1]->setAccessibleName(description);
+    }
   }
+  if (!circles_[star_stop_ - 1]->isEnabled()) move_star_stop(star_stop_ % kCircleCount + 1);
   for (int line = 0; line < kChordLineCount; ++line) {
     hints_[line]->setText(QString::fromStdString(controls.hints[line]));
   }
@@ -290,11 +309,24 @@ void MainWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(Qt::black, 1));
-  for (const CircleBox& box : kCircleBoxes) {
-    painter.setBrush(ring_colour(box.ring));
+  for (int circle = 1; circle <= kCircleCount; ++circle) {
+    const CircleBox& box = kCircleBoxes[circle - 1];
+    const AnswerClass verdict = mistakes_ ? (*mistakes_)[circle - 1].verdict : AnswerClass::Right;
+    painter.setBrush(verdict == AnswerClass::Wrong                     ? kWrongColour
+                     : verdict == AnswerClass::RightPitchWrongSpelling ? kMisspeltColour
+                                                                       : ring_colour(box.ring));
     painter.drawEllipse(QRectF(twips(box.left, box.top, kCircleSize, kCircleSize))
                             .adjusted(0.5, 0.5, -0.5, -0.5));
   }
+  painter.setBrush(Qt::NoBrush);
+  for (int circle = 1; circle <= kCircleCount; ++circle) {
+    const bool focused = circles_[circle - 1]->hasFocus();
+    if (!focused && circle != drag_target_) continue;
+    const CircleBox& box = kCircleBoxes[circle - 1];
+    painter.setPen(QPen(focused ? kFocusColour : kDropTargetColour, 3));
+    painter.drawEllipse(twips(box.left, box.top, kCircleSize, kCircleSize).adjusted(-2, -2, 2, 2));
+  }
+  painter.setPen(QPen(Qt::black, 1));
   painter.setRenderHint(QPainter::Antialiasing, false);
   painter.setPen(QPen(kGreyLineColour, 1));
   painter.drawLine(twips(3120, 720), twips(7080, 4440));
@@ -307,6 +339,20 @@ void MainWindow::paintEvent(QPaintEvent*) {
   painter.drawLine(twips(10080, 5400), twips(120, 5400));
   painter.drawLine(twips(5160, 5400), twips(5160, 6840));
   painter.drawRect(twips(2040, 120, 6255, 4935).adjusted(0, 0, -1, -1));
+}
+
+int MainWindow::circle_at(QPoint point) const {
+  for (int circle = 1; circle <= kCircleCount; ++circle) {
+    const CircleBox& box = kCircleBoxes[circle - 1];
+    const QRectF disc(twips(box.left, box.top, kCircleSize, kCircleSize));
+    const QPointF offset = QPointF(point) - disc.center();
+    const double radius = disc.width() / 2;
+    if (QPointF::dotProduct(offset, offset) <= radius * radius &&
+        circles_[circle - 1]->isEnabled()) {
+      return circle;
+    }
+  }
+  return 0;
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 
 #include "app/main_form.h"
@@ -16,6 +19,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QRadioButton;
 
@@ -49,8 +53,31 @@ class MainWindow final : public QWidget {
   // Shows the core's controls in the widgets.
   void refresh();
 
+  // The context menus of a circle (1..17) and of a chord-name button (line 1..4). Showing one
+  // runs `menu_shower`, which tests replace so that no menu loop is entered.
+  std::unique_ptr<QMenu> circle_menu(int circle);
+  std::unique_ptr<QMenu> hint_menu(int line);
+  using MenuShower = std::function<void(QMenu& menu, QPoint global_position)>;
+  void set_menu_shower(MenuShower shower) { show_menu_ = std::move(shower); }
+
+  // Marks the wrong circles red and the right pitches spelled wrongly amber, until the next
+  // input or for two seconds.
+  void show_mistakes();
+  bool showing_mistakes() const { return mistakes_.has_value(); }
+  // The object a screen reader hears the review's results from.
+  QLabel* review_status() const { return review_status_; }
+  // The circle where keyboard entry starts; the star's one stop in the Tab order.
+  int star_stop() const { return star_stop_; }
+  // A palette name picked up with the keyboard, waiting for a circle; empty when none.
+  const QString& carried_name() const { return carried_; }
+
  protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dragLeaveEvent(QDragLeaveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -59,6 +86,19 @@ class MainWindow final : public QWidget {
   void build_star();
   void build_palette();
   void set_tab_order();
+  void add_shortcuts();
+  void connect_circle(CircleLabel* label);
+  void connect_palette(PaletteLabel* label);
+  void move_star_stop(int circle);
+  void move_in_star(int circle, Direction direction);
+  void move_in_palette(PaletteLabel* from, Direction direction);
+  void type_into(int circle, char key);
+  void put_down(int circle);
+  void clear_mistakes();
+  void announce(const QString& text);
+  // The enabled circle whose disc holds the point, 0 for none.
+  int circle_at(QPoint point) const;
+  void set_drag_target(int circle);
   void repaint_circles(std::span<const int> circles);
   void choose_device(int row);
   template <typename Handler>
@@ -86,10 +126,28 @@ class MainWindow final : public QWidget {
   std::array<QPushButton*, kChordLineCount> hints_{};
   std::array<CircleLabel*, kCircleCount> circles_{};
   std::array<PaletteLabel*, kPaletteNames.size()> palette_{};
+  QLabel* review_status_ = nullptr;
+  MenuShower show_menu_;
+  int star_stop_ = 1;
+  int typing_circle_ = 0;
+  std::string typing_;
+  QString carried_;
+  int drag_target_ = 0;
+  std::optional<std::array<CircleReview, kCircleCount>> mistakes_;
+  QTimer mistakes_timer_;
   bool centred_ = false;
   // A close that arrives while a handler runs (the hint pause keeps painting) waits for it.
   int handlers_running_ = 0;
   bool close_requested_ = false;
 };
+
+template <typename Handler>
+inline void MainWindow::run(Handler handler) {
+  ++handlers_running_;
+  handler();
+  --handlers_running_;
+  refresh();
+  if (handlers_running_ == 0 && close_requested_) close();
+}
 
 }  // namespace velmora

@@ -126,7 +126,7 @@ TEST_F(MainWindowTest, TabOrderRunsThroughTheControlsThatTakeTheFocus) {
   }
   EXPECT_EQ(order.join(' '),
             "Create_Puzzle Command_Check WorkSheet_cmd Hint1 Hint2 Hint3 Hint4 advanced Help_cmd "
-            "Center_Question Option1 Option2 List1 check_midi");
+            "Center_Question Option1 Option2 List1 check_midi Text_Bol1 Noot");
 }
 
 TEST_F(MainWindowTest, APressDragsTheCaptionWhichDropsPaddedAndASecondDropReplacesIt) {

@@ -47,23 +47,34 @@ TEST(AboutTest, HelpTextEndsEveryLineWithCrLf) {
 const std::string kMsinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string kLocationKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
-TEST(GetKeyValueTest, ReadsTheBytesAsTheTypeSays) {
+// What KeyVal holds: a value's text, "unread " when emptied, "unusable" when GetKeyValue throws.
+TEST(GetKeyValueTest, ReadsTheBytesAsTheTypeSaysUpTo1024) {
+  using Bytes = std::vector<std::uint8_t>;
   const struct {
     std::uint32_t type;
-    std::vector<std::uint8_t> data;
-    std::string expected;
+    Bytes data;
+    std::string read;
   } cases[] = {{kRegSz, {'C', ':', '\\', 'm', 's', 'i', 0}, "C:\\msi"},
                {kRegSz, {'C', ':', '\\', 'm', 's', 'i'}, "C:\\msi"},
+               {kRegSz, Bytes(1024, 'a'), std::string(1024, 'a')},
+               {kRegSz, Bytes(1025, 'a'), "unread "},
                {kRegDword, {0x05, 0x01, 0x00, 0x00}, "261"},
-               {kRegDword, {0x10, 0x00, 0x00, 0x00}, "16"},
                {kRegDword, {0xFE, 0xFF, 0xFF, 0xFF}, "-2"},
+               {kRegDword, {0x01, 0x02, 0x03, 0x04, 0x05}, "unusable"},
                {kRegExpandSz, {'%', 'X', '%', 0}, "before"}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
     ScriptedRegistry registry;
     registry.keys[kMsinfoKey]["PATH"] = {c.type, c.data};
     std::string KeyVal = "before";
-    EXPECT_TRUE(GetKeyValue(registry, RegistryRoot::LocalMachine, kMsinfoKey, "PATH", KeyVal));
-    EXPECT_EQ(KeyVal, c.expected);
+    try {
+      if (!GetKeyValue(registry, RegistryRoot::LocalMachine, kMsinfoKey, "PATH", KeyVal)) {
+        KeyVal = "unread " + KeyVal;
+      }
+    } catch (const RegistryValueError&) {
+      KeyVal = "unusable";
+    }
+    EXPECT_EQ(KeyVal, c.read);
   }
 }
 

@@ -19,16 +19,13 @@ namespace {
 TEST(SplashTest, ShowsItsTextsAndAfterItsTimerTheMainWindowInsteadOfItself) {
   std::unique_ptr<QWidget> main_window;
   bool splash_visible_during_load = false;
-  QPointer<Splash> splash;
-  splash = new Splash([&] {
+  QPointer<Splash> splash = new Splash([&] {
     splash_visible_during_load = splash->isVisible();
     main_window = std::make_unique<QWidget>();
     return main_window.get();
   });
   splash->show();
   const auto label = [&](const char* name) { return splash->findChild<QLabel*>(name); };
-  for (const char* name : {"Label1", "Label3", "version", "Picture1"})
-    ASSERT_NE(label(name), nullptr) << name;
   EXPECT_EQ(splash->objectName(), "Splash");
   EXPECT_EQ(splash->windowTitle(), "Velmora is now loading");
   EXPECT_EQ(label("Label1")->text(), "Velmora");
@@ -38,7 +35,6 @@ TEST(SplashTest, ShowsItsTextsAndAfterItsTimerTheMainWindowInsteadOfItself) {
   EXPECT_FALSE(label("Picture1")->pixmap().isNull());
 
   auto* timer = splash->findChild<QTimer*>("Timer1");
-  ASSERT_NE(timer, nullptr);
   EXPECT_TRUE(timer->isActive() && timer->isSingleShot());
   EXPECT_EQ(timer->interval(), 2000);
   EXPECT_EQ(main_window, nullptr) << "nothing loads before the timer";
@@ -58,7 +54,6 @@ TEST(AboutBoxTest, SystemInfoWithNothingToStartShowsTheMessage) {
   QWidget owner;
   AboutBoxHolder holder{owner, SysInfoPlatform{registry, launcher, windows}};
   auto* sys_info = holder.show().findChild<QPushButton*>("cmdSysInfo");
-  ASSERT_NE(sys_info, nullptr);
   EXPECT_EQ(sys_info->text(), "&System Info...");
   sys_info->click();
   ASSERT_EQ(windows.boxes.size(), 1U);

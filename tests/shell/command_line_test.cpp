@@ -39,9 +39,7 @@ TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
       {{}, 1, "", no_display},
   };
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-    environment.remove(name);
-  }
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
   for (const auto& run : runs) {
     SCOPED_TRACE(run.arguments.join(' ').toStdString());
     QProcess velmora;

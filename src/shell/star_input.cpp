@@ -171,9 +171,10 @@ std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
 
 std::unique_ptr<QMenu> MainWindow::hint_menu(int line) {
   auto menu = std::make_unique<QMenu>(this);
+  // The answer can only be heard while "Enable MIDI" is checked, as a hint's chord.
   menu->addAction("Play my answer", this, [this, line] {
-    run([&] { form_.play_answer(line); });
-  });
+        run([&] { form_.play_answer(line); });
+      })->setEnabled(form_.controls().check_midi.checked());
   return menu;
 }
 

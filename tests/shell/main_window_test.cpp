@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QCheckBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -19,14 +21,10 @@
 #include <cmath>
 #include <memory>
 
-#include "app/about.h"
-#include "hints/hints.h"
-#include "platform/qt/text.h"
+#include "fakes/main_form_fixture.h"
+#include "shell/layout.h"
 #include "shell/note_labels.h"
 #include "shell/splash.h"
-#include "fakes/fake_clock.h"
-#include "fakes/recording_midi_system.h"
-#include "platform/posix/system_random.h"
 
 namespace velmora {
 namespace {
@@ -48,13 +46,24 @@ int drop_on(QWidget* label, const QMimeData& data) {
   return int{enter.isAccepted()} + int{drop.isAccepted()};
 }
 
-class MainWindowTest : public ::testing::Test {
- protected:
-  MainWindowTest() {
+// A shown, active main window on fakes: the mapper (unless left out) and two MIDI ports. Its
+// message boxes are recorded and answered with `answer`.
+struct Shell {
+  explicit Shell(bool mapper = true, MidiResult open_fails = MidiResult::Ok)
+      : owned(load(mapper, open_fails)), window(*owned) {
     window.window_system().set_presenter([this](const MessageBox& box) {
       boxes.push_back(box);
       return answer;
     });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  std::unique_ptr<MainWindow> load(bool mapper, MidiResult open_fails) {
+    if (!mapper) midi.mapper.reset();
+    midi.devices = {"Port A", "Port B"};
+    midi.open_fails = open_fails;
+    return std::make_unique<MainWindow>(ShellPorts{random, clock, midi});
   }
 
   template <typename Widget = QAbstractButton>
@@ -64,14 +73,45 @@ class MainWindowTest : public ::testing::Test {
     return widget;
   }
   void click(const char* name) { find(name)->click(); }
+  // "Create" with C Maj9, C Dom9, C Min9 and C (last chord) around the given centre G.
+  void queue_pass(std::string_view last_chord = "Dom9_sus2") {
+    const auto value_for = testing::MainFormOnFakes::value_for;
+    for (std::string_view chord : {"Maj9", "Dom9", "Min9"}) {
+      random.values.push_back(value_for(window.form().chord_types(), chord));
+    }
+    random.values.push_back(value_for(window.form().chord_types(), last_chord));
+    random.values.push_back(value_for(Fill_Key_Tables(), "G"));
+    random.values.push_back((9 - 0.5F) / 17);
+  }
+  void create() {
+    queue_pass();
+    click("Create_Puzzle");
+  }
+  QString caption(int circle) { return window.circle_label(circle)->text(); }
+  QWidget* focus() { return QApplication::focusWidget(); }
+  void keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(focus(), key, modifiers);
+  }
+  // Pixels of the colour in the window as it now paints.
+  int pixels_of(QColor colour) {
+    const QImage image = window.grab().toImage();
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) count += image.pixelColor(x, y) == colour;
+    }
+    return count;
+  }
 
-  SystemRandom random;
+  testing::ScriptedRandom random;
   testing::FakeClock clock;
   testing::RecordingMidiSystem midi;
-  MainWindow window{{random, clock, midi}};
+  std::unique_ptr<MainWindow> owned;
+  MainWindow& window;
   std::vector<MessageBox> boxes;
   Answer answer = Answer::Ok;
 };
+
+class MainWindowTest : public ::testing::Test, protected Shell {};
 
 TEST_F(MainWindowTest, LoadShowsTheNamedControlsWithTheirCaptionsAndDesignTimeStates) {
   EXPECT_EQ(window.objectName(), "MainForm");
@@ -129,6 +169,7 @@ TEST_F(MainWindowTest, TabOrderRunsThroughTheControlsThatTakeTheFocus) {
             "Center_Question Option1 Option2 List1 check_midi Text_Bol1 Noot");
 }
 
+// The padding of every name is the core's (answers_test); here the press starts the drag.
 TEST_F(MainWindowTest, APressDragsTheCaptionWhichDropsPaddedAndASecondDropReplacesIt) {
   PaletteLabel* fx = window.noot(31);
   std::unique_ptr<QMimeData> dragged;
@@ -141,59 +182,26 @@ TEST_F(MainWindowTest, APressDragsTheCaptionWhichDropsPaddedAndASecondDropReplac
   QLabel* circle = window.circle_label(1);
   EXPECT_EQ(drop_on(circle, *dragged), 2);
   EXPECT_EQ(circle->text(), "  Fx");
-
-  const std::pair<const char*, const char*> drops[] = {
-      {"C", "   C"}, {"Eb", "  Eb"}, {"Cbb", " Cbb"}};
-  for (const auto& [note, caption] : drops) {
-    EXPECT_EQ(drop_on(circle, *palette_data(note)), 2) << note;
-    EXPECT_EQ(circle->text(), caption);
-  }
+  EXPECT_EQ(drop_on(circle, *palette_data("Cbb")), 2);
+  EXPECT_EQ(circle->text(), " Cbb");
 }
 
 TEST_F(MainWindowTest, ForeignDropsAndDropsOnTheGivenCircleAreRefused) {
-  click("Create_Puzzle");
-  QLabel* given = nullptr;
-  QLabel* open = nullptr;
-  for (int circle = 1; circle <= 17; ++circle) {
-    QLabel* label = window.circle_label(circle);
-    (label->isEnabled() ? open : given) = label;
-  }
-  ASSERT_TRUE(given && open);
-  const QString given_note = given->text();
-  EXPECT_FALSE(given_note.isEmpty());
+  create();
+  QLabel* given = window.circle_label(9);
   EXPECT_EQ(drop_on(given, *palette_data("Bx")), 0);
-  EXPECT_EQ(given->text(), given_note);
-
+  EXPECT_EQ(given->text(), "   G");
+  QLabel* open = window.circle_label(1);
   ASSERT_EQ(drop_on(open, *palette_data("D")), 2);
-  std::unique_ptr<QMimeData> foreign[] = {palette_data("F###"), palette_data(""),
-                                          std::make_unique<QMimeData>(),
-                                          std::make_unique<QMimeData>(),
-                                          std::make_unique<QMimeData>()};
-  foreign[2]->setText("C");
-  foreign[3]->setUrls({QUrl("https://example.invalid/C")});
-  foreign[4]->setUrls({QUrl::fromLocalFile("/tmp/C")});
-  for (const auto& data : foreign) {
+  const std::unique_ptr<QMimeData> misspelt = palette_data("F###");
+  QMimeData text, link, file;
+  text.setText("C");
+  link.setUrls({QUrl("https://example.invalid/C")});
+  file.setUrls({QUrl::fromLocalFile("/tmp/C")});
+  for (const QMimeData* data : {misspelt.get(), &text, &link, &file}) {
     EXPECT_EQ(drop_on(open, *data), 0) << data->formats().join(',').toStdString();
     EXPECT_EQ(open->text(), "   D");
   }
-}
-
-TEST_F(MainWindowTest, AWholePuzzlePlayedWithTheMouseScoresSeventeen) {
-  click("Create_Puzzle");
-  const Board& board = window.form().board();
-  int dropped = 0;
-  for (int circle = 1; circle <= 17; ++circle) {
-    if (!window.circle_label(circle)->isEnabled()) continue;
-    const QByteArray answer = QByteArray::fromStdString(board.Circle_Notes[circle - 1]->text());
-    ASSERT_EQ(drop_on(window.circle_label(circle), *palette_data(answer)), 2) << circle;
-    ++dropped;
-  }
-  EXPECT_EQ(dropped, 16);
-  click("Command_Check");
-  ASSERT_EQ(boxes.size(), 1U) << "the first Create asks nothing";
-  EXPECT_EQ(boxes[0].text, "You have 17 correct answers out of 17.(The First is always given!)");
-  click("Create_Puzzle");
-  EXPECT_EQ(boxes.size(), 1U) << "a Create after a full score asks nothing";
 }
 
 TEST_F(MainWindowTest, OptionsAndWorkSheetReachTheirHandlers) {
@@ -202,29 +210,17 @@ TEST_F(MainWindowTest, OptionsAndWorkSheetReachTheirHandlers) {
   click("Option1");
   EXPECT_EQ(window.form().controls().advanced.value, 1);
   EXPECT_EQ(count_framed_entries(window.form().chord_types()), 14) << "the Beginner list";
+  queue_pass("Min9_b5");
+  random.values.back() = (3 - 0.5F) / 17;  // circle 3, unless the centre is asked
   click("Create_Puzzle");
+  EXPECT_EQ(caption(9), "   G");
   EXPECT_FALSE(window.circle_label(9)->isEnabled());
-  EXPECT_EQ(window.circle_label(9)->text().toStdString(), Pad_Note(circle_note(window.form().board().Circle_Notes, 9)));
 
   answer = Answer::Cancel;
   click("WorkSheet_cmd");
   ASSERT_EQ(boxes.size(), 1U);
   EXPECT_EQ(boxes[0].title, "Create Worksheet?");
 }
-
-// A shown main window on fakes: the mapper (unless left out) and two MIDI ports.
-struct Shell {
-  explicit Shell(bool mapper = true) {
-    if (!mapper) midi.mapper.reset();
-    midi.devices = {"Port A", "Port B"};
-    window = std::make_unique<MainWindow>(ShellPorts{random, clock, midi});
-    window->show();
-  }
-  SystemRandom random;
-  testing::FakeClock clock;
-  testing::RecordingMidiSystem midi;
-  std::unique_ptr<MainWindow> window;
-};
 
 // One step of the player on the device list: a mouse action on an entry, a key, or a Tab from
 // the option button before the list.
@@ -268,16 +264,14 @@ TEST(DeviceListTest, TheDeviceOfTheSelectedEntryOpensExactlyWhenThePlayerChooses
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Shell shell(c.mapper);
-    QApplication::setActiveWindow(shell.window.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(shell.window.get()));
-    auto* list = shell.window->findChild<QListWidget*>("List1");
+    auto* list = shell.window.findChild<QListWidget*>("List1");
     shell.midi.calls.clear();
     for (const ListStep& step : c.steps) {
       if (step.action == kKey) {
         QTest::keyClick(list, Qt::Key(step.entry_or_key), step.modifiers);
       } else if (step.action == kTabIn) {
-        shell.window->findChild<QWidget*>("Option2")->setFocus();
-        QTest::keyClick(shell.window.get(), Qt::Key_Tab);
+        shell.window.findChild<QWidget*>("Option2")->setFocus();
+        QTest::keyClick(&shell.window, Qt::Key_Tab);
         EXPECT_TRUE(list->hasFocus());
       } else {
         QTest::mouseEvent(QTest::MouseAction(step.action), list->viewport(), Qt::LeftButton,
@@ -288,7 +282,7 @@ TEST(DeviceListTest, TheDeviceOfTheSelectedEntryOpensExactlyWhenThePlayerChooses
     EXPECT_EQ(shell.midi.calls, c.calls);
     const QList<QListWidgetItem*> selected = list->selectedItems();
     EXPECT_EQ(selected.isEmpty() ? -1 : list->row(selected.first()), c.shown);
-    EXPECT_EQ(shell.window->form().controls().List1.selected, c.shown);
+    EXPECT_EQ(shell.window.form().controls().List1.selected, c.shown);
     std::vector<int> open;
     for (const auto& [handle, device] : shell.midi.open_handles) open.push_back(device);
     EXPECT_EQ(open, c.shown < 0 ? std::vector<int>{} : std::vector{c.shown - int{c.mapper}});
@@ -313,7 +307,7 @@ TEST(ShellThemeTest, TextsOnTheLayoutsOwnColoursStayReadableUnderADarkPalette) {
   const QPalette desktop = QApplication::palette();
   QApplication::setPalette(QPalette(QColor(53, 53, 53)));  // white texts on dark grounds
   Shell shell;
-  MainWindow& window = *shell.window;
+  MainWindow& window = shell.window;
   const QColor orange(255, 192, 128), grey(192, 192, 192), inner(192, 255, 255),
       outer(255, 255, 128), centre(255, 128, 0);
   // Circle labels get a note, and a greyed one needs only 3:1.
@@ -362,9 +356,9 @@ TEST(PlacementTest, WindowsOpenCentredInsideTheFreeAreaOfTheScreen) {
   auto* splash = new Splash([]() -> QWidget* { return nullptr; });
   splash->findChild<QTimer*>("Timer1")->stop();
   splash->show();
-  shell.window->findChild<QPushButton*>("Help_cmd")->click();
-  QWidget* about = shell.window->findChild<QWidget*>("frmAbout");
-  for (QWidget* shown : std::initializer_list<QWidget*>{shell.window.get(), about, splash}) {
+  shell.window.findChild<QPushButton*>("Help_cmd")->click();
+  QWidget* about = shell.window.findChild<QWidget*>("frmAbout");
+  for (QWidget* shown : std::initializer_list<QWidget*>{&shell.window, about, splash}) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(shown));
     SCOPED_TRACE(shown->objectName().toStdString() + " at " +
                  std::to_string(shown->devicePixelRatioF()));
@@ -386,10 +380,6 @@ TEST(PlacementTest, WindowsOpenCentredInsideTheFreeAreaOfTheScreen) {
 }
 
 TEST(MainWindowMidiTest, AFailedOpenDisablesTheFrameAndTheCheckBoxOnScreen) {
-  SystemRandom random;
-  testing::FakeClock clock;
-  testing::RecordingMidiSystem midi;
-  midi.open_fails = MidiResult::AudioDriverFailed;
   // The load handler reports the failure before a presenter can be set: close the box as soon
   // as it shows.
   QTimer::singleShot(0, [] {
@@ -397,12 +387,11 @@ TEST(MainWindowMidiTest, AFailedOpenDisablesTheFrameAndTheCheckBoxOnScreen) {
       if (auto* box = qobject_cast<QMessageBox*>(top)) box->accept();
     }
   });
-  MainWindow window{{random, clock, midi}};
-  auto* check = window.findChild<QCheckBox*>("check_midi");
-  EXPECT_FALSE(window.findChild<QGroupBox*>("Frame1")->isEnabled());
-  EXPECT_FALSE(check->isEnabled());
-  EXPECT_FALSE(check->isChecked());
-  EXPECT_FALSE(window.findChild<QListWidget*>("List1")->isEnabled());
+  Shell shell(true, MidiResult::AudioDriverFailed);
+  for (const char* name : {"Frame1", "check_midi", "List1"}) {
+    EXPECT_FALSE(shell.window.findChild<QWidget*>(name)->isEnabled()) << name;
+  }
+  EXPECT_FALSE(shell.window.findChild<QCheckBox*>("check_midi")->isChecked());
 }
 
 // Records the caption a label has each time it is painted.
@@ -417,11 +406,9 @@ class PaintedTexts final : public QObject {
 };
 
 TEST_F(MainWindowTest, HintPaintsTheFormulaDuringItsPauseAndThenTheNotesAgain) {
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  click("Create_Puzzle");
+  create();
   click("check_midi");
-  const Formula formula = *ChordFormula(window.form().board().Chords[1]);
+  const QStringList formula{"  1", "  3", "  5", "  b7", "  9"};  // Dom9 on the second line
   QStringList before;
   std::vector<std::unique_ptr<PaintedTexts>> painted;
   for (int circle = 7; circle <= 11; ++circle) {
@@ -430,14 +417,13 @@ TEST_F(MainWindowTest, HintPaintsTheFormulaDuringItsPauseAndThenTheNotesAgain) {
   }
   click("Hint2");
   for (int i = 0; i < 5; ++i) {
-    EXPECT_TRUE(painted[i]->texts.contains(to_qstring(formula[i]))) << "circle " << i + 7;
+    EXPECT_TRUE(painted[i]->texts.contains(formula[i])) << "circle " << i + 7;
     EXPECT_EQ(window.circle_label(i + 7)->text(), before[i]) << "circle " << i + 7;
   }
   EXPECT_GE(clock.elapsed_ms, 1000);
 }
 
 TEST_F(MainWindowTest, HelpShowsOneAboutBoxWhichOkAndClosingTheWindowClose) {
-  window.show();
   click("Help_cmd");
   click("Help_cmd");
   const QList<QWidget*> shown = window.findChildren<QWidget*>("frmAbout");
@@ -451,9 +437,7 @@ TEST_F(MainWindowTest, HelpShowsOneAboutBoxWhichOkAndClosingTheWindowClose) {
   EXPECT_FALSE(find<QLabel>("picIcon", box)->pixmap().isNull());
   auto* help = find<QPlainTextEdit>("Text1", box);
   EXPECT_TRUE(help->isReadOnly());
-  QString text;
-  for (std::string_view line : kHelpLines) text += QString::fromUtf8(line) + '\n';
-  EXPECT_EQ(help->toPlainText(), text);
+  EXPECT_TRUE(help->toPlainText().startsWith("Learn to handle and memorize musical chords."));
 
   find("cmdOK", box)->click();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -465,6 +449,160 @@ TEST_F(MainWindowTest, HelpShowsOneAboutBoxWhichOkAndClosingTheWindowClose) {
   window.close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(box.isNull() || !box->isVisible());
+}
+
+QAction* action(QMenu& menu, const QString& path) {
+  QMenu* in = &menu;
+  for (const QString& part : path.split('/')) {
+    const QList<QAction*> actions = in->actions();
+    const auto found = std::ranges::find(actions, part, &QAction::text);
+    if (found == actions.end()) return nullptr;
+    if ((*found)->menu() == nullptr) return *found;
+    in = (*found)->menu();
+  }
+  return in->menuAction();
+}
+
+TEST_F(MainWindowTest, AWholePuzzlePlayedWithTheKeyboardAloneScoresSeventeen) {
+  queue_pass();
+  keys(Qt::Key_N, Qt::ControlModifier);
+  ASSERT_EQ(caption(9), "   G");
+  keys(Qt::Key_L, Qt::ControlModifier);
+  EXPECT_EQ(focus(), window.circle_label(1));
+  EXPECT_GT(pixels_of(kFocusColour), 0) << "the focus ring";
+  // From circle 1 around the star, stepping over the given centre; first letters in lower case.
+  const QStringList answers = QString("c,c,d,eb,d,b,c,e,g,bb,d,e,bb,bb,c,d,d").split(',');
+  int typed = 0;
+  for (const char arrow : std::string_view("RRURRDDRLLLDLRRDRR.")) {
+    auto* circle = qobject_cast<CircleLabel*>(focus());
+    ASSERT_NE(circle, nullptr);
+    if (caption(circle->circle()).isEmpty()) {
+      QTest::keyClicks(circle, answers[circle->circle() - 1]);
+      ++typed;
+    }
+    if (arrow != '.') {
+      keys(arrow == 'R' ? Qt::Key_Right : arrow == 'L' ? Qt::Key_Left
+           : arrow == 'U' ? Qt::Key_Up : Qt::Key_Down);
+    }
+  }
+  EXPECT_EQ(typed, 16);
+  keys(Qt::Key_K, Qt::ControlModifier);
+  ASSERT_EQ(boxes.size(), 1U);
+  EXPECT_EQ(boxes[0].text, "You have 17 correct answers out of 17.(The First is always given!)");
+  keys(Qt::Key_M, Qt::ControlModifier);
+  EXPECT_TRUE(window.showing_mistakes());
+  keys(Qt::Key_F1);
+  EXPECT_NE(window.findChild<QWidget*>("frmAbout"), nullptr);
+}
+
+TEST_F(MainWindowTest, TypedNamesEnterRefusedOnesChangeNothingAndTheGivenCircleTakesNone) {
+  create();
+  const std::pair<const char*, const char*> cases[] = {
+      {"e", "   E"}, {"Eb", "  Eb"}, {"f##", "  Fx"}, {"bb", "  Bb"}, {"cbbb", " Cbb"},
+      {"d#b", "  D#"}, {"h", ""},    {"#", ""},       {"g7", "   G"}, {"gx#", "  Gx"}};
+  for (const auto& [typed, shown] : cases) {
+    window.circle_label(15)->setFocus();
+    keys(Qt::Key_Backspace);
+    QTest::keyClicks(focus(), typed);
+    EXPECT_EQ(caption(15), shown) << typed;
+  }
+  keys(Qt::Key_Delete);
+  EXPECT_EQ(caption(15), "");
+  QTest::keyClicks(window.circle_label(9), "a");
+  QTest::keyClick(window.circle_label(9), Qt::Key_Delete);
+  EXPECT_EQ(caption(9), "   G");
+}
+
+TEST_F(MainWindowTest, MenusReviewAndScreenReaderTexts) {
+  create();
+  auto menu_of = [&](int circle) { return window.circle_menu(circle); };
+  QStringList naturals;
+  const std::unique_ptr<QMenu> first = menu_of(1);
+  for (QAction* name : action(*first, "Naturals")->menu()->actions()) naturals << name->text();
+  EXPECT_EQ(naturals.join(' '), "C D E F G A B");
+  const struct { int circle; const char* path; const char* shown; } steps[] = {
+      {12, "Flats/Fb", "  Fb"}, {6, "Naturals/A", "   A"}, {3, "Double sharps/Cx", "  Cx"},
+      {3, "Clear", ""}, {15, "Reveal this note", "   C"}, {17, "Sharps/C#", "  C#"}};
+  for (const auto& step : steps) {
+    std::unique_ptr<QMenu> menu = menu_of(step.circle);
+    QAction* chosen = action(*menu, step.path);
+    ASSERT_NE(chosen, nullptr) << step.path;
+    chosen->trigger();
+    EXPECT_EQ(caption(step.circle), step.shown) << step.path;
+  }
+  auto name_of = [](QWidget* widget, QAccessible::Text kind = QAccessible::Name) {
+    return QAccessible::queryAccessibleInterface(widget)->text(kind);
+  };
+  EXPECT_EQ(name_of(window.review_status()), "circle 15, root of Maj9, holds C");
+  EXPECT_EQ(name_of(window.circle_label(15)), "circle 15, root of Maj9, holds C");
+  EXPECT_EQ(name_of(window.circle_label(9)), "circle 9, centre of all four chords, given, holds G");
+  std::unique_ptr<QMenu> given = menu_of(9);
+  for (const char* path : {"Naturals", "Clear", "Reveal this note"}) {
+    EXPECT_FALSE(action(*given, path)->isEnabled()) << path;
+  }
+
+  action(*given, "Show mistakes")->trigger();
+  EXPECT_EQ(name_of(window.review_status()),
+            "circle 6: wrong: A is not the note here; circle 12: sounds right, spelled wrong: Fb "
+            "here is E; circle 17: wrong: C# is not the note here");
+  EXPECT_EQ(window.circle_label(12)->toolTip(), "sounds right, spelled wrong: Fb here is E");
+  EXPECT_EQ(name_of(window.circle_label(6), QAccessible::Description),
+            "wrong: A is not the note here");
+  EXPECT_GT(pixels_of(kWrongColour), 0);
+  EXPECT_GT(pixels_of(kMisspeltColour), 0);
+  QTest::keyClick(&window, Qt::Key_Shift);
+  EXPECT_FALSE(window.showing_mistakes()) << "the next input ends the marks";
+  EXPECT_EQ(window.circle_label(12)->toolTip(), "");
+  EXPECT_EQ(pixels_of(kWrongColour), 0);
+
+  midi.sent.clear();
+  action(*window.hint_menu(1), "Play my answer")->trigger();
+  EXPECT_EQ(midi.sent, (std::vector<std::vector<int>>{
+                           {0x91, 60, 127}, {0x91, 64, 127}, {0x91, 67, 127}, {0x91, 69, 127},
+                           {0xB1, 120, 0}}));
+
+  // A palette name picked up with the keyboard, or through its accessible press action.
+  window.noot(0)->setFocus();
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Return}) keys(key);
+  EXPECT_EQ(window.carried_name(), "Db");
+  EXPECT_EQ(focus(), window.circle_label(1)) << "the star's stop";
+  keys(Qt::Key_Right);
+  keys(Qt::Key_Return);
+  EXPECT_EQ(caption(4), "  Db");
+  QAccessibleInterface* bx = QAccessible::queryAccessibleInterface(window.noot(34));
+  EXPECT_EQ(bx->text(QAccessible::Name), "Bx");
+  bx->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+  keys(Qt::Key_Escape);
+  keys(Qt::Key_Return);
+  EXPECT_EQ(window.carried_name(), "");
+  EXPECT_EQ(caption(4), "  Db") << "Escape put the name back";
+}
+
+TEST_F(MainWindowTest, ADropOnTheDiscAboveTheLabelLandsAndTheTargetIsRinged) {
+  create();
+  QMimeData data;
+  data.setData(kPaletteNoteMime, "Eb");
+  // Circle 5's disc starts at (320, 112); its label only 8 pixels lower. Circle 9 is given.
+  const struct { QPoint at; int circle; bool ringed; const char* shown; } drops[] = {
+      {{340, 114}, 5, true, "  Eb"}, {{322, 114}, 5, false, ""}, {{340, 154}, 9, false, "   G"}};
+  for (const auto& drop : drops) {
+    window.form().clear_circle(drop.circle);
+    window.refresh();
+    QDragEnterEvent enter(drop.at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDragMoveEvent move(drop.at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &move);
+    EXPECT_EQ(pixels_of(kDropTargetColour) > 0, drop.ringed);
+    QDropEvent dropped(drop.at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &dropped);
+    EXPECT_EQ(caption(drop.circle), drop.shown) << drop.at.x() << "," << drop.at.y();
+  }
+  QDragEnterEvent over_label(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(window.circle_label(4), &over_label);
+  EXPECT_GT(pixels_of(kDropTargetColour), 0) << "over a circle's label";
+  QDragLeaveEvent left;
+  QCoreApplication::sendEvent(window.circle_label(4), &left);
+  EXPECT_EQ(pixels_of(kDropTargetColour), 0);
 }
 
 }  // namespace

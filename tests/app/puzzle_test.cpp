@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <random>
 #include <set>
 #include <tuple>
 
@@ -121,10 +120,7 @@ TEST_P(CreateRunTest, EveryPuzzleHasOneGivenNoteAndFourDistinctTypesOfTheLevel) 
   form.set_advanced(advanced);
   const std::set<std::string> level(form.chord_types().begin() + 1, form.chord_types().end() - 1);
   constexpr int kCreates = 300;
-  std::mt19937 engine(expert ? 11 : 12);
-  for (int i = 0; i < kCreates * 60; ++i) {
-    random.values.push_back(static_cast<float>(engine() >> 8) * 0x1p-24F);
-  }
+  random.queue_seeded(expert ? 11 : 12, kCreates * 60);
   for (int create = 0; create < kCreates; ++create) {
     SCOPED_TRACE(create);
     const bool centre_question = create % 3 == 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -19,6 +20,12 @@ class ScriptedRandom final : public Random {
     const float value = values.front();
     values.pop_front();
     return value;
+  }
+  // A repeatable stream of `count` values for runs too long to script: 24 random bits scaled
+  // into [0, 1), exact in single precision, so never 1.0.
+  void queue_seeded(std::uint32_t seed, int count) {
+    std::mt19937 engine(seed);
+    for (int i = 0; i < count; ++i) values.push_back(static_cast<float>(engine() >> 8) * 0x1p-24F);
   }
 
   std::deque<float> values;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <limits>
-#include <random>
 #include <set>
 
 #include "fakes/main_form_fixture.h"
@@ -31,21 +30,12 @@ constexpr Offset kGivenNotes[] = {
 constexpr Offset kChordNames[] = {{1500, -1500}, {1600, -100}, {1500, 1500}, {-350, 1600}};
 constexpr Offset kLabel = {-500, -1800};
 
-// A one-letter note after a blank, as sheets and logs show it; longer ones as they are.
-std::string worksheet_form(std::string note) {
-  if (note.size() == 1) note.insert(note.begin(), ' ');
-  return note;
-}
-
 // A loaded main form on fakes, with a repeatable stream of draws long enough for a few runs, and
 // a puzzle in progress: "Create" on its own would ask first.
 class WorksheetTest : public testing::MainFormTest {
  protected:
   WorksheetTest() {
-    std::mt19937 engine(20260612);
-    for (int i = 0; i < 5000; ++i) {
-      random.values.push_back(static_cast<float>(engine() >> 8) * 0x1p-24F);
-    }
+    random.queue_seeded(20260612, 5000);
     form.Create_Puzzle_Click();
   }
 
@@ -84,15 +74,13 @@ class WorksheetTest : public testing::MainFormTest {
         const std::string time = "14:05:" + std::to_string(10 + (star - 1) * 4 + line);
         block.push_back("6-12-2026-" + std::to_string(star) + time + chords[line]);
         for (const int circle : kChordLineCircles[line]) {
-          block.back() += worksheet_form(circle_note(notes, circle)->text());
+          block.back() += circle_note(notes, circle)->worksheet_form();
         }
       }
       block.emplace_back();
       if (block != block_logged) continue;
       std::vector<std::string> printed;
-      for (const std::optional<NoteName>& note : notes) {
-        printed.push_back(worksheet_form(note->text()));
-      }
+      for (const std::optional<NoteName>& note : notes) printed.push_back(note->worksheet_form());
       return printed;
     }
     ADD_FAILURE() << "star " << star << " logs no spelling of its printed chords";

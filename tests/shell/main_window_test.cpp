@@ -35,9 +35,8 @@ std::unique_ptr<QMimeData> palette_data(const QByteArray& note) {
   return data;
 }
 
-// Delivers a drag entering the label and a drop on it, as the window system would, and
-// returns how many of the two the label accepted. The drop is sent even after a refused
-// entry, so a drop handler that writes regardless is caught.
+// Delivers a drag entering the label and a drop on it, as the window system would, and returns
+// how many of the two the label accepted: a drop handler that writes regardless is caught.
 int drop_on(QWidget* label, const QMimeData& data) {
   QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(label, &enter);
@@ -113,7 +112,7 @@ struct Shell {
 
 class MainWindowTest : public ::testing::Test, protected Shell {};
 
-TEST_F(MainWindowTest, LoadShowsTheNamedControlsWithTheirCaptionsAndDesignTimeStates) {
+TEST_F(MainWindowTest, LoadShowsTheNamedControlsTheirCaptionsStatesAndTabOrder) {
   EXPECT_EQ(window.objectName(), "MainForm");
   EXPECT_EQ(window.windowTitle(), " Velmora");
   EXPECT_EQ(window.size(), QSize(678, 487));
@@ -156,10 +155,8 @@ TEST_F(MainWindowTest, LoadShowsTheNamedControlsWithTheirCaptionsAndDesignTimeSt
   EXPECT_EQ(captions.join(' '),
             "C E D F G A B Cb Db Eb Fb Gb Ab Bb Cbb Dbb Ebb Fbb Gbb Abb Bbb "
             "C# D# E# F# G# A# B# Cx Dx Ex Fx Gx Ax Bx");
-}
 
-TEST_F(MainWindowTest, TabOrderRunsThroughTheControlsThatTakeTheFocus) {
-  QStringList order{"Create_Puzzle"};
+  QStringList order{"Create_Puzzle"};  // the tab order
   for (QWidget* next = window.findChild<QWidget*>("Create_Puzzle")->nextInFocusChain();
        next->objectName() != "Create_Puzzle"; next = next->nextInFocusChain()) {
     if (next->focusPolicy() & Qt::TabFocus) order << next->objectName();
@@ -222,8 +219,7 @@ TEST_F(MainWindowTest, OptionsAndWorkSheetReachTheirHandlers) {
   EXPECT_EQ(boxes[0].title, "Create Worksheet?");
 }
 
-// One step of the player on the device list: a mouse action on an entry, a key, or a Tab from
-// the option button before the list.
+// A player's step on the device list: a mouse action on an entry, a key, or a Tab into it.
 constexpr int kKey = -1, kTabIn = -2;
 struct ListStep {
   int action;
@@ -249,12 +245,8 @@ TEST(DeviceListTest, TheDeviceOfTheSelectedEntryOpensExactlyWhenThePlayerChooses
        {"close 1", "open 0", "close 2", "open 0"}, 1},
       {"press, drag, release on another", true,
        {{press, 0}, {move, 1}, {move, 2}, {release, 2}}, {"close 1", "open 1"}, 2},
-      {"drag back to the open entry", true, {{press, 2}, {move, 0}, {release, 0}},
-       {"close 1", "open -1"}, 0},
       {"arrow keys", true, {{kKey, Qt::Key_Down}, {kKey, Qt::Key_Down}},
        {"close 1", "open 0", "close 2", "open 1"}, 2},
-      {"End key", true, {{kKey, Qt::Key_End}}, {"close 1", "open 1"}, 2},
-      {"tabbing in", true, {{kTabIn}}, {}, 0},
       {"ctrl-click and ctrl-space keep the selection", true,
        {{click, 0, Qt::ControlModifier}, {kKey, Qt::Key_Space, Qt::ControlModifier}}, {}, 0},
       {"tabbing in without the mapper", false, {{kTabIn}}, {}, -1},

@@ -82,9 +82,7 @@ TEST(KeyTablesTest, EveryStoredEntryFollowsTheSpellingRuleAndRootsComeInLookupOr
             "Bbb E# Cbb B# Gbb ");
   EXPECT_EQ(Fill_Key_Tables(), (FramedList{"start", "C", "C#", "Db", "D", "Eb", "E", "F", "F#",
                                            "Gb", "G", "Ab", "A", "Bb", "B", "Cb", "stop"}));
-}
-
-TEST(FramedListTest, CountIncludesStopAndLooksNoFurtherThanPositionFifty) {
+  // A count includes "stop" and looks no further than position fifty.
   FramedList list(60, "name");
   list[50] = "stop";
   EXPECT_EQ(count_framed_entries(list), 51);

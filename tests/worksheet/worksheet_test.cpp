@@ -15,8 +15,7 @@ using Texts = std::vector<std::string>;
 
 constexpr Twips kMax = std::numeric_limits<Twips>::max();
 
-// From a star's centre, circle by circle: where each circle is drawn and where its given note
-// begins.
+// From a star's centre, circle by circle: where it is drawn and where its given note begins.
 constexpr Offset kCircles[] = {
     {-1050, -1050}, {0, -1200}, {1050, -1050}, {-600, -600}, {0, -600}, {600, -600},
     {-1200, 0},     {-600, 0},  {0, 0},        {600, 0},     {1200, 0}, {-600, 600},

@@ -37,11 +37,9 @@ class PuzzleTest : public testing::MainFormTest {
   }
 };
 
-// Before any Create all seventeen empty circles count as right, so the first Create asks
-// nothing; below 17 it asks first, and
-// Cancel changes nothing, nor does Cancel on the worksheet's question. With "Advanced" checked
-// a given note of four characters is shown as the answer key holds it, so "Check" counts it; an
-// enharmonic answer does not count.
+// Before any Create all 17 empty circles count as right, so Create asks nothing; below 17 it asks
+// first, and Cancel (also on the worksheet's question) changes nothing. With "Advanced" checked a
+// four-character given note shows as the key holds it and counts; an enharmonic answer does not.
 TEST_F(PuzzleTest, CreateAsksBelowSeventeenCancelKeepsThePuzzleCheckCountsExactSpellings) {
   form.Command_Check_Click();
   form.set_advanced(true);

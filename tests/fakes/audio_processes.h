@@ -34,14 +34,6 @@ inline std::string read_file(const std::filesystem::path& file) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-// Samples in the machine's byte order, as recorded with --format=s16ne.
-inline std::vector<std::int16_t> read_samples(const std::filesystem::path& file) {
-  const std::string bytes = read_file(file);
-  std::vector<std::int16_t> samples(bytes.size() / 2);
-  bytes.copy(reinterpret_cast<char*>(samples.data()), samples.size() * 2);
-  return samples;
-}
-
 // A program started by the test with its output and errors in files, ended by its process id.
 class ChildProcess {
  public:
@@ -150,7 +142,13 @@ class SinkRecording {
 
   // Empty when parec is not recording; the reason is then in `log`.
   std::string log() { return parec_.running() ? std::string() : "parec: " + read_file(log_); }
-  std::vector<std::int16_t> samples() const { return read_samples(file_); }
+  // In the machine's byte order, as recorded with --format=s16ne.
+  std::vector<std::int16_t> samples() const {
+    const std::string bytes = read_file(file_);
+    std::vector<std::int16_t> samples(bytes.size() / 2);
+    bytes.copy(reinterpret_cast<char*>(samples.data()), samples.size() * 2);
+    return samples;
+  }
   void stop() { parec_.stop(SIGINT); }
 
  private:

@@ -38,9 +38,8 @@ TEST(DrawBoundsTest, ExtremeValuesDrawTheFirstAndTheLastName) {
   EXPECT_EQ(draw_given_circle(random, false), kCircleCount);
 }
 
-// Every name is expected kDrawsPerName times. By Chernoff's bound a fair generator strays more
-// than kTolerance from that with a probability below 1e-13 per name, so the test does not
-// flake, while a name lost, doubled or favoured by the draw shows at once.
+// By Chernoff's bound a fair generator strays more than kTolerance from kDrawsPerName with a
+// probability below 1e-13 per name; a name lost, doubled or favoured shows at once.
 constexpr int kDrawsPerName = 10000;
 constexpr double kTolerance = 0.08 * kDrawsPerName;
 

@@ -124,6 +124,9 @@ class WatchedLog final : public AnswerLogFile {
   Status open_append() override { return watched(log_.open_append()); }
   Status write_line(std::string_view line) override { return watched(log_.write_line(line)); }
   Status close() override { return watched(log_.close()); }
+  Status begin_run() override { return watched(log_.begin_run()); }
+  void keep_run() override { log_.keep_run(); }
+  void drop_run() override { log_.drop_run(); }
 
  private:
   Status watched(Status status) {
@@ -201,6 +204,8 @@ void run_worksheet(FuzzInput& input) {
       watch.failure = refused;
     }
   }
+  // A sheet that was not produced leaves none of its blocks in the log.
+  FUZZ_CHECK(!watch.failure || memory_log.lines.empty());
   if (!watch.failure) {
     FUZZ_CHECK(printer.ended() && printer.aborts == 0 && windows.boxes.empty());
     FUZZ_CHECK(memory_log.lines.size() == 30);

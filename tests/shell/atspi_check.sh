@@ -4,13 +4,20 @@
 set -u
 program=$1
 skip() { echo "SKIPPED: $*"; exit 77; }
-for tool in xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher; do
   command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 /usr/bin/python3 -c "import pyatspi" 2>/dev/null || skip "python3-pyatspi is not installed"
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-export HOME=$work XDG_RUNTIME_DIR=$work
-# A server number away from the usual 99, where other test runs start theirs.
-exec xvfb-run -a -n 317 -s "-screen 0 1024x768x24" dbus-run-session -- \
-  env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 /usr/bin/python3 "$(dirname "$0")/atspi_check.py" "$program"
+# The server picks a free display itself and writes its number once it takes connections.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+server=$!
+trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start: $(head -n 3 "$work/xvfb.log")"; exit 1; }
+export DISPLAY=":$(head -n 1 "$work/display")" HOME=$work XDG_RUNTIME_DIR=$work
+dbus-run-session -- env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+  /usr/bin/python3 "$(dirname "$0")/atspi_check.py" "$program"

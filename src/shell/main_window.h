@@ -28,12 +28,15 @@ namespace velmora {
 class CircleLabel;
 class DeviceList;
 class PaletteLabel;
+class PracticeHistory;
 
 // The ports the window's handlers use that come from outside the window.
 struct ShellPorts {
   Random& random;
   Clock& clock;
   MidiSystem& midi;
+  // The learner's history; none when the run keeps no history.
+  PracticeHistory* history = nullptr;
 };
 
 // `MainForm` on screen: lays out the controls, routes their events to the core's handlers and

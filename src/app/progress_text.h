@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "ports/practice_history.h"
+
+namespace velmora {
+
+// The part as a whole percent of the whole, rounded to the nearest, yet never 0 while the part
+// holds anything nor 100 while it falls short: "100%" always means every answer. 0 for no whole.
+int whole_percent(int part, int whole);
+
+int percent_right(const Tally& tally);
+int percent_missed(const Tally& tally);
+
+struct ProgressSection {
+  std::string title;
+  std::vector<std::string> lines;
+};
+
+// A summary in words: what the progress window's charts draw, for reading and for screen readers.
+struct ProgressText {
+  std::string overview;
+  ProgressSection chord_types;
+  ProgressSection keys;
+  // Right, right pitch but another spelling, wrong, empty: a line each, in this order.
+  ProgressSection classes;
+  ProgressSection tones;
+  ProgressSection weeks;
+};
+
+ProgressText progress_text(const ProgressSummary& summary);
+// The overview and then each section's title and its lines, indented; a line each.
+std::string plain_text(const ProgressText& text);
+
+// What stands in place of the charts when there is nothing to draw.
+std::string no_history_text();
+std::string empty_history_text();
+
+std::string forget_question();
+std::string forgotten_text();
+std::string exported_text(const std::string& path);
+std::string export_failed_text(const std::string& path, const Failure& failure);
+std::string forget_failed_text(const Failure& failure);
+
+}  // namespace velmora

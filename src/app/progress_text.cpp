@@ -1,9 +1,16 @@
 #include "app/progress_text.h"
 
+#include <array>
 #include <cctype>
 
 namespace velmora {
 namespace {
+
+int percent_right(const Tally& tally) { return whole_percent(tally.right, tally.answers()); }
+
+int percent_missed(const Tally& tally) {
+  return whole_percent(tally.answers() - tally.right, tally.answers());
+}
 
 std::string counted(int count, const std::string& one, const std::string& many) {
   return std::to_string(count) + " " + (count == 1 ? one : many);
@@ -21,9 +28,13 @@ std::string right_line(const TallyRow& row) {
          std::to_string(row.tally.right) + " of " + std::to_string(row.tally.answers()) + ")";
 }
 
-std::string tone_line(const TallyRow& row) {
-  std::string name = row.name;
+std::string capitalised(std::string name) {
   if (!name.empty()) name[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(name[0])));
+  return name;
+}
+
+std::string tone_line(const TallyRow& row) {
+  const std::string name = capitalised(row.name);
   if (row.tally.answers() == 0) return name + ": no answers";
   return name + ": " + std::to_string(percent_missed(row.tally)) + "% missed (" +
          std::to_string(row.tally.answers() - row.tally.right) + " of " +
@@ -33,6 +44,23 @@ std::string tone_line(const TallyRow& row) {
 std::string week_line(const TallyRow& row) {
   return "Week of " + row.name + ": " + std::to_string(percent_right(row.tally)) + "% right (" +
          counted(row.tally.answers(), "answer", "answers") + ")";
+}
+
+// "2026-11-30" as "30 Nov", short enough for a chart's axis; any other name as it is.
+std::string short_week(const std::string& week) {
+  static constexpr std::array<const char*, 12> kMonths = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                                          "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  const auto digit = [&](std::size_t at) {
+    return std::isdigit(static_cast<unsigned char>(week[at]));
+  };
+  if (week.size() != 10 || week[4] != '-' || week[7] != '-' || !digit(5) || !digit(6) ||
+      !digit(8) || !digit(9)) {
+    return week;
+  }
+  const int month = (week[5] - '0') * 10 + (week[6] - '0');
+  const int day = (week[8] - '0') * 10 + (week[9] - '0');
+  if (month < 1 || month > 12 || day < 1 || day > 31) return week;
+  return std::to_string(day) + " " + kMonths[month - 1];
 }
 
 // How the first of the weeks compares with the last, in one sentence.
@@ -46,8 +74,11 @@ std::string trend_line(const std::vector<TallyRow>& weeks) {
 }
 
 ProgressSection right_section(std::string title, const std::vector<TallyRow>& rows) {
-  ProgressSection section{std::move(title), {}};
-  for (const TallyRow& row : rows) section.lines.push_back(right_line(row));
+  ProgressSection section{std::move(title), {}, {}};
+  for (const TallyRow& row : rows) {
+    section.lines.push_back(right_line(row));
+    section.points.push_back({row.name, percent_right(row.tally)});
+  }
   return section;
 }
 
@@ -61,12 +92,6 @@ int whole_percent(int part, int whole) {
   return static_cast<int>(rounded);
 }
 
-int percent_right(const Tally& tally) { return whole_percent(tally.right, tally.answers()); }
-
-int percent_missed(const Tally& tally) {
-  return whole_percent(tally.answers() - tally.right, tally.answers());
-}
-
 ProgressText progress_text(const ProgressSummary& summary) {
   ProgressText text;
   const Tally& total = summary.total;
@@ -75,16 +100,26 @@ ProgressText progress_text(const ProgressSummary& summary) {
                   std::to_string(percent_right(total)) + "% right.";
   text.chord_types = right_section("Accuracy per chord type", summary.by_chord_type);
   text.keys = right_section("Accuracy per key", summary.by_key);
-  text.classes = {"Answers by kind",
-                  {"Right: " + share(total.right, total.answers()),
-                   "Right pitch, wrong spelling: " + share(total.misspelled, total.answers()),
-                   "Wrong: " + share(total.wrong, total.answers()),
-                   "Empty: " + share(total.empty, total.answers())}};
+  text.classes.title = "Answers by kind";
+  const std::pair<const char*, int> kinds[] = {{"Right", total.right},
+                                               {"Right pitch, wrong spelling", total.misspelled},
+                                               {"Wrong", total.wrong},
+                                               {"Empty", total.empty}};
+  for (const auto& [name, count] : kinds) {
+    text.classes.lines.push_back(name + (": " + share(count, total.answers())));
+    text.classes.points.push_back({name, whole_percent(count, total.answers())});
+  }
   text.tones.title = "Tones most often missed";
-  for (const TallyRow& row : summary.by_tone) text.tones.lines.push_back(tone_line(row));
+  for (const TallyRow& row : summary.by_tone) {
+    text.tones.lines.push_back(tone_line(row));
+    text.tones.points.push_back({capitalised(row.name), percent_missed(row.tally)});
+  }
   text.weeks.title = "Trend over the last weeks";
   if (summary.by_week.size() >= 2) text.weeks.lines.push_back(trend_line(summary.by_week));
-  for (const TallyRow& row : summary.by_week) text.weeks.lines.push_back(week_line(row));
+  for (const TallyRow& row : summary.by_week) {
+    text.weeks.lines.push_back(week_line(row));
+    text.weeks.points.push_back({short_week(row.name), percent_right(row.tally)});
+  }
   return text;
 }
 

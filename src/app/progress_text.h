@@ -11,12 +11,20 @@ namespace velmora {
 // holds anything nor 100 while it falls short: "100%" always means every answer. 0 for no whole.
 int whole_percent(int part, int whole);
 
-int percent_right(const Tally& tally);
-int percent_missed(const Tally& tally);
+// A bar or a point of a chart: what it is called on the chart's axis and its height.
+struct ChartPoint {
+  std::string name;
+  int percent = 0;
+
+  bool operator==(const ChartPoint&) const = default;
+};
 
 struct ProgressSection {
   std::string title;
+  // What a screen reader hears.
   std::vector<std::string> lines;
+  // What the chart draws, in reading order.
+  std::vector<ChartPoint> points;
 };
 
 // A summary in words: what the progress window's charts draw, for reading and for screen readers.

@@ -6,12 +6,11 @@
 #include <QChartView>
 #include <QDir>
 #include <QFileDialog>
+#include <QGraphicsLayout>
 #include <QHBoxLayout>
 #include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QLineSeries>
-#include <QPieSeries>
-#include <QPieSlice>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
@@ -30,13 +29,13 @@
 namespace velmora {
 namespace {
 
-const QColor kRightColour{70, 150, 70};
-const QColor kAccuracyColour{80, 130, 190};
-const QColor kMissedColour{200, 70, 70};
-const QColor kEmptyColour{190, 190, 190};
+// Dark text stays readable on both bar colours (7.7:1 and 6.6:1), for a label that falls inside.
+const QColor kAccuracyColour{110, 160, 215};
+const QColor kMissedColour{225, 110, 110};
 // Room for each bar of a chart and its name, so that all 27 chord types stay readable.
-constexpr int kBarRowHeight = 18;
-constexpr int kChartFrameHeight = 130;
+constexpr int kBarRowHeight = 16;
+constexpr int kChartFrameHeight = 100;
+constexpr int kTrendRows = 14;
 
 QString text_of(const std::string& text) { return QString::fromStdString(text); }
 
@@ -50,6 +49,9 @@ QChart* new_chart(const ProgressSection& section) {
   auto* chart = new QChart;
   chart->setTitle(text_of(section.title));
   chart->setAnimationOptions(QChart::NoAnimation);
+  chart->setBackgroundRoundness(0);
+  chart->setMargins(QMargins(4, 4, 12, 4));
+  chart->layout()->setContentsMargins(0, 0, 0, 0);
   chart->legend()->hide();
   return chart;
 }
@@ -63,74 +65,62 @@ QValueAxis* percent_axis(const QString& title) {
   return axis;
 }
 
+QBarCategoryAxis* names_axis(const QStringList& names) {
+  auto* axis = new QBarCategoryAxis;
+  axis->append(names);
+  axis->setTruncateLabels(false);
+  return axis;
+}
+
 void attach(QChart* chart, QAbstractSeries* series, QAbstractAxis* axis, Qt::Alignment side) {
   chart->addAxis(axis, side);
   series->attachAxis(axis);
 }
 
-// One bar per row, the rows read from the top down.
-QChart* bar_chart(const ProgressSection& section, const std::vector<TallyRow>& rows,
-                  int (*percent)(const Tally&), const QString& measure, QColor colour) {
+// A bar per point, read from the top down; the one at `marked`, if any, stands out in amber.
+QChart* bar_chart(const ProgressSection& section, const QString& measure, QColor colour,
+                  int marked = -1) {
   QChart* chart = new_chart(section);
   auto* bars = new QBarSet(measure);
   bars->setColor(colour);
   bars->setBorderColor(colour);
   bars->setLabelColor(Qt::black);
+  bars->setSelectedColor(kMisspeltColour);
   QStringList names;
   // A horizontal bar series draws its first category lowest.
-  for (auto row = rows.rbegin(); row != rows.rend(); ++row) {
-    names << text_of(row->name);
-    *bars << percent(row->tally);
+  for (auto point = section.points.rbegin(); point != section.points.rend(); ++point) {
+    names << text_of(point->name);
+    *bars << point->percent;
   }
+  if (marked >= 0) bars->selectBar(static_cast<int>(section.points.size()) - 1 - marked);
   auto* series = new QHorizontalBarSeries;
   series->append(bars);
   series->setLabelsVisible(true);
   series->setLabelsFormat("@value%");
   series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
   chart->addSeries(series);
-  auto* axis = new QBarCategoryAxis;
-  axis->append(names);
-  attach(chart, series, axis, Qt::AlignLeft);
+  attach(chart, series, names_axis(names), Qt::AlignLeft);
   attach(chart, series, percent_axis(measure), Qt::AlignBottom);
   return chart;
 }
 
-QChart* kinds_chart(const ProgressSection& section, const Tally& total) {
-  QChart* chart = new_chart(section);
-  auto* series = new QPieSeries;
-  const std::pair<int, QColor> kinds[] = {{total.right, kRightColour},
-                                          {total.misspelled, kMisspeltColour},
-                                          {total.wrong, kWrongColour},
-                                          {total.empty, kEmptyColour}};
-  for (std::size_t kind = 0; kind < std::size(kinds); ++kind) {
-    QPieSlice* slice = series->append(text_of(section.lines[kind]), kinds[kind].first);
-    slice->setColor(kinds[kind].second);
-    slice->setBorderColor(Qt::white);
-    slice->setLabelVisible(kinds[kind].first > 0);
-  }
-  series->setPieSize(0.6);
-  chart->addSeries(series);
-  return chart;
-}
-
-QChart* trend_chart(const ProgressSection& section, const std::vector<TallyRow>& weeks) {
+QChart* trend_chart(const ProgressSection& section) {
   QChart* chart = new_chart(section);
   auto* line = new QLineSeries;
   QStringList names;
-  for (const TallyRow& week : weeks) {
-    line->append(static_cast<qreal>(names.size()), percent_right(week.tally));
-    names << text_of(week.name);
+  for (const ChartPoint& point : section.points) {
+    line->append(static_cast<qreal>(names.size()), point.percent);
+    names << text_of(point.name);
   }
-  line->setPen(QPen(kAccuracyColour, 3));
+  line->setPen(QPen(kAccuracyColour.darker(130), 3));
   line->setPointsVisible(true);
   line->setPointLabelsVisible(true);
   line->setPointLabelsFormat("@yPoint%");
   line->setPointLabelsClipping(false);
   chart->addSeries(line);
-  auto* axis = new QBarCategoryAxis;
-  axis->append(names);
-  axis->setTitleText("Week starting");
-  attach(chart, line, axis, Qt::AlignBottom);
+  QBarCategoryAxis* weeks = names_axis(names);
+  weeks->setTitleText("week starting");
+  attach(chart, line, weeks, Qt::AlignBottom);
   attach(chart, line, percent_axis("right"), Qt::AlignLeft);
   return chart;
 }
@@ -202,8 +192,8 @@ ProgressWindow::ProgressWindow(PracticeHistory* history, QWidget* owner)
   auto* summary_page = new QWidget(this);
   auto* columns = new QHBoxLayout(summary_page);
   columns->setContentsMargins(0, 0, 0, 0);
-  columns->addWidget(charts_, 3);
-  columns->addLayout(text_column, 2);
+  columns->addWidget(charts_, 5);
+  columns->addLayout(text_column, 3);
 
   pages_ = new QStackedWidget(this);
   pages_->setObjectName("progress_pages");
@@ -232,7 +222,7 @@ ProgressWindow::ProgressWindow(PracticeHistory* history, QWidget* owner)
   layout->addWidget(pages_, 1);
   layout->addLayout(buttons);
 
-  resize(900, 620);
+  resize(940, 640);
   refresh();
 }
 
@@ -262,22 +252,18 @@ void ProgressWindow::show_summary(const ProgressSummary& summary) {
     charts_->removeTab(0);
     delete page;
   }
-  const auto rows = [](const std::vector<TallyRow>& rows) { return static_cast<int>(rows.size()); };
-  charts_->addTab(chart_page(bar_chart(text.chord_types, summary.by_chord_type, percent_right,
-                                       "right", kAccuracyColour),
-                             text.chord_types, rows(summary.by_chord_type)),
+  const auto bar_page = [](const ProgressSection& section, QChart* chart) {
+    return chart_page(chart, section, static_cast<int>(section.points.size()));
+  };
+  charts_->addTab(bar_page(text.chord_types, bar_chart(text.chord_types, "right", kAccuracyColour)),
                   "&Chord types");
+  charts_->addTab(bar_page(text.keys, bar_chart(text.keys, "right", kAccuracyColour)), "&Keys");
+  // The right pitches spelled another way are the kind the learner looks for here.
   charts_->addTab(
-      chart_page(bar_chart(text.keys, summary.by_key, percent_right, "right", kAccuracyColour),
-                 text.keys, rows(summary.by_key)),
-      "&Keys");
-  charts_->addTab(chart_page(kinds_chart(text.classes, summary.total), text.classes, 12),
-                  "&Spelling");
-  charts_->addTab(
-      chart_page(bar_chart(text.tones, summary.by_tone, percent_missed, "missed", kMissedColour),
-                 text.tones, rows(summary.by_tone)),
-      "T&ones");
-  charts_->addTab(chart_page(trend_chart(text.weeks, summary.by_week), text.weeks, 12), "T&rend");
+      bar_page(text.classes, bar_chart(text.classes, "of all answers", kAccuracyColour, 1)),
+      "&Spelling");
+  charts_->addTab(bar_page(text.tones, bar_chart(text.tones, "missed", kMissedColour)), "T&ones");
+  charts_->addTab(chart_page(trend_chart(text.weeks), text.weeks, kTrendRows), "T&rend");
   charts_->setCurrentIndex(std::max(shown, 0));
   pages_->setCurrentIndex(1);
 }

@@ -26,7 +26,15 @@ TEST(ProgressTextTest, ASummaryReadsAsLinesOfWords) {
   summary.by_key = {{"Ab", {4, 3, 1, 0}}, {"C#", {30, 3, 6, 4}}};
   summary.by_tone = {{"ninth", {2, 3, 4, 1}}, {"root", {12, 0, 0, 0}}};
   summary.by_week = {{"2026-11-23", {6, 2, 1, 1}}, {"2026-11-30", {28, 4, 6, 3}}};
-  EXPECT_EQ(plain_text(progress_text(summary)),
+  const ProgressText text = progress_text(summary);
+  const std::vector<ChartPoint> kinds = {
+      {"Right", 67}, {"Right pitch, wrong spelling", 12}, {"Wrong", 14}, {"Empty", 8}};
+  EXPECT_EQ(text.classes.points, kinds);
+  const std::vector<ChartPoint> tones = {{"Ninth", 80}, {"Root", 0}};
+  EXPECT_EQ(text.tones.points, tones);
+  const std::vector<ChartPoint> weeks = {{"23 Nov", 60}, {"30 Nov", 68}};
+  EXPECT_EQ(text.weeks.points, weeks);
+  EXPECT_EQ(plain_text(text),
             "51 answers in 3 checks: 67% right.\n"
             "\n"
             "Accuracy per chord type\n"
@@ -58,10 +66,11 @@ TEST(ProgressTextTest, OneAnswerOneCheckAndOneWeekAndTheTrendEitherWay) {
   ProgressSummary summary;
   summary.checks = 1;
   summary.total = {0, 1, 0, 0};
-  summary.by_week = {{"2026-11-30", {0, 1, 0, 0}}};
+  summary.by_week = {{"2026-01-05", {0, 1, 0, 0}}};
   const ProgressText one = progress_text(summary);
   EXPECT_EQ(one.overview, "1 answer in 1 check: 0% right.");
-  EXPECT_EQ(one.weeks.lines, std::vector<std::string>{"Week of 2026-11-30: 0% right (1 answer)"});
+  EXPECT_EQ(one.weeks.lines, std::vector<std::string>{"Week of 2026-01-05: 0% right (1 answer)"});
+  EXPECT_EQ(one.weeks.points, (std::vector<ChartPoint>{{"5 Jan", 0}}));
 
   summary.by_week = {{"2026-11-16", {3, 1, 0, 0}}, {"2026-11-23", {1, 1, 0, 0}},
                      {"2026-11-30", {1, 1, 0, 0}}};

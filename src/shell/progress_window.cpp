@@ -21,6 +21,7 @@
 #include <QVBoxLayout>
 #include <QValueAxis>
 #include <algorithm>
+#include <utility>
 
 #include "app/progress_text.h"
 #include "ports/practice_history.h"
@@ -265,6 +266,12 @@ void ProgressWindow::show_summary(const ProgressSummary& summary) {
   charts_->addTab(bar_page(text.tones, bar_chart(text.tones, "missed", kMissedColour)), "T&ones");
   charts_->addTab(chart_page(trend_chart(text.weeks), text.weeks, kTrendRows), "T&rend");
   charts_->setCurrentIndex(std::max(shown, 0));
+  // Tab goes from the tabs into the chart shown and on to the text, as the window reads.
+  QWidget* previous = charts_;
+  for (QChartView* view : charts_->findChildren<QChartView*>()) {
+    setTabOrder(std::exchange(previous, view), view);
+  }
+  setTabOrder(previous, text_);
   pages_->setCurrentIndex(1);
 }
 

@@ -32,7 +32,7 @@ struct ProgressText {
   std::string overview;
   ProgressSection chord_types;
   ProgressSection keys;
-  // Right, right pitch but another spelling, wrong, empty: a line each, in this order.
+  // Right, right pitch but another spelling, wrong, empty: a line and a point each, in this order.
   ProgressSection classes;
   ProgressSection tones;
   ProgressSection weeks;

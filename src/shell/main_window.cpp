@@ -14,6 +14,7 @@
 #include "shell/fonts.h"
 #include "shell/layout.h"
 #include "shell/note_labels.h"
+#include "shell/progress_window.h"
 #include "platform/qt/text.h"
 
 namespace velmora {
@@ -95,7 +96,8 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
       windows_(this),
       about_(*this, SysInfoPlatform{registry_, launcher_, windows_}),
       printer_(platform_print_dialogs(this)),
-      form_(Platform{windows_, ports.random, ports.clock, ports.midi, printer_, answer_log_}) {
+      form_(Platform{windows_, ports.random, ports.clock, ports.midi, printer_, answer_log_}),
+      history_(ports.history) {
   setObjectName("MainForm");
   setWindowTitle(" Velmora");
   setFixedSize(px(10170), px(7305));
@@ -115,6 +117,7 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
   build_left_column();
   set_tab_order();
   add_shortcuts();
+  add_progress_access();
   // Zero-sized: it is only heard, when a screen reader reports the review's results.
   review_status_ = new QLabel(this);
   review_status_->setObjectName("review_status");
@@ -370,6 +373,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   form_.Form_Unload();
   about_.close();
+  if (progress_ != nullptr) progress_->close();
   event->accept();
   QCoreApplication::quit();
 }

@@ -29,6 +29,7 @@ class CircleLabel;
 class DeviceList;
 class PaletteLabel;
 class PracticeHistory;
+class ProgressWindow;
 
 // The ports the window's handlers use that come from outside the window.
 struct ShellPorts {
@@ -63,6 +64,12 @@ class MainWindow final : public QWidget {
   using MenuShower = std::function<void(QMenu& menu, QPoint global_position)>;
   void set_menu_shower(MenuShower shower) { show_menu_ = std::move(shower); }
 
+  // The learner's progress, opened by Ctrl+H and the Help button's context menu, up to date
+  // each time it opens; `progress_window` is the one already built, or null.
+  ProgressWindow& show_progress();
+  ProgressWindow* progress_window() const { return progress_; }
+  std::unique_ptr<QMenu> help_menu();
+
   // Marks the wrong circles red and the right pitches spelled wrongly amber, until the next
   // input or for two seconds.
   void show_mistakes();
@@ -90,6 +97,7 @@ class MainWindow final : public QWidget {
   void build_palette();
   void set_tab_order();
   void add_shortcuts();
+  void add_progress_access();
   void connect_circle(CircleLabel* label);
   void connect_palette(PaletteLabel* label);
   void move_star_stop(int circle);
@@ -142,6 +150,8 @@ class MainWindow final : public QWidget {
   // A close that arrives while a handler runs (the hint pause keeps painting) waits for it.
   int handlers_running_ = 0;
   bool close_requested_ = false;
+  PracticeHistory* history_;
+  ProgressWindow* progress_ = nullptr;
 };
 
 template <typename Handler>

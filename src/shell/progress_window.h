@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+
+#include "platform/qt/qt_window_system.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QStackedWidget;
+class QTabWidget;
+
+namespace velmora {
+
+class PracticeHistory;
+struct ProgressSummary;
+
+// The learner's progress: accuracy per chord type and per key, the kinds of answer, the tones
+// most often missed and the weekly trend, as charts and as text; and the history's export and
+// its forgetting. A modeless window of its own beside the main window.
+class ProgressWindow final : public QDialog {
+ public:
+  // `history` may be null, when the run keeps none; it must outlive the window.
+  ProgressWindow(PracticeHistory* history, QWidget* owner);
+
+  // Reads the summary again and shows it.
+  void refresh();
+
+  // The file the export writes, chosen by the learner; empty when they cancel. Tests replace it
+  // so that no file dialog opens.
+  using SaveAsker = std::function<QString()>;
+  void set_save_asker(SaveAsker asker) { ask_save_path_ = std::move(asker); }
+  // The confirmation and the failures come as message boxes of this window.
+  QtWindowSystem& window_system() { return windows_; }
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void show_summary(const ProgressSummary& summary);
+  void export_csv();
+  void forget();
+  void tell(const QString& text);
+
+  PracticeHistory* history_;
+  QtWindowSystem windows_;
+  SaveAsker ask_save_path_;
+  QLabel* overview_;
+  QStackedWidget* pages_;
+  QLabel* message_;
+  QTabWidget* charts_;
+  QPlainTextEdit* text_;
+  QLabel* status_;
+  QPushButton* export_;
+  QPushButton* forget_;
+};
+
+}  // namespace velmora

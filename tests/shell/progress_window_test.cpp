@@ -1,0 +1,162 @@
+#include "shell/progress_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QChartView>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTest>
+
+#include "fakes/fake_clock.h"
+#include "fakes/memory_history.h"
+#include "fakes/recording_midi_system.h"
+#include "fakes/scripted_random.h"
+#include "shell/main_window.h"
+
+namespace velmora {
+namespace {
+
+// A shown main window over a history holding two checks of the week of 30 November.
+struct ProgressTest : ::testing::Test {
+  explicit ProgressTest(bool keeps_history = true)
+      : window(ShellPorts{random, clock, midi, keeps_history ? &history : nullptr}) {
+    history.summary_to_give = {2, {20, 8, 4, 2},
+                               {{"Maj9", {15, 1, 3, 1}}, {"Dom9", {5, 7, 1, 1}}},
+                               {{"Bb", {20, 8, 4, 2}}}, {{"third", {2, 6, 0, 0}}},
+                               {{"2026-11-30", {20, 8, 4, 2}}}};
+    window.show();
+    QApplication::setActiveWindow(&window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  ProgressWindow& open() {
+    ProgressWindow& shown = window.show_progress();
+    shown.set_save_asker([this] { return save_path; });
+    shown.window_system().set_presenter([this](const MessageBox& box) {
+      boxes.push_back(box.text);
+      return answer;
+    });
+    return shown;
+  }
+  template <typename Widget>
+  Widget* in_progress(const char* name) {
+    return window.progress_window()->findChild<Widget*>(name);
+  }
+  void click(const char* name) { in_progress<QPushButton>(name)->click(); }
+  std::string shown_text() {
+    auto* pages = in_progress<QStackedWidget>("progress_pages");
+    return (pages->currentIndex() == 0
+                ? in_progress<QLabel>("progress_message")->text()
+                : in_progress<QPlainTextEdit>("progress_text")->toPlainText())
+        .toStdString();
+  }
+
+  testing::ScriptedRandom random;
+  testing::FakeClock clock;
+  testing::RecordingMidiSystem midi;
+  testing::MemoryHistory history;
+  MainWindow window;
+  QString save_path = "/tmp/answers.csv";
+  Answer answer = Answer::Ok;
+  std::vector<std::string> boxes;
+};
+
+TEST_F(ProgressTest, TheShortcutAndTheHelpMenuOpenOneWindowUpToDateWithTheNumbersInWords) {
+  const std::pair<std::function<void()>, const char*> ways[] = {
+      {[&] { QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier); }, "Bb"},
+      {[&] {
+         window.set_menu_shower([](QMenu& menu, QPoint) { menu.actions().at(0)->trigger(); });
+         QContextMenuEvent press(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
+         QApplication::sendEvent(window.findChild<QWidget*>("Help_cmd"), &press);
+       },
+       "Gb"}};
+  for (const auto& [way, key] : ways) {
+    history.summary_to_give.by_key[0].name = key;
+    QApplication::setActiveWindow(&window);
+    way();
+    ProgressWindow* shown = window.progress_window();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->isVisible() && shown->isWindow() && !shown->isModal());
+    EXPECT_EQ(window.findChildren<ProgressWindow*>().size(), 1);
+    EXPECT_EQ(shown_text(),
+              QString("34 answers in 2 checks: 59% right.\n\nAccuracy per chord type\n"
+                      "  Maj9: 75% right (15 of 20)\n  Dom9: 36% right (5 of 14)\n\n"
+                      "Accuracy per key\n  %1: 59% right (20 of 34)\n\nAnswers by kind\n"
+                      "  Right: 59% (20 of 34)\n  Right pitch, wrong spelling: 24% (8 of 34)\n"
+                      "  Wrong: 12% (4 of 34)\n  Empty: 6% (2 of 34)\n\nTones most often missed\n"
+                      "  Third: 75% missed (6 of 8)\n\nTrend over the last weeks\n"
+                      "  Week of 2026-11-30: 59% right (34 answers)\n")
+                  .arg(key)
+                  .toStdString());
+    shown->close();
+  }
+  QStringList charts;
+  auto* tabs = in_progress<QTabWidget>("progress_charts");
+  for (int tab = 0; tab < tabs->count(); ++tab) {
+    auto* chart = tabs->widget(tab)->findChild<QChartView*>();
+    charts << chart->accessibleName() + ": " + chart->accessibleDescription();
+  }
+  EXPECT_EQ(charts.join(" | ").toStdString(),
+            "Accuracy per chord type: Maj9: 75% right (15 of 20)\nDom9: 36% right (5 of 14) | "
+            "Accuracy per key: Gb: 59% right (20 of 34) | Answers by kind: Right: 59% (20 of 34)"
+            "\nRight pitch, wrong spelling: 24% (8 of 34)\nWrong: 12% (4 of 34)\nEmpty: 6% (2 of "
+            "34) | Tones most often missed: Third: 75% missed (6 of 8) | Trend over the last "
+            "weeks: Week of 2026-11-30: 59% right (34 answers)");
+}
+
+TEST_F(ProgressTest, ExportWritesWhereTheLearnerSaysAndFailuresAreTold) {
+  open();
+  click("export_csv");
+  save_path.clear();
+  click("export_csv");
+  EXPECT_EQ(history.exported_to, std::vector<std::string>{"/tmp/answers.csv"});
+  EXPECT_EQ(in_progress<QLabel>("progress_status")->text(),
+            "The history was exported to /tmp/answers.csv.");
+  history.failure_to_give = Failure{1, "the disk is full"};
+  save_path = "/media/stick/answers.csv";
+  click("export_csv");
+  EXPECT_EQ(boxes, std::vector<std::string>{"The history could not be exported to "
+                                            "/media/stick/answers.csv: the disk is full"});
+}
+
+TEST_F(ProgressTest, ForgettingAsksFirstAndThenShowsTheEmptyHistory) {
+  open();
+  const std::string before = shown_text();
+  answer = Answer::Cancel;
+  click("forget_history");
+  EXPECT_EQ(history.forgotten, 0);
+  EXPECT_EQ(shown_text(), before);
+  history.failure_to_give = Failure{1, "the database is locked"};
+  answer = Answer::Ok;
+  click("forget_history");
+  EXPECT_EQ(shown_text(), before);
+  history.failure_to_give = {};
+  click("forget_history");
+  EXPECT_EQ(history.forgotten, 2);
+  const std::string question =
+      "Forget every recorded answer? Your progress cannot be brought back.";
+  EXPECT_EQ(boxes, (std::vector<std::string>{
+                       question, question,
+                       "The history could not be forgotten: the database is locked", question}));
+  EXPECT_EQ(shown_text(),
+            "No answers are recorded yet. Create a puzzle, fill in the circles and press Check: "
+            "your progress will show here.");
+  EXPECT_FALSE(in_progress<QPushButton>("forget_history")->isEnabled());
+  EXPECT_FALSE(in_progress<QPushButton>("export_csv")->isEnabled());
+}
+
+struct NoHistoryTest : ProgressTest {
+  NoHistoryTest() : ProgressTest(false) {}
+};
+
+TEST_F(NoHistoryTest, ARunWithoutHistorySaysSoInsteadOfCharts) {
+  open();
+  EXPECT_EQ(shown_text(), "This run keeps no practice history, so there is no progress to show.");
+  EXPECT_FALSE(in_progress<QPushButton>("export_csv")->isEnabled());
+}
+
+}  // namespace
+}  // namespace velmora

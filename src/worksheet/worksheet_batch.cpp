@@ -1,0 +1,91 @@
+#include "worksheet/worksheet_batch.h"
+
+#include "ports/window_system.h"
+#include "worksheet/worksheet.h"
+
+namespace velmora {
+namespace {
+
+// Passes one run of the log through for the whole batch: the sheets' own begin and keep are
+// absorbed, a drop removes all the batch has written, and the lines written are kept.
+class BatchAnswerLog final : public AnswerLogFile {
+ public:
+  explicit BatchAnswerLog(AnswerLogFile& log) : log_(log) {}
+
+  Status begin_run() override {
+    if (begun_) return {};
+    begun_ = true;
+    return log_.begin_run();
+  }
+  void close_all() override {
+    pending_.clear();
+    log_.close_all();
+  }
+  Status open_append() override {
+    pending_.clear();
+    return log_.open_append();
+  }
+  Status write_line(std::string_view line) override {
+    pending_.emplace_back(line);
+    return log_.write_line(line);
+  }
+  Status close() override {
+    Status status = log_.close();
+    if (status.ok()) lines_.insert(lines_.end(), pending_.begin(), pending_.end());
+    pending_.clear();
+    return status;
+  }
+  void keep_run() override {}
+  void drop_run() override { log_.drop_run(); }
+
+  const std::vector<std::string>& lines() const { return lines_; }
+
+ private:
+  AnswerLogFile& log_;
+  bool begun_ = false;
+  std::vector<std::string> pending_;
+  std::vector<std::string> lines_;
+};
+
+// A batch has no one to show a box to: the failure the run would show is kept instead.
+class FailureCatcher final : public WindowSystem {
+ public:
+  Answer show_message(const MessageBox& box) override {
+    if (box.icon == Icon::Critical && failure.empty()) failure = box.text;
+    return Answer::Ok;
+  }
+  void repaint_circles(std::span<const int>) override {}
+  void show_about() override {}
+
+  std::string failure;
+};
+
+std::string without_prefix(std::string text, std::string_view prefix) {
+  if (text.starts_with(prefix)) text.erase(0, prefix.size());
+  return text;
+}
+
+}  // namespace
+
+Status run_worksheet_batch(const WorksheetBatch& batch) {
+  BatchAnswerLog log(batch.answer_log);
+  FailureCatcher windows;
+  for (int sheet = 1; sheet <= batch.sheets; ++sheet) {
+    Print_Worksheet({batch.Key_Names, batch.Chord_Types, false, batch.printer_for(sheet), log,
+                     batch.random, batch.clock, windows});
+    if (!windows.failure.empty()) {
+      log.drop_run();
+      return Failure{kPrinterFailed,
+                     "Worksheet " + std::to_string(sheet) + " of " + std::to_string(batch.sheets) +
+                         " failed: " + without_prefix(windows.failure, kWorksheetFailureText)};
+    }
+  }
+  if (Status status = batch.finish(log.lines()); !status.ok()) {
+    log.drop_run();
+    return status;
+  }
+  batch.answer_log.keep_run();
+  return {};
+}
+
+}  // namespace velmora

@@ -63,7 +63,7 @@ CommandLine read_command_line(const QStringList& arguments) {
   const QCommandLineOption output("output", "The PDF or folder to write.", "PATH");
   const QCommandLineOption seed(
       "seed", "Draw the worksheets from seed S, so that the same S gives the same sheets.", "S");
-  const QCommandLineOption paper("paper", "Print on A4 or Letter paper.", "A4|Letter");
+  const QCommandLineOption paper("paper", "Print on SIZE paper: A4 or Letter.", "SIZE");
   parser.addOptions({help, version, no_splash, soundfont, answer_key, worksheets, output, seed, paper});
   for (const char* name : kWindowSystemOptionsWithValue) {
     QCommandLineOption passed(name, {}, "value");

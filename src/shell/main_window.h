@@ -63,6 +63,14 @@ class MainWindow final : public QWidget {
   using MenuShower = std::function<void(QMenu& menu, QPoint global_position)>;
   void set_menu_shower(MenuShower shower) { show_menu_ = std::move(shower); }
 
+  // The "Work Sheet" button's context menu, which makes the answer key of ./Worksheet.id.
+  std::unique_ptr<QMenu> worksheet_menu();
+  // Asks where the answer key goes, proposing a file; empty when cancelled. Tests replace it so
+  // that no dialog opens.
+  using KeyFileChooser = std::function<QString(const QString& proposed)>;
+  void set_key_file_chooser(KeyFileChooser chooser) { choose_key_file_ = std::move(chooser); }
+  void make_answer_key();
+
   // Marks the wrong circles red and the right pitches spelled wrongly amber, until the next
   // input or for two seconds.
   void show_mistakes();
@@ -92,6 +100,7 @@ class MainWindow final : public QWidget {
   void add_shortcuts();
   void connect_circle(CircleLabel* label);
   void connect_palette(PaletteLabel* label);
+  void connect_worksheet_menu();
   void move_star_stop(int circle);
   void move_in_star(int circle, Direction direction);
   void move_in_palette(PaletteLabel* from, Direction direction);
@@ -131,6 +140,7 @@ class MainWindow final : public QWidget {
   std::array<PaletteLabel*, kPaletteNames.size()> palette_{};
   QLabel* review_status_ = nullptr;
   MenuShower show_menu_;
+  KeyFileChooser choose_key_file_;
   int star_stop_ = 1;
   int typing_circle_ = 0;
   std::string typing_;

@@ -94,18 +94,44 @@ std::optional<ChordTones> read_notes(std::string_view text, std::string& reason)
   return notes;
 }
 
+// Where "hh:mm:ss" (or "hh.mm.ss") begins at `at`, not counting the hour's digits before it.
+bool clock_shape(std::string_view text, std::size_t at) {
+  const std::string_view clock = text.substr(at);
+  return clock.size() >= 6 && (clock[0] == ':' || clock[0] == '.') && all_digits(clock.substr(1, 2)) &&
+         clock[3] == clock[0] && all_digits(clock.substr(4, 2));
+}
+
+// The digits between the star label's last dash and the time's first separator: the star
+// number and the hour. None when there is no time with a dash before it.
+std::optional<std::size_t> find_time(std::string_view text, std::size_t& dash) {
+  std::optional<std::size_t> first;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (!clock_shape(text, at)) continue;
+    std::size_t start = at;
+    while (start > 0 && std::isdigit(static_cast<unsigned char>(text[start - 1])) != 0) --start;
+    if (!first) first = at;
+    if (start > 0 && text[start - 1] == '-' && at - start >= 2 && at - start <= 3) {
+      dash = start - 1;
+      return at;
+    }
+  }
+  dash = std::string_view::npos;
+  return first;
+}
+
 // "<date>-<n><hh:mm:ss>[ AM|PM]<chord type><five notes>". The date may hold any text,
-// dashes included: the star number is the one digit after the last dash before the time.
+// dashes and dots included: the star number is the one digit between the last dash before the
+// time and the hour.
 ParsedRecord read_record(std::string_view text, int line) {
   text = trimmed(text);
-  const std::size_t colon = text.find(':');
-  if (colon == std::string_view::npos) return refuse("no time of day (hh:mm:ss)");
-  const std::size_t dash = text.rfind('-', colon);
-  if (dash == std::string_view::npos) return refuse("no star label (date-number) before the time");
-  const std::string_view digits = text.substr(dash + 1, colon - dash - 1);
-  if (!all_digits(digits) || digits.size() < 2 || digits.size() > 3) {
+  std::size_t dash = 0;
+  const std::optional<std::size_t> found = find_time(text, dash);
+  if (!found) return refuse("no time of day (hh:mm:ss)");
+  if (dash == std::string_view::npos) {
     return refuse("no star number 1 to 6 between the date and the time");
   }
+  const std::size_t colon = *found;
+  const std::string_view digits = text.substr(dash + 1, colon - dash - 1);
   Record record;
   record.line = line;
   record.star = digits[0] - '0';
@@ -113,10 +139,6 @@ ParsedRecord read_record(std::string_view text, int line) {
   record.date = std::string(trimmed(text.substr(0, dash)));
   if (record.date.empty()) return refuse("no date before the star number");
   const std::string_view clock = text.substr(colon + 1);
-  if (clock.size() < 5 || !all_digits(clock.substr(0, 2)) || clock[2] != ':' ||
-      !all_digits(clock.substr(3, 2))) {
-    return refuse("the time is not hh:mm:ss");
-  }
   std::size_t end = colon + 6;
   const std::string_view after = text.substr(end);
   const std::size_t meridiem_at = after.find_first_not_of(kBlanks);

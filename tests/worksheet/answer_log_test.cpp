@@ -34,10 +34,10 @@ std::vector<std::string> stars_of(const AnswerLogReading& reading) {
 
 const DamagedLog kDamagedLogs[] = {
     {"AsWritten", std::string(kBlock) + std::string(kBlock), {"12/06/26-1 18:02:06 @1", "12/06/26-1 18:02:06 @6"}, {}},
-    {"LfLinesAndNoFinalNewline",
-     "6-12-2026-39:05:03Maj9 C E G B D\n6-12-2026-39:05:03Dom9 C E GBb D\n"
-     "6-12-2026-39:05:03Min7_b9 CEb GBbDb\n6-12-2026-39:05:04Dom9_sus C F GBb D",
-     {"6-12-2026-3 9:05:03 @1"}, {}},
+    {"LfLinesDottedDateAndTimeNoFinalNewline",
+     "6.12.2026-39.05.03Maj9 C E G B D\n6.12.2026-39.05.03Dom9 C E GBb D\n"
+     "6.12.2026-39.05.03Min7_b9 CEb GBbDb\n6.12.2026-39.05.04Dom9_sus C F GBb D",
+     {"6.12.2026-3 9.05.03 @1"}, {}},
     {"IsoDateTwelveHourClockBlanksAndBom",
      "\xEF\xBB\xBF 2026-12-06-607:15:00 PM Dom9_sus2 C D G Bb D  \r\n\r\n\r\n"
      "2026-12-06-607:15:00 PMDom9_sus C F GBb D\r\n2026-12-06-607:15:01 PMMaj9\t C E G B D\r\n"

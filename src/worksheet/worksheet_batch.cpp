@@ -6,8 +6,10 @@
 namespace velmora {
 namespace {
 
-// Passes one run of the log through for the whole batch: the sheets' own begin and keep are
-// absorbed, a drop removes all the batch has written, and the lines written are kept.
+// One run of the log for the whole batch: the sheets' own begins and keeps are absorbed, their
+// blocks are gathered and written at once when every sheet is made, and a drop removes all the
+// batch has written. None of the sheets is in place before its blocks are on disk, as with the
+// window's run, but the disk is waited for once rather than after every star.
 class BatchAnswerLog final : public AnswerLogFile {
  public:
   explicit BatchAnswerLog(AnswerLogFile& log) : log_(log) {}
@@ -17,27 +19,31 @@ class BatchAnswerLog final : public AnswerLogFile {
     begun_ = true;
     return log_.begin_run();
   }
-  void close_all() override {
-    pending_.clear();
-    log_.close_all();
-  }
+  void close_all() override { pending_.clear(); }
   Status open_append() override {
     pending_.clear();
-    return log_.open_append();
+    return {};
   }
   Status write_line(std::string_view line) override {
     pending_.emplace_back(line);
-    return log_.write_line(line);
+    return {};
   }
   Status close() override {
-    Status status = log_.close();
-    if (status.ok()) lines_.insert(lines_.end(), pending_.begin(), pending_.end());
+    lines_.insert(lines_.end(), pending_.begin(), pending_.end());
     pending_.clear();
-    return status;
+    return {};
   }
   void keep_run() override {}
   void drop_run() override { log_.drop_run(); }
 
+  Status write_gathered() {
+    log_.close_all();
+    if (Status status = log_.open_append(); !status.ok()) return status;
+    for (const std::string& line : lines_) {
+      if (Status status = log_.write_line(line); !status.ok()) return status;
+    }
+    return log_.close();
+  }
   const std::vector<std::string>& lines() const { return lines_; }
 
  private:
@@ -80,7 +86,9 @@ Status run_worksheet_batch(const WorksheetBatch& batch) {
                          " failed: " + without_prefix(windows.failure, kWorksheetFailureText)};
     }
   }
-  if (Status status = batch.finish(log.lines()); !status.ok()) {
+  Status status = log.write_gathered();
+  if (status.ok()) status = batch.finish(log.lines());
+  if (!status.ok()) {
     log.drop_run();
     return status;
   }

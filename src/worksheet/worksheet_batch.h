@@ -32,9 +32,10 @@ struct WorksheetBatch {
 };
 
 // Prints the sheets one after the other as the window's worksheet run does, on the same draws,
-// page and log records. The log is held for the whole batch, so another program's blocks never
-// come between the batch's, and any failure removes every block of the batch again: a batch
-// lands in the log whole or not at all. The failure names the sheet it stopped at.
+// page and log records. The log is held from the first sheet to the end of `finish`, so another
+// program's blocks never come between the batch's; the blocks are written once every sheet is
+// made, before `finish`, and any failure removes them all again: a batch lands in the log whole
+// or not at all. A sheet's failure names the sheet it stopped at.
 Status run_worksheet_batch(const WorksheetBatch& batch);
 
 }  // namespace velmora

@@ -23,6 +23,8 @@ struct DamagedLog {
   std::vector<std::string> problems;  // "line <n>: " and a part of the reason
 };
 
+void PrintTo(const DamagedLog& log, std::ostream* out) { *out << log.name; }
+
 std::vector<std::string> stars_of(const AnswerLogReading& reading) {
   std::vector<std::string> found;
   for (const LoggedStar& star : reading.stars) {

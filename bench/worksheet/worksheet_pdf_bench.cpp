@@ -110,7 +110,8 @@ std::string log_of_stars(int stars) {
   const WorksheetRun run{keys, chord_types, false, unused, log, random, clock, windows};
   for (int star = 0; star < stars; ++star) {
     const Board board = spell_star(run, Choose_Worksheet_Chords(chord_types, random));
-    (void)Log_Worksheet_Star(star_label("6-12-2026", star % kWorksheetStars + 1), board, log, clock);
+    (void)Log_Worksheet_Star(star_label("6-12-2026", star % kWorksheetStars + 1), board, log,
+                             clock);
   }
   return log.text;
 }

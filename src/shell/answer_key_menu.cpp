@@ -22,9 +22,8 @@ void MainWindow::connect_worksheet_menu() {
                                         QStringLiteral("PDF files (*.pdf)"));
   };
   WorkSheet_cmd_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(WorkSheet_cmd_, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
-    show_menu_(*worksheet_menu(), WorkSheet_cmd_->mapToGlobal(at));
-  });
+  connect(WorkSheet_cmd_, &QWidget::customContextMenuRequested, this,
+          [this](QPoint at) { show_menu_(*worksheet_menu(), WorkSheet_cmd_->mapToGlobal(at)); });
 }
 
 std::unique_ptr<QMenu> MainWindow::worksheet_menu() {
@@ -54,8 +53,13 @@ void MainWindow::make_answer_key() {
   const QString file =
       choose_key_file_(QDir::current().absoluteFilePath(QStringLiteral("Answer key.pdf")));
   if (file.isEmpty()) return;
-  const Status status = write_answer_key(reading.stars, regional_paper(), std::nullopt,
-                                         QFile::encodeName(file).toStdString());
+  const std::filesystem::path target(QFile::encodeName(file).toStdString());
+  if (std::error_code ignored; std::filesystem::equivalent(log_name, target, ignored)) {
+    failed("The answer key cannot be saved over the answer log " + log_name +
+           " it is made from; please choose another file.");
+    return;
+  }
+  const Status status = write_answer_key(reading.stars, regional_paper(), std::nullopt, target);
   if (!status.ok()) {
     failed(status.failure().description + ".");
     return;

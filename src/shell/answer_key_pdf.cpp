@@ -34,7 +34,8 @@ PageSize twips_of(const QPageSize& paper) {
 }
 
 Failure not_saved(const std::filesystem::path& target, const std::string& reason) {
-  return {kPrinterFailed, "The answer key could not be saved as " + target.string() + ": " + reason};
+  return {kPrinterFailed,
+          "The answer key could not be saved as " + target.string() + ": " + reason};
 }
 
 }  // namespace

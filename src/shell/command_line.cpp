@@ -64,7 +64,8 @@ CommandLine read_command_line(const QStringList& arguments) {
   const QCommandLineOption seed(
       "seed", "Draw the worksheets from seed S, so that the same S gives the same sheets.", "S");
   const QCommandLineOption paper("paper", "Print on SIZE paper: A4 or Letter.", "SIZE");
-  parser.addOptions({help, version, no_splash, soundfont, answer_key, worksheets, output, seed, paper});
+  parser.addOptions(
+      {help, version, no_splash, soundfont, answer_key, worksheets, output, seed, paper});
   for (const char* name : kWindowSystemOptionsWithValue) {
     QCommandLineOption passed(name, {}, "value");
     passed.setFlags(QCommandLineOption::HiddenFromHelp);

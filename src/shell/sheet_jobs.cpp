@@ -9,8 +9,8 @@
 
 #include "platform/posix/seeded_random.h"
 #include "platform/qt/qt_printer.h"
-#include "shell/command_line.h"
 #include "shell/answer_key_pdf.h"
+#include "shell/command_line.h"
 #include "theory/chords.h"
 #include "worksheet/worksheet_batch.h"
 
@@ -57,10 +57,15 @@ JobOutcome make_answer_key(const SheetJob& job) {
     if (!reading.problems.empty()) why += " (first problem: " + describe(reading.problems[0]) + ")";
     return refused(why);
   }
+  if (std::error_code ignored; std::filesystem::equivalent(job.log, job.output, ignored)) {
+    return refused("The answer key cannot be written over the answer log " + quoted(job.log) +
+                   " it is made from");
+  }
   for (const LogProblem& problem : reading.problems) {
     outcome.error += "velmora: " + job.log.string() + ", " + describe(problem) + "; skipped\n";
   }
-  const Status status = write_answer_key(reading.stars, QPageSize(job.paper.value_or(regional_paper().id())), std::nullopt, job.output);
+  const QPageSize paper(job.paper.value_or(regional_paper().id()));
+  const Status status = write_answer_key(reading.stars, paper, std::nullopt, job.output);
   if (!status.ok()) return refused(status.failure().description);
   outcome.out = "Answer key of " + std::to_string(reading.stars.size()) + " stars written to " +
                 job.output.string() + "\n";
@@ -161,8 +166,8 @@ JobOutcome make_worksheets(const SheetJob& job, Clock& clock) {
            return written;
          }
          if (const std::string reason = folder.move_into_place(names); !reason.empty()) {
-           return Failure{kPrinterFailed,
-                          "The sheets could not be moved into " + quoted(job.output) + ": " + reason};
+           return Failure{kPrinterFailed, "The sheets could not be moved into " +
+                                              quoted(job.output) + ": " + reason};
          }
          return {};
        }});
@@ -184,7 +189,8 @@ std::optional<SheetJob> read_sheet_job(const SheetJobArguments& given, QString& 
   const bool batch = given.worksheets.has_value();
   if (!given.answer_key && !batch) {
     if (given.output || given.seed || given.paper) {
-      mistake = QStringLiteral("--output, --seed and --paper go with --answer-key or --worksheets.");
+      mistake =
+          QStringLiteral("--output, --seed and --paper go with --answer-key or --worksheets.");
     } else if (!given.positional.isEmpty()) {
       mistake = "Unexpected argument '" + given.positional.first() + "'.";
     }
@@ -224,15 +230,16 @@ std::optional<SheetJob> read_sheet_job(const SheetJobArguments& given, QString& 
   job.kind = SheetJob::Kind::Worksheets;
   const std::optional<int> sheets = whole_number<int>(*given.worksheets);
   if (!sheets || *sheets < 1 || *sheets > kLargestBatch) {
-    mistake = "--worksheets takes a number of sheets from 1 to 100, not '" + *given.worksheets + "'.";
+    mistake =
+        "--worksheets takes a number of sheets from 1 to 100, not '" + *given.worksheets + "'.";
     return std::nullopt;
   }
   job.sheets = *sheets;
   if (given.seed) {
     job.seed = whole_number<std::uint64_t>(*given.seed);
     if (!job.seed) {
-      mistake = "--seed takes a whole number from 0 to 18446744073709551615, not '" + *given.seed +
-                "'.";
+      mistake =
+          "--seed takes a whole number from 0 to 18446744073709551615, not '" + *given.seed + "'.";
       return std::nullopt;
     }
   }
@@ -240,8 +247,7 @@ std::optional<SheetJob> read_sheet_job(const SheetJobArguments& given, QString& 
 }
 
 JobOutcome run_sheet_job(const SheetJob& job, Clock& clock) {
-  return job.kind == SheetJob::Kind::AnswerKey ? make_answer_key(job)
-                                               : make_worksheets(job, clock);
+  return job.kind == SheetJob::Kind::AnswerKey ? make_answer_key(job) : make_worksheets(job, clock);
 }
 
 }  // namespace velmora

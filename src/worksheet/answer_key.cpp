@@ -12,15 +12,16 @@ PageMark text_at(TwipPoint at, std::string text) {
 
 void add_star(const LoggedStar& star, TwipPoint centre, MarkedPage& page) {
   for (int circle = 1; circle <= kCircleCount; ++circle) {
-    page.push_back({PageMark::Kind::Circle, centre + kStarCircleOffsets[circle - 1],
-                    kStarCircleRadius, {}});
+    page.push_back(
+        {PageMark::Kind::Circle, centre + kStarCircleOffsets[circle - 1], kStarCircleRadius, {}});
   }
   for (int line = 0; line < kChordLineCount; ++line) {
     page.push_back(text_at(centre + kChordNameOffsets[line], star.board.Chords[line]));
   }
   for (int circle = 1; circle <= kCircleCount; ++circle) {
     const std::optional<NoteName>& note = circle_note(star.board.Circle_Notes, circle);
-    if (note) page.push_back(text_at(centre + kGivenNoteOffsets[circle - 1], note->worksheet_form()));
+    if (note)
+      page.push_back(text_at(centre + kGivenNoteOffsets[circle - 1], note->worksheet_form()));
   }
   page.push_back(text_at(centre + kStarLabelOffset, key_star_label(star)));
 }

@@ -97,8 +97,8 @@ std::optional<ChordTones> read_notes(std::string_view text, std::string& reason)
 // Where "hh:mm:ss" (or "hh.mm.ss") begins at `at`, not counting the hour's digits before it.
 bool clock_shape(std::string_view text, std::size_t at) {
   const std::string_view clock = text.substr(at);
-  return clock.size() >= 6 && (clock[0] == ':' || clock[0] == '.') && all_digits(clock.substr(1, 2)) &&
-         clock[3] == clock[0] && all_digits(clock.substr(4, 2));
+  return clock.size() >= 6 && (clock[0] == ':' || clock[0] == '.') &&
+         all_digits(clock.substr(1, 2)) && clock[3] == clock[0] && all_digits(clock.substr(4, 2));
 }
 
 // The digits between the star label's last dash and the time's first separator: the star
@@ -135,14 +135,16 @@ ParsedRecord read_record(std::string_view text, int line) {
   Record record;
   record.line = line;
   record.star = digits[0] - '0';
-  if (record.star < 1 || record.star > 6) return refuse("star number 1 to 6 expected before the time");
+  if (record.star < 1 || record.star > 6)
+    return refuse("star number 1 to 6 expected before the time");
   record.date = std::string(trimmed(text.substr(0, dash)));
   if (record.date.empty()) return refuse("no date before the star number");
   const std::string_view clock = text.substr(colon + 1);
   std::size_t end = colon + 6;
   const std::string_view after = text.substr(end);
   const std::size_t meridiem_at = after.find_first_not_of(kBlanks);
-  const bool meridiem = meridiem_at != std::string_view::npos && is_meridiem(after.substr(meridiem_at));
+  const bool meridiem =
+      meridiem_at != std::string_view::npos && is_meridiem(after.substr(meridiem_at));
   if (meridiem) end += meridiem_at + 2;
   const int hour = number(digits.substr(1));
   const bool hour_fits = meridiem ? hour >= 1 && hour <= 12 : hour <= 23;
@@ -194,9 +196,9 @@ class Grouping {
     const Record& first = block_.front();
     const std::string label = first.date + "-" + std::to_string(first.star);
     if (block_.size() < kChordLineCount) {
-      reading_.problems.push_back(
-          {first.line, "star " + label + " has " + std::to_string(block_.size()) +
-                           " of its 4 chord lines; the star is skipped"});
+      reading_.problems.push_back({first.line, "star " + label + " has " +
+                                                   std::to_string(block_.size()) +
+                                                   " of its 4 chord lines; the star is skipped"});
     } else if (std::any_of(block_.begin(), block_.end(), [&](const Record& record) {
                  return record.notes[2] != first.notes[2];
                })) {

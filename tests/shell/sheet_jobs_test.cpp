@@ -57,7 +57,8 @@ struct Outcome {
 // The built program, without any display, in `folder`.
 Outcome velmora(const QString& folder, const QStringList& arguments) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    environment.remove(name);
   QProcess process;
   process.setProcessEnvironment(environment);
   process.setWorkingDirectory(folder);
@@ -72,19 +73,33 @@ TEST(SheetJobTest, BadInputIsOneLineOnStandardErrorStatusTwoAndNothingLeftBehind
     QStringList arguments;
     const char* error;
   } runs[] = {
-      {{"--worksheets", "0", "--output", "out"}, "--worksheets takes a number of sheets from 1 to 100, not '0'."},
-      {{"--worksheets", "101", "--output", "out"}, "--worksheets takes a number of sheets from 1 to 100, not '101'."},
-      {{"--worksheets", "2", "--output", "out", "--seed", "-1"}, "--seed takes a whole number from 0 to 18446744073709551615, not '-1'."},
-      {{"--worksheets", "2", "--output", "out", "--seed", "18446744073709551616"}, "--seed takes a whole number"},
-      {{"--worksheets", "2", "--output", "out", "--paper", "A5"}, "--paper takes A4 or Letter, not 'A5'."},
+      {{"--worksheets", "0", "--output", "out"},
+       "--worksheets takes a number of sheets from 1 to 100, not '0'."},
+      {{"--worksheets", "101", "--output", "out"},
+       "--worksheets takes a number of sheets from 1 to 100, not '101'."},
+      {{"--worksheets", "2", "--output", "out", "--seed", "-1"},
+       "--seed takes a whole number from 0 to 18446744073709551615, not '-1'."},
+      {{"--worksheets", "2", "--output", "out", "--seed", "18446744073709551616"},
+       "--seed takes a whole number"},
+      {{"--worksheets", "2", "--output", "out", "--paper", "A5"},
+       "--paper takes A4 or Letter, not 'A5'."},
       {{"--worksheets", "2"}, "--worksheets needs --output DIR."},
-      {{"--answer-key", "--worksheets", "2", "--output", "out"}, "--answer-key and --worksheets cannot be used together."},
-      {{"--answer-key", "missing.id", "--output", "key.pdf"}, "Cannot read the answer log 'missing.id': No such file or directory"},
-      {{"--answer-key", "damaged.id", "--output", "key.pdf"}, "The answer log 'damaged.id' holds no star that can be read (first problem: line 1: no time of day"},
-      {{"--answer-key", "--output", "nowhere/key.pdf"}, "The answer key could not be saved as nowhere/key.pdf: No such file or directory"},
-      {{"--worksheets", "2", "--output", "blocker/out"}, "Cannot write to the folder 'blocker/out': Not a directory"},
+      {{"--answer-key", "--worksheets", "2", "--output", "out"},
+       "--answer-key and --worksheets cannot be used together."},
+      {{"--answer-key", "missing.id", "--output", "key.pdf"},
+       "Cannot read the answer log 'missing.id': No such file or directory"},
+      {{"--answer-key", "damaged.id", "--output", "key.pdf"},
+       "The answer log 'damaged.id' holds no star that can be read (first problem: line 1: no time "
+       "of day"},
+      {{"--answer-key", "--output", "./Worksheet.id"},
+       "The answer key cannot be written over the answer log 'Worksheet.id' it is made from"},
+      {{"--answer-key", "--output", "nowhere/key.pdf"},
+       "The answer key could not be saved as nowhere/key.pdf: No such file or directory"},
+      {{"--worksheets", "2", "--output", "blocker/out"},
+       "Cannot write to the folder 'blocker/out': Not a directory"},
       // The first sheet is moved into place before the second meets a folder of its name.
-      {{"--worksheets", "2", "--output", "taken"}, "The sheets could not be moved into 'taken': Is a directory"},
+      {{"--worksheets", "2", "--output", "taken"},
+       "The sheets could not be moved into 'taken': Is a directory"},
   };
   QTemporaryDir folder;
   write(folder.filePath("Worksheet.id"), kBlock);
@@ -135,7 +150,8 @@ TEST(SheetJobTest, ABatchAndAWindowsRunAppendingAtOnceLeaveWholeBlocksAndTheSame
   EXPECT_TRUE(windows.boxes.empty());
   EXPECT_EQ(batch.readAllStandardOutput().toStdString().substr(0, 10), "seed 1234\n");
 
-  const AnswerLogReading reading = read_answer_log(read(folder.filePath("Worksheet.id")).toStdString());
+  const AnswerLogReading reading =
+      read_answer_log(read(folder.filePath("Worksheet.id")).toStdString());
   EXPECT_TRUE(reading.problems.empty());
   ASSERT_EQ(reading.stars.size(), static_cast<std::size_t>(24 + 6 * window_runs));
   // Sheet after sheet, stars 1 to 6, and the batch's 24 stars (dated by the real clock) together.
@@ -146,12 +162,14 @@ TEST(SheetJobTest, ABatchAndAWindowsRunAppendingAtOnceLeaveWholeBlocksAndTheSame
   }
   EXPECT_NE(order.find(std::string(24, 'b')), std::string::npos) << order;
 
-  ASSERT_EQ(velmora(folder.path(), {"--worksheets", "4", "--output", "b", "--seed", "1234"}).status, 0);
+  ASSERT_EQ(velmora(folder.path(), {"--worksheets", "4", "--output", "b", "--seed", "1234"}).status,
+            0);
   for (const char* sheet : {"worksheet-1.pdf", "worksheet-4.pdf"}) {
     EXPECT_FALSE(undated(folder.filePath("a/") + sheet).isEmpty());
     EXPECT_EQ(undated(folder.filePath("a/") + sheet), undated(folder.filePath("b/") + sheet));
   }
-  EXPECT_NE(undated(folder.filePath("a/worksheet-1.pdf")), undated(folder.filePath("a/worksheet-2.pdf")));
+  EXPECT_NE(undated(folder.filePath("a/worksheet-1.pdf")),
+            undated(folder.filePath("a/worksheet-2.pdf")));
 }
 
 // "Answer key…" in the Work Sheet button's menu, with the save dialog answered by the test.
@@ -163,9 +181,14 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
     bool written;
   } runs[] = {
       {nullptr, "key.pdf", "The answer key cannot be made: the answer log Worksheet.id in ", false},
-      {"Worksheets of class 3b\n", "key.pdf", "The answer key cannot be made: the answer log Worksheet.id holds no worksheet star that can be read.", false},
+      {"Worksheets of class 3b\n", "key.pdf",
+       "The answer key cannot be made: the answer log Worksheet.id holds no worksheet star that "
+       "can be read.",
+       false},
       {kBlock, "", "", false},
       {kBlock, "nowhere/key.pdf", "The answer key could not be saved as ", false},
+      {kBlock, "Worksheet.id", "The answer key cannot be saved over the answer log Worksheet.id",
+       false},
       {kBlock, "key.pdf", "", true},
   };
   QTemporaryDir folder;

@@ -1,10 +1,11 @@
+#include "worksheet/answer_key.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 
 #include "fakes/main_form_fixture.h"
 #include "platform/posix/seeded_random.h"
-#include "worksheet/answer_key.h"
 #include "worksheet/worksheet_batch.h"
 
 namespace velmora {
@@ -19,7 +20,8 @@ constexpr Offset kNoteAt[] = {
     {-1400, -100},  {-850, -100},  {-250, -100}, {400, -100},  {950, -100},  {-850, 500},
     {-250, 500},    {400, 500},    {-1250, 950}, {-250, 1100}, {850, 950}};
 // Each chord line's circles, root first.
-constexpr int kLines[4][5] = {{15, 12, 9, 6, 3}, {7, 8, 9, 10, 11}, {1, 4, 9, 14, 17}, {2, 5, 9, 13, 16}};
+constexpr int kLines[4][5] = {
+    {15, 12, 9, 6, 3}, {7, 8, 9, 10, 11}, {1, 4, 9, 14, 17}, {2, 5, 9, 13, 16}};
 
 struct KeyedStar {
   std::array<std::string_view, 4> chords;
@@ -31,11 +33,15 @@ struct KeyedStar {
 const KeyedStar kStars[] = {
     {{"Dom9", "Maj9_#5", "Min7_b5_b9", "Dom9_#4"},
      "F",
-     {{{"Bb", "D", "F", "Ab", "C"}, {"Bbb", "Db", "F", "Ab", "Cb"}, {"B", "D", "F", "A", "C"},
+     {{{"Bb", "D", "F", "Ab", "C"},
+       {"Bbb", "Db", "F", "Ab", "Cb"},
+       {"B", "D", "F", "A", "C"},
        {"Cb", "Eb", "F", "Bbb", "Db"}}}},
     {{"Min6/9", "Dom7_#9", "Min9_maj7", "6/9"},
      "Eb",
-     {{{"Ab", "Cb", "Eb", "F", "Bb"}, {"Ab", "C", "Eb", "Gb", "B"}, {"Ab", "Cb", "Eb", "G", "Bb"},
+     {{{"Ab", "Cb", "Eb", "F", "Bb"},
+       {"Ab", "C", "Eb", "Gb", "B"},
+       {"Ab", "Cb", "Eb", "G", "Bb"},
        {"Ab", "C", "Eb", "F", "Bb"}}}},
 };
 
@@ -43,15 +49,17 @@ class BatchTest : public ::testing::Test, protected testing::MainFormOnFakes {
  protected:
   // One star's draws: four chord types, the key, the circle whose note is given.
   void queue_star(const KeyedStar& star) {
-    for (std::string_view chord : star.chords) random.values.push_back(value_for(chord_types, chord));
+    for (std::string_view chord : star.chords)
+      random.values.push_back(value_for(chord_types, chord));
     random.values.push_back(value_for(keys, star.key));
     random.values.push_back(0.0F);
   }
 
   Status run(int sheets, std::uint64_t seed = 0) {
     return run_worksheet_batch(
-        {sheets, keys, chord_types, answer_log, seeded ? static_cast<Random&>(seeded_random) : random,
-         clock, [this](int) -> Printer& { return printer; },
+        {sheets, keys, chord_types, answer_log,
+         seeded ? static_cast<Random&>(seeded_random) : random, clock,
+         [this](int) -> Printer& { return printer; },
          [this, seed](const std::vector<std::string>& logged) -> Status {
            std::string text;
            for (const std::string& line : logged) text += line + "\n";
@@ -74,7 +82,8 @@ class BatchTest : public ::testing::Test, protected testing::MainFormOnFakes {
 
   Texts sheet_texts() const {
     Texts texts;
-    for (const auto& text : printer.of_kind(RecordingPrinter::Kind::Text)) texts.push_back(text.text);
+    for (const auto& text : printer.of_kind(RecordingPrinter::Kind::Text))
+      texts.push_back(text.text);
     return texts;
   }
 
@@ -98,12 +107,13 @@ TEST_F(BatchTest, TheKeyFillsEveryCircleWithTheChordsAsSpelledAroundTheLoggedKey
   for (int star = 0; star < 2; ++star) {
     const int x = 3320 + star * 5000;
     const int y = 2920;
-    EXPECT_EQ(texts.at({x - 500, y - 1800}), "6-12-2026-" + std::to_string(star + 1) + " 14:05:" +
-                                                 std::to_string(10 + star * 4));
+    EXPECT_EQ(texts.at({x - 500, y - 1800}),
+              "6-12-2026-" + std::to_string(star + 1) + " 14:05:" + std::to_string(10 + star * 4));
     for (int line = 0; line < 4; ++line) {
       Texts found;
       for (int circle : kLines[line]) {
-        const std::string& note = texts.at({x + kNoteAt[circle - 1].dx, y + kNoteAt[circle - 1].dy});
+        const std::string& note =
+            texts.at({x + kNoteAt[circle - 1].dx, y + kNoteAt[circle - 1].dy});
         found.push_back(note.substr(note.find_first_not_of(' ')));
       }
       EXPECT_EQ(found, kStars[star].spelled[line]) << "star " << star + 1 << " line " << line + 1;

@@ -35,36 +35,48 @@ std::vector<std::string> stars_of(const AnswerLogReading& reading) {
 }
 
 const DamagedLog kDamagedLogs[] = {
-    {"AsWritten", std::string(kBlock) + std::string(kBlock), {"12/06/26-1 18:02:06 @1", "12/06/26-1 18:02:06 @6"}, {}},
+    {"AsWritten",
+     std::string(kBlock) + std::string(kBlock),
+     {"12/06/26-1 18:02:06 @1", "12/06/26-1 18:02:06 @6"},
+     {}},
     {"LfLinesDottedDateAndTimeNoFinalNewline",
      "6.12.2026-39.05.03Maj9 C E G B D\n6.12.2026-39.05.03Dom9 C E GBb D\n"
      "6.12.2026-39.05.03Min7_b9 CEb GBbDb\n6.12.2026-39.05.04Dom9_sus C F GBb D",
-     {"6.12.2026-3 9.05.03 @1"}, {}},
+     {"6.12.2026-3 9.05.03 @1"},
+     {}},
     {"IsoDateTwelveHourClockBlanksAndBom",
      "\xEF\xBB\xBF 2026-12-06-607:15:00 PM Dom9_sus2 C D G Bb D  \r\n\r\n\r\n"
      "2026-12-06-607:15:00 PMDom9_sus C F GBb D\r\n2026-12-06-607:15:01 PMMaj9\t C E G B D\r\n"
      "2026-12-06-607:15:01 PMDom9 C E GBb D\r\n2026-12-06-607:15:01 PMDom9_sus2 C D GBb D\r\n",
      {"2026-12-06-6 07:15:00 PM @4"},
      {"line 1: star 2026-12-06-6 has 1 of its 4 chord lines"}},
-    {"CutOffMidRecord", std::string(kBlock.substr(0, kBlock.size() - 8)),
-     {}, {"line 1: star 12/06/26-1 has 3 of its 4", "line 4: Min7_b9: only 3 of the five notes"}},
-    {"HandEditedNote", "12/06/26-118:02:06Dom7_#5_b9CbEb GBbbDbb\r\n12/06/26-118:02:06Maj9 C E GBb D\r\n"
+    {"CutOffMidRecord",
+     std::string(kBlock.substr(0, kBlock.size() - 8)),
+     {},
+     {"line 1: star 12/06/26-1 has 3 of its 4", "line 4: Min7_b9: only 3 of the five notes"}},
+    {"HandEditedNote",
+     "12/06/26-118:02:06Dom7_#5_b9CbEb GBbbDbb\r\n12/06/26-118:02:06Maj9 C E GBb D\r\n"
      "12/06/26-118:02:07Dom9 C E GBb D\r\n12/06/26-118:02:07Min7_b9 CEb GBbDb\r\n",
-     {}, {"line 1: star 12/06/26-1 has 3", "line 2: the notes C E G Bb D do not spell Maj9 around G"}},
+     {},
+     {"line 1: star 12/06/26-1 has 3", "line 2: the notes C E G Bb D do not spell Maj9 around G"}},
     {"BlocksWithoutEmptyLineBetween",
      std::string(kBlock.substr(0, kBlock.size() - 2)) + std::string(kBlock),
-     {"12/06/26-1 18:02:06 @1", "12/06/26-1 18:02:06 @5"}, {}},
+     {"12/06/26-1 18:02:06 @1", "12/06/26-1 18:02:06 @5"},
+     {}},
     {"RecordsOfAnotherStarMixedIn",
      "12/06/26-118:02:06Dom7_#5_b9CbEb GBbbDbb\n12/06/26-118:02:06Maj9 C E G B D\n"
      "12/06/26-118:02:07Dom9 C E GBb D\n12/06/26-118:02:07Maj9 F A C E G\n",
-     {}, {"line 1: the chord lines of star 12/06/26-1 do not share one centre note"}},
+     {},
+     {"line 1: the chord lines of star 12/06/26-1 do not share one centre note"}},
     {"LinesNoRunWrites",
      "Worksheets of class 3b\n12/06/26-718:02:06Maj9 C E G B D\n12/06/26-118:72:06Maj9 C E G B D\n"
-     "-118:02:06Maj9 C E G B D\n12/06/26-118:02:06Maj7 C E G B D\n12/06/26-118:02:06Maj9 C E G B D##\n"
+     "-118:02:06Maj9 C E G B D\n12/06/26-118:02:06Maj7 C E G B D\n12/06/26-118:02:06Maj9 C E G B "
+     "D##\n"
      "12/06/26-118:02:06Maj9 C E G B D E\n12/06/26-118:02:06Maj9 c E G B D\n",
      {},
      {"line 1: no time of day", "line 2: star number 1 to 6", "line 3: the time 18:72:06 is not",
-      "line 4: no date", "line 5: no chord type", "line 6: Maj9: 'D##' is not a note: a double sharp is written x",
+      "line 4: no date", "line 5: no chord type",
+      "line 6: Maj9: 'D##' is not a note: a double sharp is written x",
       "line 7: Maj9: more than five notes", "line 8: Maj9: 'c' is not a note"}},
 };
 

@@ -62,7 +62,7 @@ JobOutcome make_answer_key(const SheetJob& job) {
                    " it is made from");
   }
   for (const LogProblem& problem : reading.problems) {
-    outcome.error += "velmora: " + job.log.string() + ", " + describe(problem) + "; skipped\n";
+    outcome.error += "velmora: " + job.log.string() + ", " + describe(problem) + "; left out\n";
   }
   const QPageSize paper(job.paper.value_or(regional_paper().id()));
   const Status status = write_answer_key(reading.stars, paper, std::nullopt, job.output);

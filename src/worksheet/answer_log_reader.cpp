@@ -198,13 +198,13 @@ class Grouping {
     if (block_.size() < kChordLineCount) {
       reading_.problems.push_back({first.line, "star " + label + " has " +
                                                    std::to_string(block_.size()) +
-                                                   " of its 4 chord lines; the star is skipped"});
+                                                   " of its 4 chord lines"});
     } else if (std::any_of(block_.begin(), block_.end(), [&](const Record& record) {
                  return record.notes[2] != first.notes[2];
                })) {
       reading_.problems.push_back(
           {first.line, "the chord lines of star " + label +
-                           " do not share one centre note; the star is skipped"});
+                           " do not share one centre note"});
     } else {
       LoggedStar star{first.date, first.time, first.star, first.notes[2], {}, first.line};
       for (int line = 0; line < kChordLineCount; ++line) {

@@ -66,8 +66,12 @@ class FailureCatcher final : public WindowSystem {
   std::string failure;
 };
 
-std::string without_prefix(std::string text, std::string_view prefix) {
-  if (text.starts_with(prefix)) text.erase(0, prefix.size());
+// The run's failure message without its opening sentence, which speaks of a printer and a
+// user who may have cancelled, and with its number marked as one: "... locked (error 4)".
+std::string batch_failure(std::string text) {
+  if (text.starts_with(kWorksheetFailureText)) text.erase(0, kWorksheetFailureText.size());
+  const std::size_t number = text.rfind(' ');
+  if (number != std::string::npos) text.insert(number + 1, "(error ").push_back(')');
   return text;
 }
 
@@ -83,7 +87,7 @@ Status run_worksheet_batch(const WorksheetBatch& batch) {
       log.drop_run();
       return Failure{kPrinterFailed,
                      "Worksheet " + std::to_string(sheet) + " of " + std::to_string(batch.sheets) +
-                         " failed: " + without_prefix(windows.failure, kWorksheetFailureText)};
+                         " failed: " + batch_failure(windows.failure)};
     }
   }
   Status status = log.write_gathered();

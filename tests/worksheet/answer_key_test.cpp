@@ -151,7 +151,7 @@ TEST_F(BatchTest, AFailureAnywhereTakesEveryBlockOfTheBatchOutOfTheLog) {
   printer.fail_at = 3;
   const Status failed = run(4);
   ASSERT_FALSE(failed.ok());
-  EXPECT_EQ(failed.failure().description.rfind("Worksheet 3 of 4 failed: ", 0), 0U);
+  EXPECT_EQ(failed.failure().description, "Worksheet 3 of 4 failed: Printer error (error 482)");
   EXPECT_EQ(answer_log.lines, Texts{"an earlier run's line"});
 
   printer.fail_at = 0;

@@ -69,7 +69,6 @@ class MainWindow final : public QWidget {
   // that no dialog opens.
   using KeyFileChooser = std::function<QString(const QString& proposed)>;
   void set_key_file_chooser(KeyFileChooser chooser) { choose_key_file_ = std::move(chooser); }
-  void make_answer_key();
 
   // Marks the wrong circles red and the right pitches spelled wrongly amber, until the next
   // input or for two seconds.
@@ -101,6 +100,7 @@ class MainWindow final : public QWidget {
   void connect_circle(CircleLabel* label);
   void connect_palette(PaletteLabel* label);
   void connect_worksheet_menu();
+  void make_answer_key();
   void move_star_stop(int circle);
   void move_in_star(int circle, Direction direction);
   void move_in_palette(PaletteLabel* from, Direction direction);

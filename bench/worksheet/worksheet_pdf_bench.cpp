@@ -9,7 +9,12 @@
 #include "ports/window_system.h"
 #include "platform/posix/system_random.h"
 #include "platform/posix/file_answer_log.h"
+#include "platform/posix/seeded_random.h"
+#include "puzzle/draws.h"
+#include "shell/answer_key_pdf.h"
+#include "shell/sheet_jobs.h"
 #include "worksheet/worksheet.h"
+#include "worksheet/worksheet_batch.h"
 
 namespace velmora {
 namespace {
@@ -60,6 +65,71 @@ BENCHMARK(BM_WorksheetRunToPdf)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK(BM_WorksheetRunToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// `velmora --worksheets 30 --output DIR --seed S`: thirty sheet PDFs, their blocks in the log
+// and the answer key of 180 stars.
+void BM_BatchOf30WithAnswerKey(benchmark::State& state) {
+  QTemporaryDir folder;
+  FixedClock clock;
+  SheetJob job;
+  job.kind = SheetJob::Kind::Worksheets;
+  job.log = folder.filePath(QStringLiteral("Worksheet.id")).toStdString();
+  job.output = folder.filePath(QStringLiteral("sheets")).toStdString();
+  job.sheets = 30;
+  job.seed = 20261206;
+  job.paper = QPageSize::A4;
+  for (auto _ : state) {
+    const JobOutcome outcome = run_sheet_job(job, clock);
+    if (outcome.exit_status != 0) state.SkipWithError(outcome.error.c_str());
+  }
+}
+BENCHMARK(BM_BatchOf30WithAnswerKey)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A log of 1,000 stars, as 167 sheets would leave it.
+std::string log_of_stars(int stars) {
+  struct LinesLog final : AnswerLogFile {
+    Status begin_run() override { return {}; }
+    void close_all() override {}
+    Status open_append() override { return {}; }
+    Status write_line(std::string_view line) override {
+      text.append(line).append("\r\n");
+      return {};
+    }
+    Status close() override { return {}; }
+    void keep_run() override {}
+    void drop_run() override {}
+    std::string text;
+  } log;
+  const FramedList keys = Fill_Key_Tables();
+  const FramedList chord_types = Fill_Chord_Types(true);
+  SeededRandom random(1000);
+  FixedClock clock;
+  SilentWindows windows;
+  QtPrinter unused({[] { return false; }, [](QPrinter&) { return false; },
+                    [](const QString&) { return QString(); }});
+  const WorksheetRun run{keys, chord_types, false, unused, log, random, clock, windows};
+  for (int star = 0; star < stars; ++star) {
+    const Board board = spell_star(run, Choose_Worksheet_Chords(chord_types, random));
+    (void)Log_Worksheet_Star(star_label("6-12-2026", star % kWorksheetStars + 1), board, log,
+                             clock);
+  }
+  return log.text;
+}
+
+// Reading that log and writing its key of 167 pages.
+void BM_AnswerKeyOf1000Stars(benchmark::State& state) {
+  QTemporaryDir folder;
+  const std::string log = log_of_stars(1000);
+  const std::filesystem::path key = folder.filePath(QStringLiteral("key.pdf")).toStdString();
+  for (auto _ : state) {
+    const AnswerLogReading reading = read_answer_log(log);
+    if (reading.stars.size() != 1000) state.SkipWithError("the log did not read back whole");
+    const Status status = write_answer_key(reading.stars, QPageSize(QPageSize::A4), 1, key);
+    if (!status.ok()) state.SkipWithError(status.failure().description.c_str());
+  }
+  state.counters["pdf_bytes"] = static_cast<double>(std::filesystem::file_size(key));
+}
+BENCHMARK(BM_AnswerKeyOf1000Stars)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace velmora

@@ -51,7 +51,21 @@ CommandLine read_command_line(const QStringList& arguments) {
   const QCommandLineOption soundfont(
       "soundfont", "Play chords on the built-in synthesizer with the General MIDI soundfont FILE.",
       "FILE");
-  parser.addOptions({help, version, no_splash, soundfont});
+  const QCommandLineOption answer_key(
+      "answer-key",
+      "Write the answer key of the worksheets in the answer log LOG (Worksheet.id when no LOG "
+      "is given) to the PDF --output names, without opening the window.");
+  const QCommandLineOption worksheets(
+      "worksheets",
+      "Write N worksheets (1 to 100) and their answer key as PDFs into the folder --output "
+      "names, logging them in Worksheet.id, without opening the window.",
+      "N");
+  const QCommandLineOption output("output", "The PDF or folder to write.", "PATH");
+  const QCommandLineOption seed(
+      "seed", "Draw the worksheets from seed S, so that the same S gives the same sheets.", "S");
+  const QCommandLineOption paper("paper", "Print on SIZE paper: A4 or Letter.", "SIZE");
+  parser.addOptions(
+      {help, version, no_splash, soundfont, answer_key, worksheets, output, seed, paper});
   for (const char* name : kWindowSystemOptionsWithValue) {
     QCommandLineOption passed(name, {}, "value");
     passed.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -66,11 +80,16 @@ CommandLine read_command_line(const QStringList& arguments) {
   if (!parser.parse(arguments)) {
     return refuse(parser.errorText() + " Try 'velmora --help'.");
   }
-  if (!parser.positionalArguments().isEmpty()) {
-    return refuse("Unexpected argument '" + parser.positionalArguments().first() +
-                  "'. Try 'velmora --help'.");
-  }
   CommandLine result;
+  const auto value_of = [&parser](const QCommandLineOption& option) {
+    return parser.isSet(option) ? std::optional<QString>(parser.value(option)) : std::nullopt;
+  };
+  QString mistake;
+  result.options.sheet_job = read_sheet_job(
+      {parser.isSet(answer_key), parser.positionalArguments(), value_of(worksheets),
+       value_of(output), value_of(seed), value_of(paper)},
+      mistake);
+  if (!mistake.isEmpty()) return refuse(mistake + " Try 'velmora --help'.");
   if (parser.isSet(help) || parser.isSet(version)) {
     result.start = false;
     if (parser.isSet(help)) {

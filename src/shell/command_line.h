@@ -2,7 +2,10 @@
 
 #include <QStringList>
 #include <filesystem>
+#include <optional>
 #include <string>
+
+#include "shell/sheet_jobs.h"
 
 namespace velmora {
 
@@ -11,6 +14,8 @@ struct Options {
   bool splash = true;
   // The soundfont for the built-in synthesizer; empty for the system's default one.
   std::filesystem::path soundfont;
+  // An answer key or a batch of worksheets to make instead of opening the window.
+  std::optional<SheetJob> sheet_job;
 };
 
 // Either options to start with, or an exit with texts for standard output (help, version) and

@@ -23,6 +23,22 @@ int main(int argc, char* argv[]) {
   std::fputs(command_line.error.c_str(), stderr);
   if (!command_line.start) return command_line.exit_status;
   const velmora::Options& options = command_line.options;
+  if (options.sheet_job) {
+    // Sheets and keys are drawn into PDFs: no window, so no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The toolkit's notes about the missing session (no runtime folder, no window manager)
+    // would bury the job's one line of outcome.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+      if (type == QtCriticalMsg || type == QtFatalMsg) std::fputs(qPrintable(text + '\n'), stderr);
+    });
+    QApplication app(argc, argv);
+    velmora::install_font_substitutes();
+    velmora::QtClock clock;
+    const velmora::JobOutcome outcome = velmora::run_sheet_job(*options.sheet_job, clock);
+    std::fputs(outcome.out.c_str(), stdout);
+    std::fputs(outcome.error.c_str(), stderr);
+    return outcome.exit_status;
+  }
 
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
       qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {

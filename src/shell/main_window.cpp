@@ -170,6 +170,7 @@ void MainWindow::build_left_column() {
   connect(WorkSheet_cmd_, &QPushButton::clicked, this, [this] {
     run([this] { form_.WorkSheet_cmd_Click(); });
   });
+  connect_worksheet_menu();
   connect(Help_cmd_, &QPushButton::clicked, this, [this] {
     run([this] { form_.Help_cmd_Click(); });
   });

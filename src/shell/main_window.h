@@ -70,6 +70,13 @@ class MainWindow final : public QWidget {
   ProgressWindow* progress_window() const { return progress_; }
   std::unique_ptr<QMenu> help_menu();
 
+  // The "Work Sheet" button's context menu, which makes the answer key of ./Worksheet.id.
+  std::unique_ptr<QMenu> worksheet_menu();
+  // Asks where the answer key goes, proposing a file; empty when cancelled. Tests replace it so
+  // that no dialog opens.
+  using KeyFileChooser = std::function<QString(const QString& proposed)>;
+  void set_key_file_chooser(KeyFileChooser chooser) { choose_key_file_ = std::move(chooser); }
+
   // Marks the wrong circles red and the right pitches spelled wrongly amber, until the next
   // input or for two seconds.
   void show_mistakes();
@@ -100,6 +107,8 @@ class MainWindow final : public QWidget {
   void add_progress_access();
   void connect_circle(CircleLabel* label);
   void connect_palette(PaletteLabel* label);
+  void connect_worksheet_menu();
+  void make_answer_key();
   void move_star_stop(int circle);
   void move_in_star(int circle, Direction direction);
   void move_in_palette(PaletteLabel* from, Direction direction);
@@ -139,6 +148,7 @@ class MainWindow final : public QWidget {
   std::array<PaletteLabel*, kPaletteNames.size()> palette_{};
   QLabel* review_status_ = nullptr;
   MenuShower show_menu_;
+  KeyFileChooser choose_key_file_;
   int star_stop_ = 1;
   int typing_circle_ = 0;
   std::string typing_;

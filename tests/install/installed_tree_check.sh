@@ -90,7 +90,7 @@ zcat "$usr/share/man/man1/velmora.1.gz" >"$page"
 check "manual page's version" "\"Velmora $version\"" "$(sed -n '1s/.*\("Velmora [^"]*"\).*/\1/p' "$page")"
 check "manual page's formatting warnings" "" \
   "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)"
-for option in help version no-splash soundfont; do
+for option in help version no-splash soundfont worksheets answer-key output seed paper; do
   check "manual page's option --$option" "1" \
     "$(MANWIDTH=80 man -l "$page" 2>/dev/null | grep -c "^ *--$option\b")"
 done

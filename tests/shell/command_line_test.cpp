@@ -24,7 +24,17 @@ TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
        "  -v, --version       Print the version and exit.\n"
        "  --no-splash         Open the main window at once, without the loading window.\n"
        "  --soundfont <FILE>  Play chords on the built-in synthesizer with the General\n"
-       "                      MIDI soundfont FILE.\n",
+       "                      MIDI soundfont FILE.\n"
+       "  --answer-key        Write the answer key of the worksheets in the answer log\n"
+       "                      LOG (Worksheet.id when no LOG is given) to the PDF\n"
+       "                      --output names, without opening the window.\n"
+       "  --worksheets <N>    Write N worksheets (1 to 100) and their answer key as\n"
+       "                      PDFs into the folder --output names, logging them in\n"
+       "                      Worksheet.id, without opening the window.\n"
+       "  --output <PATH>     The PDF or folder to write.\n"
+       "  --seed <S>          Draw the worksheets from seed S, so that the same S gives\n"
+       "                      the same sheets.\n"
+       "  --paper <SIZE>      Print on SIZE paper: A4 or Letter.\n",
        ""},
       {{"--bogus"}, 2, "", "velmora: Unknown option 'bogus'. Try 'velmora --help'.\n"},
       {{"--no-splash=yes"}, 2, "",

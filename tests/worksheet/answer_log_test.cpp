@@ -1,0 +1,110 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "worksheet/answer_log_reader.h"
+
+namespace velmora {
+namespace {
+
+using ::testing::HasSubstr;
+
+// One block as a worksheet run writes it: Cb Dom7_#5_b9, C Maj9, C Dom9 and C Min7_b9 around G.
+constexpr std::string_view kBlock =
+    "12/06/26-118:02:06Dom7_#5_b9CbEb GBbbDbb\r\n"
+    "12/06/26-118:02:06Maj9 C E G B D\r\n"
+    "12/06/26-118:02:07Dom9 C E GBb D\r\n"
+    "12/06/26-118:02:07Min7_b9 CEb GBbDb\r\n"
+    "\r\n";
+
+struct DamagedLog {
+  const char* name;
+  std::string text;
+  std::vector<std::string> stars;     // "<date>-<n> <time> @<line>"
+  std::vector<std::string> problems;  // "line <n>: " and a part of the reason
+};
+
+void PrintTo(const DamagedLog& log, std::ostream* out) { *out << log.name; }
+
+std::vector<std::string> stars_of(const AnswerLogReading& reading) {
+  std::vector<std::string> found;
+  for (const LoggedStar& star : reading.stars) {
+    found.push_back(star.date + "-" + std::to_string(star.star) + " " + star.time + " @" +
+                    std::to_string(star.line));
+  }
+  return found;
+}
+
+const DamagedLog kDamagedLogs[] = {
+    {"AsWritten",
+     std::string(kBlock) + std::string(kBlock),
+     {"12/06/26-1 18:02:06 @1", "12/06/26-1 18:02:06 @6"},
+     {}},
+    {"LfLinesDottedDateAndTimeNoFinalNewline",
+     "6.12.2026-39.05.03Maj9 C E G B D\n6.12.2026-39.05.03Dom9 C E GBb D\n"
+     "6.12.2026-39.05.03Min7_b9 CEb GBbDb\n6.12.2026-39.05.04Dom9_sus C F GBb D",
+     {"6.12.2026-3 9.05.03 @1"},
+     {}},
+    {"IsoDateTwelveHourClockBlanksAndBom",
+     "\xEF\xBB\xBF 2026-12-06-607:15:00 PM Dom9_sus2 C D G Bb D  \r\n\r\n\r\n"
+     "2026-12-06-607:15:00 PMDom9_sus C F GBb D\r\n2026-12-06-607:15:01 PMMaj9\t C E G B D\r\n"
+     "2026-12-06-607:15:01 PMDom9 C E GBb D\r\n2026-12-06-607:15:01 PMDom9_sus2 C D GBb D\r\n",
+     {"2026-12-06-6 07:15:00 PM @4"},
+     {"line 1: star 2026-12-06-6 has 1 of its 4 chord lines"}},
+    {"CutOffMidRecord",
+     std::string(kBlock.substr(0, kBlock.size() - 8)),
+     {},
+     {"line 1: star 12/06/26-1 has 3 of its 4", "line 4: Min7_b9: only 3 of the five notes"}},
+    {"HandEditedNote",
+     "12/06/26-118:02:06Dom7_#5_b9CbEb GBbbDbb\r\n12/06/26-118:02:06Maj9 C E GBb D\r\n"
+     "12/06/26-118:02:07Dom9 C E GBb D\r\n12/06/26-118:02:07Min7_b9 CEb GBbDb\r\n",
+     {},
+     {"line 1: star 12/06/26-1 has 3", "line 2: the notes C E G Bb D do not spell Maj9 around G"}},
+    {"BlocksWithoutEmptyLineBetween",
+     std::string(kBlock.substr(0, kBlock.size() - 2)) + std::string(kBlock),
+     {"12/06/26-1 18:02:06 @1", "12/06/26-1 18:02:06 @5"},
+     {}},
+    {"RecordsOfAnotherStarMixedIn",
+     "12/06/26-118:02:06Dom7_#5_b9CbEb GBbbDbb\n12/06/26-118:02:06Maj9 C E G B D\n"
+     "12/06/26-118:02:07Dom9 C E GBb D\n12/06/26-118:02:07Maj9 F A C E G\n",
+     {},
+     {"line 1: the chord lines of star 12/06/26-1 do not share one centre note"}},
+    {"LinesNoRunWrites",
+     "Worksheets of class 3b\n12/06/26-718:02:06Maj9 C E G B D\n12/06/26-118:72:06Maj9 C E G B D\n"
+     "-118:02:06Maj9 C E G B D\n12/06/26-118:02:06Maj7 C E G B D\n12/06/26-118:02:06Maj9 C E G B "
+     "D##\n"
+     "12/06/26-118:02:06Maj9 C E G B D E\n12/06/26-118:02:06Maj9 c E G B D\n",
+     {},
+     {"line 1: no time of day", "line 2: star number 1 to 6", "line 3: the time 18:72:06 is not",
+      "line 4: no date", "line 5: no chord type",
+      "line 6: Maj9: 'D##' is not a note: a double sharp is written x",
+      "line 7: Maj9: more than five notes", "line 8: Maj9: 'c' is not a note"}},
+};
+
+class DamagedLogTest : public ::testing::TestWithParam<DamagedLog> {};
+
+TEST_P(DamagedLogTest, ReadsWholeStarsAndReportsTheRestByLine) {
+  const AnswerLogReading reading = read_answer_log(GetParam().text);
+  EXPECT_EQ(stars_of(reading), GetParam().stars);
+  ASSERT_EQ(reading.problems.size(), GetParam().problems.size());
+  for (std::size_t i = 0; i < reading.problems.size(); ++i) {
+    EXPECT_THAT(describe(reading.problems[i]), HasSubstr(GetParam().problems[i]));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AnswerLog, DamagedLogTest, ::testing::ValuesIn(kDamagedLogs),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AnswerLogTest, AStarHoldsItsKeyChordsAndEveryCircle) {
+  const AnswerLogReading reading = read_answer_log(kBlock);
+  ASSERT_EQ(reading.stars.size(), 1U);
+  const LoggedStar& star = reading.stars.front();
+  EXPECT_EQ(star.key.text(), "G");
+  EXPECT_EQ(star.board.Chords, (ChordNames{"Dom7_#5_b9", "Maj9", "Dom9", "Min7_b9"}));
+  std::string circles;
+  for (const auto& note : star.board.Circle_Notes) circles += note->text() + " ";
+  // Circles 1..17: line 3 runs 1 4 9 14 17, line 4 2 5 9 13 16, line 1 15 12 9 6 3, line 2 7..11.
+  EXPECT_EQ(circles, "C C Dbb E Eb Bbb C E G B D Eb Bb Bb Cb Db D ");
+}
+
+}  // namespace
+}  // namespace velmora

@@ -43,7 +43,7 @@ TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
   form.Circle_DragDrop(14, "Bx");
   const Labels dropped = shown(kChordLineCircles[2]);
   form.Hint3_Click();
-  EXPECT_EQ(box_texts(), Labels{"Create A New Velmora First! Press the create Button."});
+  EXPECT_EQ(windows.texts(), Labels{"Create A New Velmora First! Press the create Button."});
   EXPECT_EQ(repaints,
             (std::vector<Repaint>{{Labels(kChordTones), 0, 0}, {dropped, 0, clock.elapsed_ms}}));
   EXPECT_EQ(midi.sent, (std::vector<std::vector<int>>{{0xB1, 0x78, 0x00}}));

@@ -56,8 +56,8 @@ TEST(AboutBoxTest, SystemInfoWithNothingToStartShowsTheMessage) {
   auto* sys_info = holder.show().findChild<QPushButton*>("cmdSysInfo");
   EXPECT_EQ(sys_info->text(), "&System Info...");
   sys_info->click();
-  ASSERT_EQ(windows.boxes.size(), 1U);
-  EXPECT_EQ(windows.boxes[0].text, "System Information Is Unavailable At This Time");
+  EXPECT_EQ(windows.texts(),
+            std::vector<std::string>{"System Information Is Unavailable At This Time"});
 }
 
 }  // namespace

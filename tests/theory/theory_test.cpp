@@ -11,30 +11,22 @@
 namespace velmora {
 namespace {
 
-struct ParseCase {
-  std::string_view text;
-  std::string_view bare;
-  std::string_view fixed_width;
-  std::string_view worksheet_form;
-  int pitch_class;
-};
-
 TEST(NoteNameTest, ReadsTheProgramsSpellingsAndWritesEachPaddedForm) {
-  const ParseCase cases[] = {
+  const struct { std::string_view text, bare, fixed_width, worksheet_form; int pitch; } cases[] = {
       {"C", "C", "   C", " C", 0},        {"F#", "F#", "  F#", "F#", 6},
       {"  Bb", "Bb", "  Bb", "Bb", 10},   {"Abb", "Abb", " Abb", "Abb", 7},
       {"Cx", "Cx", "  Cx", "Cx", 2},      {"Cb", "Cb", "  Cb", "Cb", 11},
       {"B#", "B#", "  B#", "B#", 0},      {"F###", "F###", "F###", "F###", 8},
       {"Ebbbb", "Ebbbb", "Ebbbb", "Ebbbb", 0}, {" Cbb", "Cbb", " Cbb", "Cbb", 10},
   };
-  for (const ParseCase& c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::string("\"").append(c.text) + "\"");
     const ParsedNote parsed = NoteName::parse(c.text);
     ASSERT_TRUE(parsed.note) << parsed.reason;
     EXPECT_EQ(parsed.note->text(), c.bare);
     EXPECT_EQ(parsed.note->fixed_width(), c.fixed_width);
     EXPECT_EQ(parsed.note->worksheet_form(), c.worksheet_form);
-    EXPECT_EQ(parsed.note->pitch_class(), c.pitch_class);
+    EXPECT_EQ(parsed.note->pitch_class(), c.pitch);
   }
   for (std::string_view text : {"", "   ", "H", "f#", "F##", "Fy", "F# ", "Fbbbbb", "Fx#", "C C"}) {
     const ParsedNote refused = NoteName::parse(text);

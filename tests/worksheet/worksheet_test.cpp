@@ -65,19 +65,18 @@ class WorksheetTest : public testing::MainFormTest {
   TwipPoint first_centre;
 };
 
+// The printer fails the at-th operation of kind printer_fails (at 0: none); failure.number is 0
+// when the run succeeds; log_lines are kept when it succeeds, dropped again when it fails.
 struct RunCase {
   const char* name;
   PageSize page;
   bool centre_question;
   Kind printer_fails;
-  int at;  // the printer fails the at-th operation of its kind; 0 for none
-  int log_fails_at_line;
-  Failure failure;  // numbered 0 when the run succeeds
-  std::size_t log_lines;  // logged: kept when the run succeeds, dropped again when it fails
+  int at, log_fails_at_line;
+  Failure failure;
+  std::size_t log_lines;
   TwipPoint first_centre = {3320, 2920};  // as on US Letter
 };
-
-void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
 
 class WorksheetRunTest : public WorksheetTest, public ::testing::WithParamInterface<RunCase> {};
 

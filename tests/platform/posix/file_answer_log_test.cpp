@@ -102,11 +102,7 @@ TEST_F(FileAnswerLogTest, KeepsTheBlocksOfEveryProducedSheetAndNothingElse) {
   getrlimit(RLIMIT_FSIZE, &unlimited);
   std::string before;
   const std::string refused = "The answer log Worksheet.id could not be opened: ";
-  const struct {
-    std::function<void()> fault;
-    std::string failure;
-    long lines;
-  } runs[] = {
+  const struct { std::function<void()> fault; std::string failure; long lines; } runs[] = {
       {[] { ::mkfifo("Worksheet.id", 0666); }, refused + "it is a named pipe, not a file 4", 0},
       {[&] {
          ::mkfifo("Worksheet.id", 0666);

@@ -82,9 +82,9 @@ class PrivatePulseServer {
     if (mkdtemp(folder) == nullptr) throw std::system_error(errno, std::generic_category());
     dir_ = folder;
     const std::string socket = dir_ / "native";
-    const std::pair<const char*, std::string> env[] = {
-        {"HOME", dir_}, {"XDG_RUNTIME_DIR", dir_}, {"PULSE_SERVER", "unix:" + socket}};
-    for (const auto& [name, value] : env) {
+    for (const auto& [name, value] : {std::pair<const char*, std::string>{"HOME", dir_},
+                                      {"XDG_RUNTIME_DIR", dir_},
+                                      {"PULSE_SERVER", "unix:" + socket}}) {
       const char* old = std::getenv(name);
       saved_env_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
       setenv(name, value.c_str(), 1);
@@ -129,8 +129,7 @@ class PrivatePulseServer {
 class SinkRecording {
  public:
   explicit SinkRecording(const PrivatePulseServer& server)
-      : file_(server.dir() / "monitor.raw"),
-        log_(server.dir() / "parec.log"),
+      : file_(server.dir() / "monitor.raw"), log_(server.dir() / "parec.log"),
         parec_({"parec", "-d", std::string(PrivatePulseServer::kSink) + ".monitor",
                 "--format=s16ne", "--rate=44100", "--channels=2", "--latency-msec=10"},
                file_, log_) {
@@ -152,8 +151,7 @@ class SinkRecording {
   void stop() { parec_.stop(SIGINT); }
 
  private:
-  std::filesystem::path file_;
-  std::filesystem::path log_;
+  std::filesystem::path file_, log_;
   ChildProcess parec_;
 };
 

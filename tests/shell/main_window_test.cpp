@@ -73,9 +73,9 @@ struct Shell {
   }
   void click(const char* name) { find(name)->click(); }
   // "Create" with C Maj9, C Dom9, C Min9 and C (last chord) around the centre G.
-  void queue_pass(std::string_view last_chord = "Dom9_sus2", int given = 9) {
+  void queue_pass(const char* last_chord = "Dom9_sus2", int given = 9) {
     const auto value_for = testing::MainFormOnFakes::value_for;
-    for (std::string_view chord : {std::string_view("Maj9"), "Dom9", "Min9", last_chord}) {
+    for (std::string_view chord : {"Maj9", "Dom9", "Min9", last_chord}) {
       random.values.push_back(value_for(window.form().chord_types(), chord));
     }
     random.values.push_back(value_for(Fill_Key_Tables(), "G"));

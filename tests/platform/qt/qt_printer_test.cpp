@@ -70,14 +70,9 @@ TEST(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingI
   QDir::setCurrent(folder.path());
   const QString pdf = folder.filePath("Worksheet.pdf");
   const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
-  const struct {
-    bool printers;
-    QLocale region;
-    double width;  // twips
-    double height;
-    Fault fault;
-    std::string failure;
-  } cases[] = {
+  // The page's width and height in twips.
+  const struct { bool printers; QLocale region; double width, height; Fault fault;
+                 std::string failure; } cases[] = {
       {true, dutch, 12240, 15840, Fault::None, ""},
       {false, QLocale(QLocale::English, QLocale::UnitedStates), 12240, 15840, Fault::None, ""},
       {false, dutch, 11906, 16838, Fault::None, ""},

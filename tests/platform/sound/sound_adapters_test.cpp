@@ -26,8 +26,8 @@ constexpr std::array<std::string_view, 5> kCMajor9 = {"   C", "   E", "   G", " 
 
 // The MIDI procedures on the real MIDI system; `texts` are the failures the window would show.
 struct RealMidi {
-  explicit RealMidi(SynthOptions options) : midi(std::move(options)) {}
-  explicit RealMidi(std::filesystem::path soundfont) : midi(std::move(soundfont)) {}
+  template <typename Options>
+  explicit RealMidi(Options options) : midi(std::move(options)) {}
 
   void report(MidiResult result) {
     if (result != MidiResult::Ok) texts.push_back(out.error_text(result));

@@ -10,8 +10,7 @@ namespace velmora {
 namespace {
 
 using Labels = std::vector<std::string>;
-// What a repaint showed: the repainted circles' captions, the MIDI messages sent by then and the
-// clock's time.
+// What a repaint showed: the circles' captions, the MIDI messages sent by then, the clock's time.
 using Repaint = std::tuple<Labels, std::size_t, long>;
 
 constexpr std::array kHints = {&MainForm::Hint1_Click, &MainForm::Hint2_Click,

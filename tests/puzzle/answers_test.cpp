@@ -55,9 +55,8 @@ TEST_F(CircleDescriptionTest, NamesThePlaceTheToneAndWhatTheCircleHolds) {
   for (const auto& [circle, text] : cases) EXPECT_EQ(form.circle_description(circle), text);
 }
 
-// Reveal and Clear leave the given circle alone (their captions in the window test). "Play my
-// answer" (its bytes there too) silences the line after the pause; a send failure is reported as
-// any MIDI failure is.
+// Reveal and Clear leave the given circle alone; "Play my answer" silences the line after the
+// pause (captions and bytes in the window test); a send failure is reported as any MIDI failure.
 TEST_F(CircleDescriptionTest, RevealClearAndPlayMyAnswer) {
   queue_pass({"Maj9", "Dom9", "Min9", "Dom9_sus2"}, "G", 9);
   form.Create_Puzzle_Click();
@@ -98,8 +97,7 @@ TEST(ReviewCircleTest, RightEnharmonicWrongOrEmptyAndWhatToSay) {
   }
 }
 
-// A palette name lands in its four-character form and replaces what the circle held; anything
-// else leaves the circle as it was.
+// A palette name lands in its four-character form, replacing the caption; nothing else lands.
 TEST(DropTest, OnlyPaletteNamesLandInTheirFourCharacterForm) {
   const std::pair<std::string_view, std::string_view> cases[] = {
       {"C", "   C"},  {"Eb", "  Eb"}, {"Cbb", " Cbb"}, {"Bx", "  Bx"}, {"", "  Gb"},

@@ -96,8 +96,7 @@ TEST(SystemRandomSeedTest, TheClockMakesEachLaunchsDrawsItsOwn) {
   EXPECT_NE(first_values(SystemRandom::clock_ticks), first_values(SystemRandom::clock_ticks));
 }
 
-// The given circle takes the value after the key's, without a re-seed between: every key still
-// meets every given circle.
+// The given circle's value follows the key's without a re-seed: still every pair occurs.
 TEST(SystemRandomSeedTest, TheGivenCircleDoesNotFollowFromTheKey) {
   SystemRandom random(frozen_ticks);
   const FramedList keys = Fill_Key_Tables();

@@ -22,6 +22,9 @@
 #include <memory>
 
 #include "fakes/main_form_fixture.h"
+#include "fakes/scripted_launcher.h"
+#include "fakes/scripted_registry.h"
+#include "shell/about_box.h"
 #include "shell/layout.h"
 #include "shell/note_labels.h"
 #include "shell/splash.h"
@@ -45,7 +48,7 @@ int drop_on(QWidget* label, const QMimeData& data) {
   return int{enter.isAccepted()} + int{drop.isAccepted()};
 }
 
-// A shown, active main window on fakes: the mapper (unless left out) and two MIDI ports. Its
+// A shown, active main window on fakes with the mapper (unless left out) and two MIDI ports; its
 // message boxes are recorded and answered with `answer`.
 struct Shell {
   explicit Shell(bool mapper = true, MidiResult open_fails = MidiResult::Ok)
@@ -177,8 +180,8 @@ TEST_F(MainWindowTest, LoadShowsTheControlsCaptionsStatesAndTabOrderAndTheOption
   EXPECT_EQ(boxes[0].title, "Create Worksheet?");
 }
 
-// The padding of every name is the core's (answers_test); here the press starts the drag, and a
-// second drop replaces the first. Anything else is refused, and so is any drop on the given circle.
+// A press drags the caption (the paddings in answers_test); a second drop replaces the first;
+// nothing else drops, nor anything on the given circle.
 TEST_F(MainWindowTest, APressDragsTheCaptionWhichDropsPaddedAndNothingElseDrops) {
   create();
   PaletteLabel* fx = window.noot(31);
@@ -417,6 +420,50 @@ TEST_F(MainWindowTest, HelpShowsOneAboutBoxWhichOkAndClosingTheWindowClose) {
   window.close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_TRUE(box.isNull() || !box->isVisible());
+}
+
+TEST(SplashTest, ShowsItsTextsAndAfterItsTimerTheMainWindowInsteadOfItself) {
+  std::unique_ptr<QWidget> main_window;
+  bool splash_visible_during_load = false;
+  QPointer<Splash> splash = new Splash([&] {
+    splash_visible_during_load = splash->isVisible();
+    main_window = std::make_unique<QWidget>();
+    return main_window.get();
+  });
+  splash->show();
+  const auto label = [&](const char* name) { return splash->findChild<QLabel*>(name); };
+  EXPECT_EQ(splash->objectName(), "Splash");
+  EXPECT_EQ(splash->windowTitle(), "Velmora is now loading");
+  EXPECT_EQ(label("Label1")->text(), "Velmora");
+  EXPECT_EQ(label("Label1")->font().family(), "Arial");
+  EXPECT_EQ(label("Label3")->text(), "Now Loading.....");
+  EXPECT_EQ(label("version")->text(), "version: 1.1.30");
+  EXPECT_FALSE(label("Picture1")->pixmap().isNull());
+
+  auto* timer = splash->findChild<QTimer*>("Timer1");
+  EXPECT_TRUE(timer->isActive() && timer->isSingleShot());
+  EXPECT_EQ(timer->interval(), 2000);
+  EXPECT_EQ(main_window, nullptr) << "nothing loads before the timer";
+  QMetaObject::invokeMethod(timer, "timeout");
+  ASSERT_NE(main_window, nullptr);
+  EXPECT_TRUE(splash_visible_during_load);
+  EXPECT_TRUE(main_window->isVisible());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(splash.isNull());
+  delete splash;
+}
+
+TEST(AboutBoxTest, SystemInfoWithNothingToStartShowsTheMessage) {
+  testing::ScriptedRegistry registry;
+  testing::ScriptedLauncher launcher;
+  testing::FakeWindowSystem windows;
+  QWidget owner;
+  AboutBoxHolder holder{owner, SysInfoPlatform{registry, launcher, windows}};
+  auto* sys_info = holder.show().findChild<QPushButton*>("cmdSysInfo");
+  EXPECT_EQ(sys_info->text(), "&System Info...");
+  sys_info->click();
+  EXPECT_EQ(windows.texts(),
+            std::vector<std::string>{"System Information Is Unavailable At This Time"});
 }
 
 QAction* action(QMenu& menu, const QString& path) {

@@ -35,8 +35,7 @@ constexpr int kGiven[] = {3, 15, 4, 9, 17, 12};
 const Texts kNotes = {" C", " C", "Dbb", " E", "Eb", "Bbb", " C", " E", " G",
                       " B", " D", "Eb",  "Bb", "Bb", "Cb", " D", " D"};
 
-// A loaded main form on fakes with a puzzle in progress ("Create" on its own would ask first)
-// and the draws of the six stars, then enough for the puzzle recreated after the run.
+// A puzzle in progress (so "Create" alone would ask), the six stars' draws, then the next puzzle's.
 class WorksheetTest : public testing::MainFormTest {
  protected:
   WorksheetTest() {

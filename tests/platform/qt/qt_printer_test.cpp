@@ -44,9 +44,8 @@ std::vector<MessageBox> run(Printer& printer, AnswerLogFile& answer_log) {
   return windows.boxes;
 }
 
-// "Worksheet.pdf" of an earlier run on a small tmpfs in `folder` that has room for one page more;
-// empty when no tmpfs can be mounted here. The mount namespace is this process's own: the mount
-// cannot outlive the test.
+// "Worksheet.pdf" of an earlier run on a tmpfs in `folder` with room for one page more (empty when
+// none can be mounted), in this process's own mount namespace, so the mount cannot outlive it.
 QString full_disk_pdf(const QTemporaryDir& folder) {
   const QByteArray full = QFile::encodeName(folder.filePath("full"));
   if (!QDir().mkdir(full) || ::unshare(CLONE_NEWNS) != 0 ||

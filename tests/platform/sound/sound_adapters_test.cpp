@@ -46,8 +46,7 @@ struct RealMidi {
   Texts texts;
 };
 
-// As on a hardware device, Hint2's Program Change stays in force when the device is opened
-// again, while the chord that was sounding stops.
+// As on a hardware device, a reopen stops the chord but keeps Hint2's Program Change.
 TEST(SystemMidiTest, AChordSoundsUntilAllSoundOffOrAReopenWhichKeepsThePrograms) {
   RealMidi real(SynthOptions{.offline = true});
   real.report(real.out.MidiOpen(kMidiMapper));
@@ -117,8 +116,8 @@ TEST(SystemMidiTest, WithoutASoundfontOrAnAudioDriverOpeningSaysWhatIsMissing) {
                   "heard."});
 }
 
-// A hint chord, as the null sink of a PulseAudio daemon of the test's own received it, is
-// loud enough for laptop speakers and never clips, whatever the soundfont and program.
+// A hint chord, as a private PulseAudio daemon's null sink receives it, is loud enough for laptop
+// speakers and never clips, whatever the soundfont and program.
 TEST(SystemMidiTest, AHintChordPeaksBetweenMinus9AndMinus3DecibelsOfFullScale) {
   for (const char* soundfont : {kTimGm6mb, "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
     for (const std::int16_t program : {0, 1}) {

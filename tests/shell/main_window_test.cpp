@@ -337,12 +337,8 @@ TEST(PlacementTest, WindowsOpenCentredInsideTheFreeAreaOfTheScreen) {
     // Only a window that cannot shrink into the area may stick out, to the right or bottom.
     const QSize least = shown->minimumSize() + outer.size() - shown->size();
     const auto check = [](int start, int end, int from, int to, int needed) {
-      if (needed > to - from + 1) {
-        EXPECT_EQ(start, from);
-      } else {
-        EXPECT_TRUE(start >= from && end <= to) << start << ".." << end;
-        EXPECT_LE(std::abs((start - from) - (to - end)), 1) << start << ".." << end;
-      }
+      const bool centred = start >= from && end <= to && std::abs((start - from) - (to - end)) <= 1;
+      EXPECT_TRUE(needed > to - from + 1 ? start == from : centred) << start << ".." << end;
     };
     check(outer.left(), outer.right(), area.left(), area.right(), least.width());
     check(outer.top(), outer.bottom(), area.top(), area.bottom(), least.height());
@@ -400,8 +396,7 @@ TEST_F(MainWindowTest, HelpShowsOneAboutBoxWhichOkAndClosingTheWindowClose) {
   const QList<QWidget*> shown = window.findChildren<QWidget*>("frmAbout");
   ASSERT_EQ(shown.size(), 1);
   QPointer<QWidget> box = shown[0];
-  EXPECT_TRUE(box->isVisible());
-  EXPECT_FALSE(box->isModal());
+  EXPECT_TRUE(box->isVisible() && !box->isModal());
   EXPECT_EQ(box->windowTitle(), "About Velmora");
   EXPECT_EQ(find<QLabel>("lblTitle", box)->text(), "Velmora");
   EXPECT_EQ(find<QLabel>("lblVersion", box)->text(), "Version 1.1.30");

@@ -180,6 +180,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, WorksheetRunTest, ::testing::Values(
 // Whichever circle is given, its note alone is printed, in its worksheet form, at its own place.
 TEST(PrintGivenNoteTest, EachCirclesNoteBeginsAtItsOwnPlace) {
   for (int circle = 1; circle <= kCircleCount; ++circle) {
+    SCOPED_TRACE(circle);
     CircleNotes notes;
     notes.fill(NoteName('E', -1));
     circle_note(notes, circle) = NoteName('C', 0);
@@ -190,8 +191,8 @@ TEST(PrintGivenNoteTest, EachCirclesNoteBeginsAtItsOwnPlace) {
     const auto texts = printer.of_kind(Kind::Text);
     ASSERT_EQ(texts.size(), 1U);
     const TwipPoint place = TwipPoint{5000, 6000} + kGivenNotes[circle - 1];
-    EXPECT_EQ((TwipPoint{texts[0].x, texts[0].y}), place) << circle;
-    EXPECT_EQ(texts[0].text, " C") << circle;
+    EXPECT_EQ((TwipPoint{texts[0].x, texts[0].y}), place);
+    EXPECT_EQ(texts[0].text, " C");
   }
 }
 

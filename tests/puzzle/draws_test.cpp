@@ -14,11 +14,8 @@
 namespace velmora {
 namespace {
 
-struct Lists {
-  FramedList keys = Fill_Key_Tables();
-  FramedList expert = Fill_Chord_Types(true);
-  FramedList beginner = Fill_Chord_Types(false);
-};
+struct Lists { FramedList keys = Fill_Key_Tables(), expert = Fill_Chord_Types(true),
+                            beginner = Fill_Chord_Types(false); };
 
 // The smallest and the largest single-precision value a generator may return draw the first and
 // the last name, never a sentinel. Each circle's share of the values shows in PrintGivenNoteTest.

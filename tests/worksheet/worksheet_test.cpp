@@ -67,13 +67,8 @@ class WorksheetTest : public testing::MainFormTest {
 // The printer fails the at-th operation of kind printer_fails (at 0: none); failure.number is 0
 // when the run succeeds; log_lines are kept when it succeeds, dropped again when it fails.
 struct RunCase {
-  const char* name;
-  PageSize page;
-  bool centre_question;
-  Kind printer_fails;
-  int at, log_fails_at_line;
-  Failure failure;
-  std::size_t log_lines;
+  const char* name; PageSize page; bool centre_question; Kind printer_fails;
+  int at, log_fails_at_line; Failure failure; std::size_t log_lines;
   TwipPoint first_centre = {3320, 2920};  // as on US Letter
 };
 

@@ -80,10 +80,7 @@ TEST(SystemMidiTest, WithoutASoundfontOrAnAudioDriverOpeningSaysWhatIsMissing) {
   std::ofstream(dir / "truncated.sf2") << testing::read_file(kTimGm6mb).substr(0, 4096);
   ASSERT_EQ(mkfifo((dir / "pipe.sf2").c_str(), 0600), 0);
   const std::string d = dir.string();
-  const struct {
-    std::vector<std::filesystem::path> soundfonts;
-    std::string looked_for;
-  } cases[] = {
+  const struct { std::vector<std::filesystem::path> soundfonts; std::string looked; } cases[] = {
       {{dir / "missing.sf2"}, d + "/missing.sf2"},
       {{dir / "invalid.sf2"}, d + "/invalid.sf2"},
       {{dir / "truncated.sf2"}, d + "/truncated.sf2"},
@@ -91,7 +88,7 @@ TEST(SystemMidiTest, WithoutASoundfontOrAnAudioDriverOpeningSaysWhatIsMissing) {
   };
   ::testing::internal::CaptureStderr();
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.looked_for);
+    SCOPED_TRACE(c.looked);
     RealMidi real = c.soundfonts.size() == 1
                         ? RealMidi(c.soundfonts[0])
                         : RealMidi(SynthOptions{.soundfonts = c.soundfonts, .offline = true});
@@ -102,7 +99,7 @@ TEST(SystemMidiTest, WithoutASoundfontOrAnAudioDriverOpeningSaysWhatIsMissing) {
     EXPECT_EQ(real.texts,
               Texts{"The built-in synthesizer found no General MIDI soundfont that it could load: "
                     "no sound will be heard. Looked for " +
-                    c.looked_for +
+                    c.looked +
                     ". The Debian packages timgm6mb-soundfont and fluid-soundfont-gm each provide "
                     "one."});
   }

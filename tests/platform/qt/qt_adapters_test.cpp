@@ -1,9 +1,11 @@
+#include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_printer.h"
 
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -12,6 +14,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QWidget>
+#include <chrono>
 #include <iostream>
 
 #include "fakes/fake_clock.h"
@@ -163,6 +167,24 @@ TEST(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingI
   }
   QLocale::setDefault(QLocale::system());
   QDir::setCurrent(previous_folder);
+}
+
+struct PaintCounter final : QWidget {
+  void paintEvent(QPaintEvent*) override { ++paints; }
+  int paints = 0;
+};
+
+// The hint pause sleeps in these steps: the window must still paint the formula meanwhile.
+TEST(QtClockTest, ASleepPaintsTheWindowAndLastsAtLeastItsTime) {
+  PaintCounter widget;
+  widget.show();
+  QApplication::processEvents();
+  widget.paints = 0;
+  widget.update();
+  const auto before = std::chrono::steady_clock::now();
+  QtClock().sleep_ms(15);
+  EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(15));
+  EXPECT_EQ(widget.paints, 1);
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST(GetKeyValueTest, ReadsTheBytesAsTheTypeSaysUpTo1024) {
 }
 
 TEST(StartSysInfoTest, RegisteredToolThenFallbacksInOrderThenTheMessage) {
-  const std::vector<std::string> kFallbacks{"hardinfo2", "hardinfo", "kinfocenter"};
+  const std::vector<std::string> kTools{"hardinfo2", "hardinfo", "kinfocenter"};
   const struct {
     const char* path;    // the registered tool; "" for none, nullptr for a value of size 0
     const char* folder;  // the registered folder of MSINFO32.EXE, "" for none
@@ -111,8 +111,7 @@ TEST(StartSysInfoTest, RegisteredToolThenFallbacksInOrderThenTheMessage) {
     const std::vector<std::string> opens{kMsinfoKey + read, kLocationKey + read};
     EXPECT_EQ(registry.opens, std::vector(opens.begin(), opens.begin() + c.keys_opened));
     EXPECT_EQ(registry.keys_left_open(), 0U);
-    const std::vector<std::string> fallbacks(kFallbacks.begin(), kFallbacks.begin() + c.fallbacks);
-    EXPECT_EQ(launcher.looked_up, fallbacks);
+    EXPECT_EQ(launcher.looked_up, std::vector(kTools.begin(), kTools.begin() + c.fallbacks));
     EXPECT_EQ(launcher.started, c.started);
     const bool unavailable = c.started.empty() || c.started.back() == c.failing;
     EXPECT_EQ(windows.texts(), unavailable ? std::vector<std::string>{"System Information Is "

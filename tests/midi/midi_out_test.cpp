@@ -77,11 +77,9 @@ class MidiTest : public ::testing::Test, protected testing::MainFormOnFakes {};
 TEST_F(MidiTest, LoadListsTheDevicesAndOpensTheMapperIfThereIsOne) {
   midi.devices = {"Port A", std::nullopt, "Port C"};
   form.Form_Load();
-  Entries entries;
-  for (const ListEntry& entry : form.controls().List1.entries) {
-    entries.emplace_back(entry.text, entry.item_data);
-  }
-  EXPECT_EQ(entries, (Entries{{"Built-in synthesizer", -1}, {"Port A", 0}, {"Port C", 2}}));
+  Entries listed;
+  for (const ListEntry& e : form.controls().List1.entries) listed.emplace_back(e.text, e.item_data);
+  EXPECT_EQ(listed, (Entries{{"Built-in synthesizer", -1}, {"Port A", 0}, {"Port C", 2}}));
   form.List1_Click(2);
   form.Form_Unload();
   EXPECT_EQ(midi.calls, (Calls{"caps -1", "count", "caps 0", "caps 1", "caps 2", "open -1",
@@ -118,7 +116,8 @@ TEST_F(MidiTest, AFailureShowsTheSystemsTextAndSwitchesMidiOff) {
     }
     // Each Note On of the chord fails on its own; the All Sound Off after the pause is not sent
     // once MIDI is off.
-    EXPECT_EQ(fresh.windows.texts(), std::vector<std::string>(step == Step::Send ? 5 : 1, "text of 4"));
+    const std::size_t failures = step == Step::Send ? 5 : 1;
+    EXPECT_EQ(fresh.windows.texts(), std::vector<std::string>(failures, "text of 4"));
     EXPECT_EQ(fresh.midi.sent.size(), step == Step::Send ? 5U : 0U);
     EXPECT_EQ(fresh.form.controls().check_midi.value, 0);
     EXPECT_FALSE(fresh.form.controls().check_midi.enabled || fresh.form.controls().Frame1_enabled);

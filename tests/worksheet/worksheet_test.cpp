@@ -24,8 +24,9 @@ constexpr Offset kGivenNotes[] = {
     {-1250, -1200}, {-250, -1300}, {850, -1200}, {-850, -675}, {-250, -675}, {400, -675},
     {-1400, -100},  {-850, -100},  {-250, -100}, {400, -100},  {950, -100},  {-850, 500},
     {-250, 500},    {400, 500},    {-1250, 950}, {-250, 1100}, {850, 950}};
-// Chord_1 .. Chord_4 beyond circles 3, 11, 17 and 16; the star's label above it.
-constexpr Offset kChordNames[] = {{1500, -1500}, {1600, -100}, {1500, 1500}, {-350, 1600}};
+// Chord_1 .. Chord_4, each star's chords, beyond circles 3, 11, 17 and 16; the star's label above.
+constexpr std::pair<Offset, const char*> kChordNames[] = {{{1500, -1500}, "Dom7_#5_b9"},
+    {{1600, -100}, "Maj9"}, {{1500, 1500}, "Dom9"}, {{-350, 1600}, "Min9"}};
 constexpr Offset kLabel = {-500, -1800};
 
 // Each star of a run: Cb Dom7_#5_b9, C Maj9, C Dom9 and C Min9 around the centre G, drawn after
@@ -136,9 +137,8 @@ TEST_P(WorksheetRunTest, PrintsTheFixedTextsAll102CirclesAndTheStarsUntilAnyFail
     EXPECT_EQ(Texts(logged.begin() + (star - 1) * 5, logged.begin() + star * 5),
               (Texts{at(0) + "Dom7_#5_b9CbEb GBbbDbb", at(1) + "Maj9 C E G B D",
                      at(2) + "Dom9 C E GBb D", at(3) + "Min9 CEb GBb D", ""}));
-    const char* chords[] = {"Dom7_#5_b9", "Maj9", "Dom9", "Min9"};
-    for (int line = 0; line < 4; ++line) {
-      EXPECT_EQ(texts_at(centre(star) + kChordNames[line]), Texts{chords[line]});
+    for (const auto& [offset, chord] : kChordNames) {
+      EXPECT_EQ(texts_at(centre(star) + offset), Texts{chord});
     }
     const int given = c.centre_question ? kCentreCircle : kGiven[star - 1];
     EXPECT_EQ(texts_at(centre(star) + kGivenNotes[given - 1]), Texts{kNotes[given - 1]});

@@ -37,9 +37,9 @@ class PuzzleTest : public testing::MainFormTest {
   }
 };
 
-// Before any Create all 17 empty circles count as right, so Create asks nothing; below 17 it asks
-// first, and Cancel (also on the worksheet's question) changes nothing. With "Advanced" checked a
-// four-character given note shows as the key holds it and counts; an enharmonic answer does not.
+// Before any Create all 17 empty circles count as right, so Create asks nothing; below 17 it asks,
+// and Cancel (also for the worksheet) changes nothing. With "Advanced" a four-character given
+// note shows as the key holds it and counts; an enharmonic answer does not.
 TEST_F(PuzzleTest, CreateAsksBelowSeventeenCancelKeepsThePuzzleCheckCountsExactSpellings) {
   form.Command_Check_Click();
   form.set_advanced(true);

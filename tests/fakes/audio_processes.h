@@ -70,9 +70,8 @@ class ChildProcess {
   pid_t pid_ = -1;
 };
 
-// A PulseAudio daemon of the test's own in a private runtime folder, with a null sink whose
-// monitor records what is played. While it lives, the process's PulseAudio clients use it and
-// keep their cookie and settings in that folder, not in the real home.
+// A PulseAudio daemon of the test's own with a null sink whose monitor records what is played;
+// while it lives, this process's clients use it and keep cookie and settings in its own folder.
 class PrivatePulseServer {
  public:
   static constexpr const char* kSink = "velmora_test";

@@ -34,10 +34,9 @@ class HintTest : public testing::MainFormTest {
   std::vector<Repaint> repaints;
 };
 
-// The chord sounds before the formula is painted; the captions come back two seconds later on
-// the monotonic clock, slept through in short steps; then All Sound Off. Hint2 alone changes the
-// program first. With "Enable MIDI" unchecked the formulas still show but no message is sent.
-// Before the first puzzle a hint shows a box and blanks even a dropped note for the pause.
+// The chord sounds before the formula is painted; the captions return after two seconds on the
+// monotonic clock, slept in short steps; then All Sound Off. Only Hint2 changes the program.
+// Without "Enable MIDI" nothing is sent; before any puzzle a box shows and even a drop is blanked.
 TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
   form.Circle_DragDrop(14, "Bx");
   const Labels dropped = shown(kChordLineCircles[2]);

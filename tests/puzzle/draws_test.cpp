@@ -45,9 +45,8 @@ std::uint64_t frozen_ticks() { return 0x0123'4567'89ab'cdefULL; }
 
 class SystemRandomTest : public ::testing::TestWithParam<SystemRandom::TickSource> {};
 
-// Values spread unevenly over [0, 1), or outside it, would lose or favour names. Each draw
-// re-seeds, so with the frozen clock this shows that re-seeds within one tick still give
-// independent values: a draw repeats the one before it only about once in N.
+// Uneven values, or values outside [0, 1), would lose or favour names. Each draw re-seeds: on the
+// frozen clock, re-seeds in one tick still give independent values (a repeat about once in N).
 TEST_P(SystemRandomTest, EveryKeyAndChordTypeOccursAboutEquallyOften) {
   SystemRandom random(GetParam());
   const Lists lists;
@@ -70,11 +69,9 @@ TEST_P(SystemRandomTest, EveryKeyAndChordTypeOccursAboutEquallyOften) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Clocks, SystemRandomTest,
-                         ::testing::Values(SystemRandom::clock_ticks, frozen_ticks),
-                         [](const auto& clock) {
-                           return clock.param == frozen_ticks ? "Frozen" : "Running";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Clocks, SystemRandomTest, ::testing::Values(SystemRandom::clock_ticks, frozen_ticks),
+    [](const auto& clock) { return clock.param == frozen_ticks ? "Frozen" : "Running"; });
 
 // Each launch seeds from the clock: two generators started at different ticks give different
 // puzzles, two started in the same tick the same ones; two launches on the real clock differ.

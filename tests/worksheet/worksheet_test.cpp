@@ -75,9 +75,8 @@ struct RunCase {
 
 class WorksheetRunTest : public WorksheetTest, public ::testing::WithParamInterface<RunCase> {};
 
-// Each star is logged before its label is printed and the next one is drawn; a failure stops
-// the run there, drops the run's blocks from the log, aborts the page and is shown. Either way
-// the on-screen puzzle is recreated without asking.
+// Each star is logged before its label is printed and the next star drawn; a failure stops the
+// run, drops its blocks, aborts the page and is shown. The puzzle is then recreated unasked.
 TEST_P(WorksheetRunTest, PrintsTheFixedTextsAll102CirclesAndTheStarsUntilAnyFailure) {
   const RunCase& c = GetParam();
   first_centre = c.first_centre;

@@ -155,8 +155,7 @@ TEST_F(FileAnswerLogTest, KeepsTheBlocksOfEveryProducedSheetAndNothingElse) {
   }
 }
 
-// While the other program's run is under way, this one's waits for it. The other run's page
-// then fails, and only the other run's blocks are removed.
+// This run waits for the other program's, whose page then fails: only that run's blocks go.
 TEST_F(FileAnswerLogTest, TwoProgramsOnOneLogLoseNothingOfEachOther) {
   int told[2];
   ASSERT_EQ(::pipe2(told, O_CLOEXEC), 0);

@@ -16,9 +16,8 @@ using testing::rms;
 using Texts = std::vector<std::string>;
 
 constexpr int kRate = 44100;
-// A five-note chord at full velocity renders at about 1000. FluidSynth's dither alone gives
-// about 0.5, and the reverb's tail falls below 2 within half a second of All Sound Off, while
-// an undamped chord would still ring at hundreds.
+// A full-velocity chord renders at about 1000 and its reverb falls below 2 within half a second
+// of All Sound Off (an undamped one rings at hundreds); FluidSynth's dither alone gives 0.5.
 constexpr double kAudibleRms = 300.0, kSilentRms = 3.0;
 constexpr const char* kTimGm6mb = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 constexpr std::array<std::string_view, 5> kCMajor9 = {"   C", "   E", "   G", "   B", "   D"};

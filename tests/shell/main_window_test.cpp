@@ -285,17 +285,20 @@ TEST(ShellThemeTest, TextsOnTheLayoutsOwnColoursStayReadableUnderADarkPalette) {
   MainWindow& window = shell.window;
   const QColor orange(255, 192, 128), grey(192, 192, 192), inner(192, 255, 255),
       outer(255, 255, 128), centre(255, 128, 0);
-  // Circle labels, empty so far, get a note, and a greyed one needs only 3:1.
-  const struct { const char* name; QColor ground; bool enabled = true; } texts[] = {
+  // Circle labels get a note, and a greyed one needs only 3:1.
+  const struct { const char* name; QColor ground; bool circle = false, enabled = true; } texts[] = {
       {"Create_Puzzle", grey}, {"Hint1", grey}, {"advanced", orange}, {"Option2", orange},
       {"Frame1", orange}, {"List1", orange}, {"check_midi", orange}, {"Label1", orange},
-      {"Noot", orange}, {"Text_Bol9", centre}, {"Text_bol5", inner}, {"text_Bol2", outer},
-      {"Text_Bol9", centre, false}, {"Text_bol5", inner, false}, {"text_Bol2", outer, false}};
+      {"Noot", orange}, {"Text_Bol9", centre, true}, {"Text_bol5", inner, true},
+      {"text_Bol2", outer, true}, {"Text_Bol9", centre, true, false},
+      {"Text_bol5", inner, true, false}, {"text_Bol2", outer, true, false}};
   for (const auto& text : texts) {
     auto* control = window.findChild<QWidget*>(text.name);
-    control->setEnabled(text.enabled);
     auto* label = qobject_cast<QLabel*>(control);
-    if (label && label->text().isEmpty()) label->setText("  Bb");
+    if (text.circle) {
+      label->setText("  Bb");
+      label->setEnabled(text.enabled);
+    }
     const QImage with_text = window.grab().toImage();
     if (label) label->clear();
     if (auto* button = qobject_cast<QAbstractButton*>(control)) button->setText({});

@@ -37,9 +37,9 @@ class PuzzleTest : public testing::MainFormTest {
   }
 };
 
-// Before any Create all 17 empty circles count as right, so Create asks nothing; below 17 it asks
-// first, and Cancel (also on the worksheet's question) changes nothing. With "Advanced" checked a
-// four-character given note shows as the key holds it and counts; an enharmonic answer does not.
+// Before any Create all 17 empty circles count as right, so Create asks nothing; below 17 it asks,
+// and Cancel (also for the worksheet) changes nothing. With "Advanced" a four-character given
+// note shows as the key holds it and counts; an enharmonic answer does not.
 TEST_F(PuzzleTest, CreateAsksBelowSeventeenCancelKeepsThePuzzleCheckCountsExactSpellings) {
   form.Command_Check_Click();
   form.set_advanced(true);
@@ -65,7 +65,7 @@ TEST_F(PuzzleTest, CreateAsksBelowSeventeenCancelKeepsThePuzzleCheckCountsExactS
 
   form.Circle_DragDrop(2, "Gb");
   const std::string before = state();
-  windows.answers = {Answer::Cancel, Answer::Cancel};
+  windows.answer = Answer::Cancel;
   form.Create_Puzzle_Click();
   form.WorkSheet_cmd_Click();
   form.Option1_Click();  // the level changes only the list of chord types
@@ -73,7 +73,7 @@ TEST_F(PuzzleTest, CreateAsksBelowSeventeenCancelKeepsThePuzzleCheckCountsExactS
   EXPECT_TRUE(printer.operations.empty());
   EXPECT_EQ(count_framed_entries(form.chord_types()), 14);
 
-  ASSERT_EQ(box_texts(),
+  ASSERT_EQ(windows.texts(),
             (std::vector<std::string>{
                 "You have 17 correct answers out of 17.(The First is always given!)",
                 "You have 1 correct answers out of 17.(The First is always given!)",

@@ -70,9 +70,8 @@ class ChildProcess {
   pid_t pid_ = -1;
 };
 
-// A PulseAudio daemon of the test's own in a private runtime folder, with a null sink whose
-// monitor records what is played. While it lives, the process's PulseAudio clients use it and
-// keep their cookie and settings in that folder, not in the real home.
+// A PulseAudio daemon of the test's own with a null sink whose monitor records what is played;
+// while it lives, this process's clients use it and keep cookie and settings in its own folder.
 class PrivatePulseServer {
  public:
   static constexpr const char* kSink = "velmora_test";
@@ -82,9 +81,9 @@ class PrivatePulseServer {
     if (mkdtemp(folder) == nullptr) throw std::system_error(errno, std::generic_category());
     dir_ = folder;
     const std::string socket = dir_ / "native";
-    const std::pair<const char*, std::string> env[] = {
-        {"HOME", dir_}, {"XDG_RUNTIME_DIR", dir_}, {"PULSE_SERVER", "unix:" + socket}};
-    for (const auto& [name, value] : env) {
+    for (const auto& [name, value] : {std::pair<const char*, std::string>{"HOME", dir_},
+                                      {"XDG_RUNTIME_DIR", dir_},
+                                      {"PULSE_SERVER", "unix:" + socket}}) {
       const char* old = std::getenv(name);
       saved_env_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
       setenv(name, value.c_str(), 1);
@@ -129,8 +128,7 @@ class PrivatePulseServer {
 class SinkRecording {
  public:
   explicit SinkRecording(const PrivatePulseServer& server)
-      : file_(server.dir() / "monitor.raw"),
-        log_(server.dir() / "parec.log"),
+      : file_(server.dir() / "monitor.raw"), log_(server.dir() / "parec.log"),
         parec_({"parec", "-d", std::string(PrivatePulseServer::kSink) + ".monitor",
                 "--format=s16ne", "--rate=44100", "--channels=2", "--latency-msec=10"},
                file_, log_) {
@@ -152,8 +150,7 @@ class SinkRecording {
   void stop() { parec_.stop(SIGINT); }
 
  private:
-  std::filesystem::path file_;
-  std::filesystem::path log_;
+  std::filesystem::path file_, log_;
   ChildProcess parec_;
 };
 

@@ -7,7 +7,7 @@
 namespace velmora::testing {
 
 // A settable clock; every sleep advances it, so a pause ends without real waiting.
-class FakeClock final : public Clock {
+class FakeClock : public Clock {
  public:
   std::int64_t monotonic_ms() override { return elapsed_ms; }
   std::string short_date() override { return "6-12-2026"; }

@@ -42,11 +42,6 @@ struct MainFormOnFakes {
   }
 
   const std::string& caption(int circle) const { return form.controls().circles[circle - 1].caption; }
-  std::vector<std::string> box_texts() const {
-    std::vector<std::string> texts;
-    for (const MessageBox& box : windows.boxes) texts.push_back(box.text);
-    return texts;
-  }
 };
 
 // A loaded main form on fakes.

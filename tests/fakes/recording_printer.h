@@ -1,7 +1,6 @@
 #pragma once
 
 #include <algorithm>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,9 +50,9 @@ class RecordingPrinter final : public Printer {
 
   std::vector<Operation> of_kind(Kind kind) const {
     std::vector<Operation> found;
-    std::ranges::copy_if(
-        operations, std::back_inserter(found), [kind](Kind done) { return done == kind; },
-        &Operation::kind);
+    for (const Operation& operation : operations) {
+      if (operation.kind == kind) found.push_back(operation);
+    }
     return found;
   }
 

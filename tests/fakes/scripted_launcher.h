@@ -9,8 +9,7 @@
 
 namespace velmora::testing {
 
-// Files, programs on the search path and failing starts set up by the test; records the look-ups
-// and starts.
+// Files, programs on the path and failing starts set up by the test; records look-ups and starts.
 class ScriptedLauncher final : public Launcher {
  public:
   bool file_exists(const std::string& path) override { return files.contains(path); }

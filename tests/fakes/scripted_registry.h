@@ -17,10 +17,6 @@ class ScriptedRegistry final : public Registry {
     std::uint32_t type = kRegSz;
     std::vector<std::uint8_t> data;
   };
-  struct Open {
-    std::string path;
-    std::uint32_t access;
-  };
 
   // Text with its trailing zero, as the registry stores it.
   void set_text(const std::string& path, const std::string& name, const std::string& text) {
@@ -29,7 +25,7 @@ class ScriptedRegistry final : public Registry {
 
   long open_key(RegistryRoot, const std::string& path, std::uint32_t access,
                 RegistryKey& key) override {
-    opens.push_back({path, access});
+    opens.push_back(path + " " + std::to_string(access));
     if (!keys.contains(path)) return kRegistryNotFound;
     key = next_key_++;
     open_paths_[key] = path;
@@ -57,7 +53,7 @@ class ScriptedRegistry final : public Registry {
   std::size_t keys_left_open() const { return open_paths_.size(); }
 
   std::map<std::string, std::map<std::string, Value>> keys;
-  std::vector<Open> opens;
+  std::vector<std::string> opens;  // each key's path and the access asked, in order
 
  private:
   RegistryKey next_key_ = 100;

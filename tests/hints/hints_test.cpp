@@ -10,8 +10,7 @@ namespace velmora {
 namespace {
 
 using Labels = std::vector<std::string>;
-// What a repaint showed: the repainted circles' captions, the MIDI messages sent by then and the
-// clock's time.
+// What a repaint showed: the circles' captions, the MIDI messages sent by then, the clock's time.
 using Repaint = std::tuple<Labels, std::size_t, long>;
 
 constexpr std::array kHints = {&MainForm::Hint1_Click, &MainForm::Hint2_Click,
@@ -35,15 +34,14 @@ class HintTest : public testing::MainFormTest {
   std::vector<Repaint> repaints;
 };
 
-// The chord sounds before the formula is painted; the captions come back two seconds later on
-// the monotonic clock, slept through in short steps; then All Sound Off. Hint2 alone changes the
-// program first. With "Enable MIDI" unchecked the formulas still show but no message is sent.
-// Before the first puzzle a hint shows a box and blanks even a dropped note for the pause.
+// The chord sounds before the formula is painted; the captions return after two seconds on the
+// monotonic clock, slept in short steps; then All Sound Off. Only Hint2 changes the program.
+// Without "Enable MIDI" nothing is sent; before any puzzle a box shows and even a drop is blanked.
 TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
   form.Circle_DragDrop(14, "Bx");
   const Labels dropped = shown(kChordLineCircles[2]);
   form.Hint3_Click();
-  EXPECT_EQ(box_texts(), Labels{"Create A New Velmora First! Press the create Button."});
+  EXPECT_EQ(windows.texts(), Labels{"Create A New Velmora First! Press the create Button."});
   EXPECT_EQ(repaints,
             (std::vector<Repaint>{{Labels(kChordTones), 0, 0}, {dropped, 0, clock.elapsed_ms}}));
   EXPECT_EQ(midi.sent, (std::vector<std::vector<int>>{{0xB1, 0x78, 0x00}}));

@@ -14,11 +14,8 @@
 namespace velmora {
 namespace {
 
-struct Lists {
-  FramedList keys = Fill_Key_Tables();
-  FramedList expert = Fill_Chord_Types(true);
-  FramedList beginner = Fill_Chord_Types(false);
-};
+struct Lists { FramedList keys = Fill_Key_Tables(), expert = Fill_Chord_Types(true),
+                            beginner = Fill_Chord_Types(false); };
 
 // The smallest and the largest single-precision value a generator may return draw the first and
 // the last name, never a sentinel. Each circle's share of the values shows in PrintGivenNoteTest.
@@ -48,9 +45,8 @@ std::uint64_t frozen_ticks() { return 0x0123'4567'89ab'cdefULL; }
 
 class SystemRandomTest : public ::testing::TestWithParam<SystemRandom::TickSource> {};
 
-// Values spread unevenly over [0, 1), or outside it, would lose or favour names. Each draw
-// re-seeds, so with the frozen clock this shows that re-seeds within one tick still give
-// independent values: a draw repeats the one before it only about once in N.
+// Uneven values, or values outside [0, 1), would lose or favour names. Each draw re-seeds: on the
+// frozen clock, re-seeds in one tick still give independent values (a repeat about once in N).
 TEST_P(SystemRandomTest, EveryKeyAndChordTypeOccursAboutEquallyOften) {
   SystemRandom random(GetParam());
   const Lists lists;
@@ -73,11 +69,9 @@ TEST_P(SystemRandomTest, EveryKeyAndChordTypeOccursAboutEquallyOften) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Clocks, SystemRandomTest,
-                         ::testing::Values(SystemRandom::clock_ticks, frozen_ticks),
-                         [](const auto& clock) {
-                           return clock.param == frozen_ticks ? "Frozen" : "Running";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Clocks, SystemRandomTest, ::testing::Values(SystemRandom::clock_ticks, frozen_ticks),
+    [](const auto& clock) { return clock.param == frozen_ticks ? "Frozen" : "Running"; });
 
 // Each launch seeds from the clock: two generators started at different ticks give different
 // puzzles, two started in the same tick the same ones; two launches on the real clock differ.
@@ -96,8 +90,7 @@ TEST(SystemRandomSeedTest, TheClockMakesEachLaunchsDrawsItsOwn) {
   EXPECT_NE(first_values(SystemRandom::clock_ticks), first_values(SystemRandom::clock_ticks));
 }
 
-// The given circle takes the value after the key's, without a re-seed between: every key still
-// meets every given circle.
+// The given circle's value follows the key's without a re-seed: still every pair occurs.
 TEST(SystemRandomSeedTest, TheGivenCircleDoesNotFollowFromTheKey) {
   SystemRandom random(frozen_ticks);
   const FramedList keys = Fill_Key_Tables();

@@ -8,12 +8,7 @@ namespace {
 TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
   const char* no_display =
       "Velmora needs a graphical display, and none was found (DISPLAY is not set).\n";
-  const struct {
-    QStringList arguments;
-    int status;
-    const char* out;
-    const char* error;
-  } runs[] = {
+  const struct { QStringList arguments; int status; const char *out, *error; } runs[] = {
       {{"--version"}, 0, "velmora 1.1.30\n", ""},
       {{"-platform", "xcb", "-v"}, 0, "velmora 1.1.30\n", ""},
       {{"--help"}, 0,

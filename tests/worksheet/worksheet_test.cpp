@@ -24,8 +24,9 @@ constexpr Offset kGivenNotes[] = {
     {-1250, -1200}, {-250, -1300}, {850, -1200}, {-850, -675}, {-250, -675}, {400, -675},
     {-1400, -100},  {-850, -100},  {-250, -100}, {400, -100},  {950, -100},  {-850, 500},
     {-250, 500},    {400, 500},    {-1250, 950}, {-250, 1100}, {850, 950}};
-// Chord_1 .. Chord_4 beyond circles 3, 11, 17 and 16; the star's label above it.
-constexpr Offset kChordNames[] = {{1500, -1500}, {1600, -100}, {1500, 1500}, {-350, 1600}};
+// Chord_1 .. Chord_4, each star's chords, beyond circles 3, 11, 17 and 16; the star's label above.
+constexpr std::pair<Offset, const char*> kChordNames[] = {{{1500, -1500}, "Dom7_#5_b9"},
+    {{1600, -100}, "Maj9"}, {{1500, 1500}, "Dom9"}, {{-350, 1600}, "Min9"}};
 constexpr Offset kLabel = {-500, -1800};
 
 // Each star of a run: Cb Dom7_#5_b9, C Maj9, C Dom9 and C Min9 around the centre G, drawn after
@@ -35,8 +36,7 @@ constexpr int kGiven[] = {3, 15, 4, 9, 17, 12};
 const Texts kNotes = {" C", " C", "Dbb", " E", "Eb", "Bbb", " C", " E", " G",
                       " B", " D", "Eb",  "Bb", "Bb", "Cb", " D", " D"};
 
-// A loaded main form on fakes with a puzzle in progress ("Create" on its own would ask first)
-// and the draws of the six stars, then enough for the puzzle recreated after the run.
+// A puzzle in progress (so "Create" alone would ask), the six stars' draws, then the next puzzle's.
 class WorksheetTest : public testing::MainFormTest {
  protected:
   WorksheetTest() {
@@ -65,25 +65,18 @@ class WorksheetTest : public testing::MainFormTest {
   TwipPoint first_centre;
 };
 
+// The printer fails the at-th operation of kind printer_fails (at 0: none); failure.number is 0
+// when the run succeeds; log_lines are kept when it succeeds, dropped again when it fails.
 struct RunCase {
-  const char* name;
-  PageSize page;
-  bool centre_question;
-  Kind printer_fails;
-  int at;  // the printer fails the at-th operation of its kind; 0 for none
-  int log_fails_at_line;
-  Failure failure;  // numbered 0 when the run succeeds
-  std::size_t log_lines;  // logged: kept when the run succeeds, dropped again when it fails
+  const char* name; PageSize page; bool centre_question; Kind printer_fails;
+  int at, log_fails_at_line; Failure failure; std::size_t log_lines;
   TwipPoint first_centre = {3320, 2920};  // as on US Letter
 };
 
-void PrintTo(const RunCase& c, std::ostream* os) { *os << c.name; }
-
 class WorksheetRunTest : public WorksheetTest, public ::testing::WithParamInterface<RunCase> {};
 
-// Each star is logged before its label is printed and the next one is drawn; a failure stops
-// the run there, drops the run's blocks from the log, aborts the page and is shown. Either way
-// the on-screen puzzle is recreated without asking.
+// Each star is logged before its label is printed and the next star drawn; a failure stops the
+// run, drops its blocks, aborts the page and is shown. The puzzle is then recreated unasked.
 TEST_P(WorksheetRunTest, PrintsTheFixedTextsAll102CirclesAndTheStarsUntilAnyFailure) {
   const RunCase& c = GetParam();
   first_centre = c.first_centre;
@@ -143,9 +136,8 @@ TEST_P(WorksheetRunTest, PrintsTheFixedTextsAll102CirclesAndTheStarsUntilAnyFail
     EXPECT_EQ(Texts(logged.begin() + (star - 1) * 5, logged.begin() + star * 5),
               (Texts{at(0) + "Dom7_#5_b9CbEb GBbbDbb", at(1) + "Maj9 C E G B D",
                      at(2) + "Dom9 C E GBb D", at(3) + "Min9 CEb GBb D", ""}));
-    const char* chords[] = {"Dom7_#5_b9", "Maj9", "Dom9", "Min9"};
-    for (int line = 0; line < 4; ++line) {
-      EXPECT_EQ(texts_at(centre(star) + kChordNames[line]), Texts{chords[line]});
+    for (const auto& [offset, chord] : kChordNames) {
+      EXPECT_EQ(texts_at(centre(star) + offset), Texts{chord});
     }
     const int given = c.centre_question ? kCentreCircle : kGiven[star - 1];
     EXPECT_EQ(texts_at(centre(star) + kGivenNotes[given - 1]), Texts{kNotes[given - 1]});
@@ -182,6 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Runs, WorksheetRunTest, ::testing::Values(
 // Whichever circle is given, its note alone is printed, in its worksheet form, at its own place.
 TEST(PrintGivenNoteTest, EachCirclesNoteBeginsAtItsOwnPlace) {
   for (int circle = 1; circle <= kCircleCount; ++circle) {
+    SCOPED_TRACE(circle);
     CircleNotes notes;
     notes.fill(NoteName('E', -1));
     circle_note(notes, circle) = NoteName('C', 0);
@@ -192,8 +185,8 @@ TEST(PrintGivenNoteTest, EachCirclesNoteBeginsAtItsOwnPlace) {
     const auto texts = printer.of_kind(Kind::Text);
     ASSERT_EQ(texts.size(), 1U);
     const TwipPoint place = TwipPoint{5000, 6000} + kGivenNotes[circle - 1];
-    EXPECT_EQ((TwipPoint{texts[0].x, texts[0].y}), place) << circle;
-    EXPECT_EQ(texts[0].text, " C") << circle;
+    EXPECT_EQ((TwipPoint{texts[0].x, texts[0].y}), place);
+    EXPECT_EQ(texts[0].text, " C");
   }
 }
 

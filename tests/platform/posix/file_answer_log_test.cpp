@@ -44,15 +44,13 @@ std::string read_log(long lines) {
 
 // The other program's clock: its star labels say "other", and before the sixth star's second
 // record, five blocks written, it tells the pipe `told` and pauses, as a slow run would.
-struct OtherClock final : Clock {
+struct OtherClock final : testing::FakeClock {
   explicit OtherClock(int told) : told(told) {}
-  std::int64_t monotonic_ms() override { return 0; }
   std::string short_date() override { return "other"; }
   std::string time_with_seconds() override {
     if (++readings == 22 && ::write(told, "!", 1) == 1) std::this_thread::sleep_for(300ms);
     return "14:05:12";
   }
-  void sleep_ms(int) override {}
   int told;
   int readings = 0;
 };
@@ -78,15 +76,14 @@ class FileAnswerLogTest : public ::testing::Test {
   std::string run_worksheet(AnswerLogFile& log, Clock& clock) {
     windows.boxes.clear();
     printer.operations.clear();
-    Print_Worksheet({keys, chord_types, false, printer, log, random, clock, windows});
+    Print_Worksheet({Fill_Key_Tables(), Fill_Chord_Types(true), false, printer, log, random, clock,
+                     windows});
     return windows.boxes.empty() ? "" : windows.boxes.back().text;
   }
 
   std::string pattern = (fs::temp_directory_path() / "velmora-log-XXXXXX").string();
   fs::path folder = mkdtemp(pattern.data());
   fs::path previous_folder = fs::current_path();
-  FramedList keys = Fill_Key_Tables();
-  FramedList chord_types = Fill_Chord_Types(true);
   testing::ScriptedRandom random;
   testing::FakeClock clock;
   testing::FakeWindowSystem windows;
@@ -102,11 +99,7 @@ TEST_F(FileAnswerLogTest, KeepsTheBlocksOfEveryProducedSheetAndNothingElse) {
   getrlimit(RLIMIT_FSIZE, &unlimited);
   std::string before;
   const std::string refused = "The answer log Worksheet.id could not be opened: ";
-  const struct {
-    std::function<void()> fault;
-    std::string failure;
-    long lines;
-  } runs[] = {
+  const struct { std::function<void()> fault; std::string failure; long lines; } runs[] = {
       {[] { ::mkfifo("Worksheet.id", 0666); }, refused + "it is a named pipe, not a file 4", 0},
       {[&] {
          ::mkfifo("Worksheet.id", 0666);
@@ -162,8 +155,7 @@ TEST_F(FileAnswerLogTest, KeepsTheBlocksOfEveryProducedSheetAndNothingElse) {
   }
 }
 
-// While the other program's run is under way, this one's waits for it. The other run's page
-// then fails, and only the other run's blocks are removed.
+// This run waits for the other program's, whose page then fails: only that run's blocks go.
 TEST_F(FileAnswerLogTest, TwoProgramsOnOneLogLoseNothingOfEachOther) {
   int told[2];
   ASSERT_EQ(::pipe2(told, O_CLOEXEC), 0);

@@ -16,18 +16,16 @@ using testing::rms;
 using Texts = std::vector<std::string>;
 
 constexpr int kRate = 44100;
-// A five-note chord at full velocity renders at about 1000. FluidSynth's dither alone gives
-// about 0.5, and the reverb's tail falls below 2 within half a second of All Sound Off, while
-// an undamped chord would still ring at hundreds.
-constexpr double kAudibleRms = 300.0;
-constexpr double kSilentRms = 3.0;
+// A full-velocity chord renders at about 1000 and its reverb falls below 2 within half a second
+// of All Sound Off (an undamped one rings at hundreds); FluidSynth's dither alone gives 0.5.
+constexpr double kAudibleRms = 300.0, kSilentRms = 3.0;
 constexpr const char* kTimGm6mb = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 constexpr std::array<std::string_view, 5> kCMajor9 = {"   C", "   E", "   G", "   B", "   D"};
 
 // The MIDI procedures on the real MIDI system; `texts` are the failures the window would show.
 struct RealMidi {
-  explicit RealMidi(SynthOptions options) : midi(std::move(options)) {}
-  explicit RealMidi(std::filesystem::path soundfont) : midi(std::move(soundfont)) {}
+  template <typename Options>
+  explicit RealMidi(Options options) : midi(std::move(options)) {}
 
   void report(MidiResult result) {
     if (result != MidiResult::Ok) texts.push_back(out.error_text(result));
@@ -46,8 +44,7 @@ struct RealMidi {
   Texts texts;
 };
 
-// As on a hardware device, Hint2's Program Change stays in force when the device is opened
-// again, while the chord that was sounding stops.
+// As on a hardware device, a reopen stops the chord but keeps Hint2's Program Change.
 TEST(SystemMidiTest, AChordSoundsUntilAllSoundOffOrAReopenWhichKeepsThePrograms) {
   RealMidi real(SynthOptions{.offline = true});
   real.report(real.out.MidiOpen(kMidiMapper));
@@ -81,10 +78,7 @@ TEST(SystemMidiTest, WithoutASoundfontOrAnAudioDriverOpeningSaysWhatIsMissing) {
   std::ofstream(dir / "truncated.sf2") << testing::read_file(kTimGm6mb).substr(0, 4096);
   ASSERT_EQ(mkfifo((dir / "pipe.sf2").c_str(), 0600), 0);
   const std::string d = dir.string();
-  const struct {
-    std::vector<std::filesystem::path> soundfonts;
-    std::string looked_for;
-  } cases[] = {
+  const struct { std::vector<std::filesystem::path> soundfonts; std::string looked; } cases[] = {
       {{dir / "missing.sf2"}, d + "/missing.sf2"},
       {{dir / "invalid.sf2"}, d + "/invalid.sf2"},
       {{dir / "truncated.sf2"}, d + "/truncated.sf2"},
@@ -92,7 +86,7 @@ TEST(SystemMidiTest, WithoutASoundfontOrAnAudioDriverOpeningSaysWhatIsMissing) {
   };
   ::testing::internal::CaptureStderr();
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.looked_for);
+    SCOPED_TRACE(c.looked);
     RealMidi real = c.soundfonts.size() == 1
                         ? RealMidi(c.soundfonts[0])
                         : RealMidi(SynthOptions{.soundfonts = c.soundfonts, .offline = true});
@@ -103,7 +97,7 @@ TEST(SystemMidiTest, WithoutASoundfontOrAnAudioDriverOpeningSaysWhatIsMissing) {
     EXPECT_EQ(real.texts,
               Texts{"The built-in synthesizer found no General MIDI soundfont that it could load: "
                     "no sound will be heard. Looked for " +
-                    c.looked_for +
+                    c.looked +
                     ". The Debian packages timgm6mb-soundfont and fluid-soundfont-gm each provide "
                     "one."});
   }
@@ -117,8 +111,8 @@ TEST(SystemMidiTest, WithoutASoundfontOrAnAudioDriverOpeningSaysWhatIsMissing) {
                   "heard."});
 }
 
-// A hint chord, as the null sink of a PulseAudio daemon of the test's own received it, is
-// loud enough for laptop speakers and never clips, whatever the soundfont and program.
+// A hint chord, as a private PulseAudio daemon's null sink receives it, is loud enough for laptop
+// speakers and never clips, whatever the soundfont and program.
 TEST(SystemMidiTest, AHintChordPeaksBetweenMinus9AndMinus3DecibelsOfFullScale) {
   for (const char* soundfont : {kTimGm6mb, "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
     for (const std::int16_t program : {0, 1}) {

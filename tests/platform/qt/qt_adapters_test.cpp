@@ -1,9 +1,11 @@
+#include "platform/qt/qt_clock.h"
 #include "platform/qt/qt_printer.h"
 
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -12,6 +14,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QWidget>
+#include <chrono>
 #include <iostream>
 
 #include "fakes/fake_clock.h"
@@ -33,20 +37,19 @@ QByteArray output(const char* program, const QStringList& arguments) {
   return process.readAllStandardOutput();
 }
 
-// A worksheet run, the same draws every time, with its message boxes.
-std::vector<MessageBox> run(Printer& printer, AnswerLogFile& answer_log) {
+// A worksheet run, the same draws every time, with its messages.
+std::vector<std::string> run(Printer& printer, AnswerLogFile& answer_log) {
   testing::ScriptedRandom random;
   random.queue_seeded(11, 1000);
   testing::FakeClock clock;
   testing::FakeWindowSystem windows;
   Print_Worksheet({Fill_Key_Tables(), Fill_Chord_Types(true), false, printer, answer_log, random,
                    clock, windows});
-  return windows.boxes;
+  return windows.texts();
 }
 
-// "Worksheet.pdf" of an earlier run on a small tmpfs in `folder` that has room for one page more;
-// empty when no tmpfs can be mounted here. The mount namespace is this process's own: the mount
-// cannot outlive the test.
+// "Worksheet.pdf" of an earlier run on a tmpfs in `folder` with room for one page more (empty when
+// none can be mounted), in this process's own mount namespace, so the mount cannot outlive it.
 QString full_disk_pdf(const QTemporaryDir& folder) {
   const QByteArray full = QFile::encodeName(folder.filePath("full"));
   if (!QDir().mkdir(full) || ::unshare(CLONE_NEWNS) != 0 ||
@@ -60,8 +63,6 @@ QString full_disk_pdf(const QTemporaryDir& folder) {
   return earlier.fileName();
 }
 
-enum class Fault { None, Canceled, FullDisk };
-
 // On the US Letter of a print dialog, A4 or Letter by region without one. A failed run, canceled
 // or on a full disk, leaves the PDF of the run before as it was and no other file.
 TEST(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingIs) {
@@ -70,31 +71,26 @@ TEST(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingI
   QDir::setCurrent(folder.path());
   const QString pdf = folder.filePath("Worksheet.pdf");
   const QLocale dutch(QLocale::Dutch, QLocale::Netherlands);
-  const struct {
-    bool printers;
-    QLocale region;
-    double width;  // twips
-    double height;
-    Fault fault;
-    std::string failure;
-  } cases[] = {
-      {true, dutch, 12240, 15840, Fault::None, ""},
-      {false, QLocale(QLocale::English, QLocale::UnitedStates), 12240, 15840, Fault::None, ""},
-      {false, dutch, 11906, 16838, Fault::None, ""},
-      {true, dutch, 0, 0, Fault::Canceled, "Canceled by the user 1"},
-      {false, dutch, 0, 0, Fault::Canceled, "Canceled by the user 1"},
-      {true, dutch, 0, 0, Fault::FullDisk, "No space left on device 3"}};
+  // The page's width and height in twips.
+  const struct { bool printers; QLocale region; double width, height; std::string failure; }
+  cases[] = {{true, dutch, 12240, 15840, ""},
+             {false, QLocale(QLocale::English, QLocale::UnitedStates), 12240, 15840, ""},
+             {false, dutch, 11906, 16838, ""},
+             {true, dutch, 0, 0, "Canceled by the user 1"},
+             {false, dutch, 0, 0, "Canceled by the user 1"},
+             {true, dutch, 0, 0, "No space left on device 3"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
     QLocale::setDefault(c.region);
-    const QString target = c.fault == Fault::FullDisk ? full_disk_pdf(folder) : pdf;
+    const bool full_disk = c.failure.starts_with("No space");
+    const bool chosen = !c.failure.starts_with("Canceled");
+    const QString target = full_disk ? full_disk_pdf(folder) : pdf;
     if (target.isEmpty()) {
       std::cerr << "No tmpfs can be mounted here; the full disk is left out.\n";
       continue;
     }
     // With printers, the user prints to the file `target` on US Letter; without, the user takes
     // the proposed file name; or the user cancels the dialog.
-    const bool chosen = c.fault != Fault::Canceled;
     QtPrinter printer(
         {[&c] { return c.printers; },
          [&target, chosen](QPrinter& chosen_printer) {
@@ -111,12 +107,11 @@ TEST(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingI
     const auto boxes = run(printer, log);
     EXPECT_EQ(QFileInfo(target).dir().entryList(QDir::Files), QStringList{"Worksheet.pdf"});
     if (!c.failure.empty()) {
-      const std::string saving = c.fault != Fault::FullDisk ? "" :
+      const std::string saving = !full_disk ? "" :
           "The worksheet could not be saved as " + target.toStdString() + ": ";
-      ASSERT_EQ(boxes.size(), 1U);
-      EXPECT_EQ(boxes[0].text,
-                "There was an Error while printing the Worksheet! (Or it was Canceled by the "
-                "user.) " + saving + c.failure);
+      EXPECT_EQ(boxes, std::vector<std::string>{"There was an Error while printing the Worksheet! "
+                                                "(Or it was Canceled by the user.) " +
+                                                saving + c.failure});
       ASSERT_TRUE(file.open(QIODevice::ReadOnly));
       EXPECT_EQ(file.readAll(), earlier);
       continue;
@@ -171,6 +166,24 @@ TEST(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingI
   }
   QLocale::setDefault(QLocale::system());
   QDir::setCurrent(previous_folder);
+}
+
+struct PaintCounter final : QWidget {
+  void paintEvent(QPaintEvent*) override { ++paints; }
+  int paints = 0;
+};
+
+// The hint pause sleeps in these steps: the window must still paint the formula meanwhile.
+TEST(QtClockTest, ASleepPaintsTheWindowAndLastsAtLeastItsTime) {
+  PaintCounter widget;
+  widget.show();
+  QApplication::processEvents();
+  widget.paints = 0;
+  widget.update();
+  const auto before = std::chrono::steady_clock::now();
+  QtClock().sleep_ms(15);
+  EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(15));
+  EXPECT_EQ(widget.paints, 1);
 }
 
 }  // namespace

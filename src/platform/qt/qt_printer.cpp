@@ -1,8 +1,5 @@
 #include "platform/qt/qt_printer.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -15,13 +12,12 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinterInfo>
-#include <QRandomGenerator>
-#include <cerrno>
 #include <cmath>
 #include <limits>
 #include <string>
 #include <string_view>
-#include <system_error>
+
+#include "platform/posix/replace_file.h"
 
 namespace velmora {
 namespace {
@@ -52,37 +48,6 @@ Failure not_started() { return {kPrinterFailed, "The printer has no document sta
 Failure not_saved(const QString& target, const QString& reason) {
   return {kPrinterFailed, "The worksheet could not be saved as " + target.toStdString() + ": " +
                               reason.toStdString()};
-}
-
-// Writes `bytes` to a new file beside `target`, makes sure they are on disk, and only then puts
-// the file in the place of `target`: a full disk or a size limit leaves an earlier file of that
-// name as it was, and no partial file behind. Returns the reason of a failure; empty on success.
-std::string replace_file(const std::string& target, std::string_view bytes) {
-  std::string partial;
-  int file = -1;
-  for (int attempt = 0; file < 0 && attempt < 100; ++attempt) {
-    partial = target + "." + std::to_string(QRandomGenerator::global()->generate());
-    // Mode 0666 under the user's umask: the permissions a newly printed file would get.
-    file = ::open(partial.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (file < 0 && errno != EEXIST) break;
-  }
-  if (file < 0) return std::generic_category().message(errno);
-  int system_error = 0;
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(file, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) {
-      system_error = written < 0 ? errno : EIO;
-      break;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(written));
-  }
-  if (system_error == 0 && ::fsync(file) != 0) system_error = errno;
-  if (::close(file) != 0 && system_error == 0) system_error = errno;
-  if (system_error == 0 && ::rename(partial.c_str(), target.c_str()) != 0) system_error = errno;
-  if (system_error == 0) return {};
-  ::unlink(partial.c_str());
-  return std::generic_category().message(system_error);
 }
 
 }  // namespace

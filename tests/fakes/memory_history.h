@@ -7,9 +7,19 @@
 
 namespace velmora::testing {
 
-// A history whose summary the test sets; it notes what was asked of it.
+// A history whose summary and recent tallies the test sets; it keeps what is recorded and notes
+// what was asked of it.
 class MemoryHistory final : public PracticeHistory {
  public:
+  Status record(const CheckRecord& check) override {
+    if (!record_failure.ok()) return record_failure;
+    recorded.push_back(check);
+    return {};
+  }
+  RecentTallies recent(int answers) override {
+    recent_asked.push_back(answers);
+    return recent_to_give;
+  }
   ProgressSummary summary() override { return summary_to_give; }
   Status export_csv(const std::string& path) override {
     exported_to.push_back(path);
@@ -26,6 +36,10 @@ class MemoryHistory final : public PracticeHistory {
   Status failure_to_give;
   std::vector<std::string> exported_to;
   int forgotten = 0;
+  std::vector<CheckRecord> recorded;
+  Status record_failure;
+  RecentTallies recent_to_give;
+  std::vector<int> recent_asked;
 };
 
 }  // namespace velmora::testing

@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-qpa-plugins
+  libqt6sql6-sqlite
   libgl-dev libfluidsynth-dev librtmidi-dev libpulse-dev libasound2-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 timgm6mb-soundfont)
 test_packages=(xvfb xauth x11-utils imagemagick poppler-utils pulseaudio pulseaudio-utils

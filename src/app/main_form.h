@@ -52,6 +52,7 @@ class MainForm {
   // in the history; off, the draws are uniform.
   void set_weak_spot_practice(bool on);
   bool weak_spot_practice() const { return weak_spots_; }
+  bool keeps_history() const { return platform_.history != nullptr; }
 
   void Create_Puzzle_Click();
   void Command_Check_Click();

@@ -39,6 +39,8 @@ struct ProgressSummary {
   std::vector<TallyRow> by_tone;
   // The last weeks that hold answers, oldest first.
   std::vector<TallyRow> by_week;
+
+  bool operator==(const ProgressSummary&) const = default;
 };
 
 // What one circle held at a Check, against its answer.

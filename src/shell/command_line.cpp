@@ -51,7 +51,13 @@ CommandLine read_command_line(const QStringList& arguments) {
   const QCommandLineOption soundfont(
       "soundfont", "Play chords on the built-in synthesizer with the General MIDI soundfont FILE.",
       "FILE");
-  parser.addOptions({help, version, no_splash, soundfont});
+  const QCommandLineOption stats(
+      "stats", "Print a summary of the practice history and exit; no display is needed.");
+  const QCommandLineOption data_dir(
+      "data-dir",
+      "Keep the practice history in DIR instead of $VELMORA_DATA_DIR or the user's data folder.",
+      "DIR");
+  parser.addOptions({help, version, no_splash, soundfont, stats, data_dir});
   for (const char* name : kWindowSystemOptionsWithValue) {
     QCommandLineOption passed(name, {}, "value");
     passed.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -83,6 +89,8 @@ CommandLine read_command_line(const QStringList& arguments) {
     return result;
   }
   result.options.splash = !parser.isSet(no_splash);
+  result.options.stats = parser.isSet(stats);
+  result.options.data_dir = parser.value(data_dir);
   if (parser.isSet(soundfont)) {
     const QString file = parser.value(soundfont);
     result.options.soundfont = std::filesystem::path(QFile::encodeName(file).toStdString());

@@ -11,6 +11,10 @@ struct Options {
   bool splash = true;
   // The soundfont for the built-in synthesizer; empty for the system's default one.
   std::filesystem::path soundfont;
+  // Where the practice history is kept; empty for VELMORA_DATA_DIR or else the user's data folder.
+  QString data_dir;
+  // Print the practice history's summary instead of opening the window.
+  bool stats = false;
 };
 
 // Either options to start with, or an exit with texts for standard output (help, version) and

@@ -95,7 +95,9 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
       windows_(this),
       about_(*this, SysInfoPlatform{registry_, launcher_, windows_}),
       printer_(platform_print_dialogs(this)),
-      form_(Platform{windows_, ports.random, ports.clock, ports.midi, printer_, answer_log_}) {
+      form_(Platform{windows_, ports.random, ports.clock, ports.midi, printer_, answer_log_,
+                     ports.history}),
+      settings_(ports.settings) {
   setObjectName("MainForm");
   setWindowTitle(" Velmora");
   setFixedSize(px(10170), px(7305));
@@ -129,6 +131,7 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
   windows_.set_about_shower([this] { about_.show(); });
 
   form_.Form_Load();
+  connect_create_menu();
   refresh();
   Create_Puzzle_->setFocus();
 }

@@ -24,8 +24,14 @@ TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
        "  -v, --version       Print the version and exit.\n"
        "  --no-splash         Open the main window at once, without the loading window.\n"
        "  --soundfont <FILE>  Play chords on the built-in synthesizer with the General\n"
-       "                      MIDI soundfont FILE.\n",
+       "                      MIDI soundfont FILE.\n"
+       "  --stats             Print a summary of the practice history and exit; no\n"
+       "                      display is needed.\n"
+       "  --data-dir <DIR>    Keep the practice history in DIR instead of\n"
+       "                      $VELMORA_DATA_DIR or the user's data folder.\n",
        ""},
+      {{"--stats", "--data-dir", "/nonexistent"}, 1, "",
+       "velmora: There is no practice history in /nonexistent.\n"},
       {{"--bogus"}, 2, "", "velmora: Unknown option 'bogus'. Try 'velmora --help'.\n"},
       {{"--no-splash=yes"}, 2, "",
        "velmora: Unexpected value after '--no-splash'. Try 'velmora --help'.\n"},

@@ -8,6 +8,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <vector>
@@ -34,14 +35,27 @@ const std::array<std::vector<const char*>, SqlHistory::kSchemaVersion> kMigratio
      " circle INTEGER NOT NULL, chord_type TEXT NOT NULL, tone TEXT NOT NULL,"
      " given TEXT NOT NULL, answer TEXT NOT NULL,"
      " outcome INTEGER NOT NULL CHECK (outcome BETWEEN 0 AND 3))"},
-    // Removing a check looks up its answers, which without an index means reading them all.
-    {"CREATE INDEX answers_by_check ON answers(check_id)"},
+    // Summing every answer anew made the summary slow on a long history: running sums per
+    // chord type, key, tone and week, kept with each record, make it a few small reads.
+    {"CREATE TABLE tallies (dimension TEXT NOT NULL, name TEXT NOT NULL, outcome INTEGER NOT NULL,"
+     " answers INTEGER NOT NULL, PRIMARY KEY (dimension, name, outcome)) WITHOUT ROWID",
+     "INSERT INTO tallies SELECT 'chord_type', chord_type, outcome, count(*) FROM answers"
+     " WHERE chord_type <> '' GROUP BY chord_type, outcome",
+     "INSERT INTO tallies SELECT 'key', c.key, a.outcome, count(*) FROM answers a"
+     " JOIN checks c ON c.id = a.check_id GROUP BY c.key, a.outcome",
+     "INSERT INTO tallies SELECT 'tone', tone, outcome, count(*) FROM answers GROUP BY tone, outcome",
+     "INSERT INTO tallies SELECT 'week', date(c.time, 'unixepoch', 'localtime', 'weekday 0',"
+     " '-6 days'), a.outcome, count(*) FROM answers a JOIN checks c ON c.id = a.check_id"
+     " GROUP BY 2, a.outcome"},
 }};
 
 // The stored outcome is the `Outcome` value: right, misspelled, wrong, empty.
 constexpr const char* kTallies =
     "coalesce(sum(outcome = 0), 0), coalesce(sum(outcome = 1), 0), "
     "coalesce(sum(outcome = 2), 0), coalesce(sum(outcome = 3), 0)";
+constexpr const char* kSummedTallies =
+    "coalesce(sum(answers * (outcome = 0)), 0), coalesce(sum(answers * (outcome = 1)), 0), "
+    "coalesce(sum(answers * (outcome = 2)), 0), coalesce(sum(answers * (outcome = 3)), 0)";
 constexpr std::array<const char*, 4> kOutcomeWords = {"right", "misspelled", "wrong", "empty"};
 
 QString error_text(const QSqlError& error) {
@@ -152,6 +166,15 @@ void SqlHistory::close_connection() {
 
 SqlHistory::Verdict SqlHistory::inspect(QString& reason) {
   QSqlQuery query(database());
+  // One read transaction: another copy creating the history meanwhile is seen before or after.
+  query.exec("BEGIN");
+  const Verdict verdict = inspect_in(query, reason);
+  query.finish();
+  query.exec("COMMIT");
+  return verdict;
+}
+
+SqlHistory::Verdict SqlHistory::inspect_in(QSqlQuery& query, QString& reason) {
   // The first read checks the header: a file that is no database fails here.
   if (!query.exec("PRAGMA application_id") || !query.next()) {
     const int code = query.lastError().nativeErrorCode().toInt() & 0xff;
@@ -241,10 +264,32 @@ Status SqlHistory::record(const CheckRecord& check) {
   query.addBindValue(QString::fromStdString(check.key));
   if (!query.exec()) return fail(error_text(query.lastError()));
   const QVariant check_id = query.lastInsertId();
+  QSqlQuery week(database());
+  week.prepare("SELECT date(?, 'unixepoch', 'localtime', 'weekday 0', '-6 days')");
+  week.addBindValue(QVariant::fromValue<qint64>(check.time));
+  if (!week.exec() || !week.next()) return fail(error_text(week.lastError()));
+  const QString week_name = week.value(0).toString();
+  week.finish();
+  QSqlQuery tally(database());
+  tally.prepare(
+      "INSERT INTO tallies VALUES (?, ?, ?, 1)"
+      " ON CONFLICT DO UPDATE SET answers = answers + 1");
   query.prepare(
       "INSERT INTO answers (check_id, circle, chord_type, tone, given, answer, outcome)"
       " VALUES (?, ?, ?, ?, ?, ?, ?)");
   for (const RecordedAnswer& answer : check.answers) {
+    const std::pair<const char*, QString> dimensions[] = {
+        {"chord_type", QString::fromStdString(answer.chord_type)},
+        {"key", QString::fromStdString(check.key)},
+        {"tone", QString::fromStdString(answer.tone)},
+        {"week", week_name}};
+    for (const auto& [dimension, name] : dimensions) {
+      if (name.isEmpty()) continue;
+      tally.bindValue(0, QString(dimension));
+      tally.bindValue(1, name);
+      tally.bindValue(2, static_cast<int>(answer.outcome));
+      if (!tally.exec()) return fail(error_text(tally.lastError()));
+    }
     query.bindValue(0, check_id);
     query.bindValue(1, answer.circle);
     query.bindValue(2, QString::fromStdString(answer.chord_type));
@@ -285,25 +330,22 @@ ProgressSummary SqlHistory::summary() {
   // One read transaction, so that a copy recording meanwhile cannot make the parts disagree.
   query.exec("BEGIN");
   if (query.exec("SELECT count(*) FROM checks") && query.next()) summary.checks = query.value(0).toInt();
-  if (query.exec(QString("SELECT %1 FROM answers").arg(kTallies)) && query.next()) {
+  // Every answer has a tone, so the tones' sums are the totals.
+  if (query.exec(QString("SELECT %1 FROM tallies WHERE dimension = 'tone'").arg(kSummedTallies)) &&
+      query.next()) {
     summary.total = tally_at(query, 0);
   }
-  summary.by_chord_type = tally_rows(
-      query, QString("SELECT chord_type, %1 FROM answers WHERE chord_type <> ''"
-                     " GROUP BY chord_type ORDER BY chord_type").arg(kTallies));
-  summary.by_key = tally_rows(
-      query, QString("SELECT c.key, %1 FROM answers a JOIN checks c ON c.id = a.check_id"
-                     " GROUP BY c.key ORDER BY c.key").arg(kTallies));
-  summary.by_tone = tally_rows(
-      query, QString("SELECT tone, %1 FROM answers GROUP BY tone"
-                     " ORDER BY 1.0 * sum(outcome <> 0) / count(*) DESC, tone").arg(kTallies));
-  // Weeks start on Monday in the user's time zone.
-  summary.by_week = tally_rows(
-      query, QString("SELECT * FROM (SELECT date(c.time, 'unixepoch', 'localtime', 'weekday 0',"
-                     " '-6 days') AS week, %1 FROM answers a JOIN checks c ON c.id = a.check_id"
-                     " GROUP BY week ORDER BY week DESC LIMIT %2) ORDER BY week")
-                     .arg(kTallies)
-                     .arg(kWeeks));
+  const auto rows = [&](const char* dimension, const QString& order) {
+    return tally_rows(query, QString("SELECT name, %1 FROM tallies WHERE dimension = '%2'"
+                                     " GROUP BY name ORDER BY %3")
+                                 .arg(kSummedTallies, dimension, order));
+  };
+  summary.by_chord_type = rows("chord_type", "name");
+  summary.by_key = rows("key", "name");
+  summary.by_tone =
+      rows("tone", "1.0 * sum(answers * (outcome <> 0)) / sum(answers) DESC, name");
+  summary.by_week = rows("week", QString("name DESC LIMIT %1").arg(kWeeks));
+  std::reverse(summary.by_week.begin(), summary.by_week.end());
   query.exec("COMMIT");
   return summary;
 }
@@ -341,7 +383,8 @@ Status SqlHistory::export_csv(const std::string& path) {
 Status SqlHistory::forget() {
   if (!on_) return off_failure();
   QSqlQuery query(database());
-  for (const char* step : {"BEGIN IMMEDIATE", "DELETE FROM answers", "DELETE FROM checks", "COMMIT"}) {
+  for (const char* step : {"BEGIN IMMEDIATE", "DELETE FROM answers", "DELETE FROM checks",
+                           "DELETE FROM tallies", "COMMIT"}) {
     if (!query.exec(step)) {
       const QString why = error_text(query.lastError());
       query.exec("ROLLBACK");

@@ -6,6 +6,7 @@
 #include "ports/practice_history.h"
 
 class QSqlDatabase;
+class QSqlQuery;
 
 namespace velmora {
 
@@ -48,6 +49,7 @@ class SqlHistory final : public PracticeHistory {
   void close_connection();
   // Whether the file can serve as our history (a new, empty one can); `reason` says why not.
   Verdict inspect(QString& reason);
+  Verdict inspect_in(QSqlQuery& query, QString& reason);
   bool configure(QString& reason);
   bool migrate(QString& reason);
   QString set_aside();

@@ -7,8 +7,7 @@
 
 namespace velmora::testing {
 
-// A history whose summary and recent tallies the test sets; it keeps what is recorded and notes
-// what was asked of it.
+// A history whose summary and recent tallies the test sets; it keeps what it is given.
 class MemoryHistory final : public PracticeHistory {
  public:
   Status record(const CheckRecord& check) override {
@@ -16,10 +15,7 @@ class MemoryHistory final : public PracticeHistory {
     recorded.push_back(check);
     return {};
   }
-  RecentTallies recent(int answers) override {
-    recent_asked.push_back(answers);
-    return recent_to_give;
-  }
+  RecentTallies recent(int) override { return recent_to_give; }
   ProgressSummary summary() override { return summary_to_give; }
   Status export_csv(const std::string& path) override {
     exported_to.push_back(path);
@@ -39,7 +35,6 @@ class MemoryHistory final : public PracticeHistory {
   std::vector<CheckRecord> recorded;
   Status record_failure;
   RecentTallies recent_to_give;
-  std::vector<int> recent_asked;
 };
 
 }  // namespace velmora::testing

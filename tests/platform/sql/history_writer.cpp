@@ -11,10 +11,9 @@ int main(int argc, char* argv[]) {
   if (argc != 3) return 2;
   velmora::SqlHistory history(QString::fromLocal8Bit(argv[1]));
   std::printf("%s\n%s\n", history.on() ? "on" : "off", history.notice().c_str());
-  velmora::CheckRecord check{1796565910, "Expert", "C", {}};
-  for (int circle = 1; circle <= 16; ++circle) {
-    check.answers.push_back({circle, "Dom9", "root", "F", "F", velmora::Outcome::Right});
-  }
+  const velmora::CheckRecord check{
+      1796565910, "Expert", "C",
+      std::vector<velmora::RecordedAnswer>(16, {1, "Dom9", "root", "F", "F", velmora::Outcome::Right})};
   for (int count = std::atoi(argv[2]); count > 0; --count) {
     if (!history.record(check).ok()) return 1;
   }

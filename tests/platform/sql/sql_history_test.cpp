@@ -1,37 +1,27 @@
 #include "platform/sql/sql_history.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
-#include <QVariant>
 #include <cstdlib>
 #include <ctime>
 
 namespace velmora {
 namespace {
 
-// Runs SQL on a file through a connection of the test's own.
-QVariant sql(const QString& file, const QStringList& statements) {
-  QVariant last;
-  {
-    QSqlDatabase database = QSqlDatabase::addDatabase("QSQLITE", "test");
-    database.setDatabaseName(file);
-    EXPECT_TRUE(database.open());
-    QSqlQuery query(database);
-    for (const QString& statement : statements) {
-      EXPECT_TRUE(query.exec(statement)) << statement.toStdString();
-      if (query.next()) last = query.value(0);
-    }
-  }
-  QSqlDatabase::removeDatabase("test");
-  return last;
+// Runs SQL on a file with the sqlite3 program and gives its output.
+std::string sql(const QString& file, const QString& statements) {
+  QProcess sqlite;
+  sqlite.start("sqlite3", {file, statements});
+  EXPECT_TRUE(sqlite.waitForFinished(10000) && sqlite.exitCode() == 0) << statements.toStdString();
+  return sqlite.readAllStandardOutput().trimmed().toStdString();
 }
 
 QByteArray read_file(const QString& name) {
@@ -42,6 +32,8 @@ QByteArray read_file(const QString& name) {
 CheckRecord check(std::int64_t time, const char* key, std::vector<RecordedAnswer> answers) {
   return {time, "Expert", key, std::move(answers)};
 }
+
+const RecordedAnswer kRight{3, "Dom9", "ninth", "G", "G", Outcome::Right};
 
 class SqlHistoryTest : public ::testing::Test {
  protected:
@@ -55,8 +47,7 @@ constexpr std::int64_t kMonday = kSunday + 86400;
 
 TEST_F(SqlHistoryTest, RecordsSumUpExportAndAreForgotten) {
   SqlHistory history(folder.path());
-  ASSERT_TRUE(history.on()) << history.notice();
-  EXPECT_EQ(history.notice(), "");
+  ASSERT_TRUE(history.on() && history.notice().empty()) << history.notice();
   ASSERT_TRUE(history.record(check(kSunday, "C", {{3, "Dom9", "ninth", "A", "G", Outcome::Wrong},
                                                   {9, "", "fifth", "C", "C", Outcome::Right}}))
                   .ok());
@@ -89,98 +80,86 @@ TEST_F(SqlHistoryTest, RecordsSumUpExportAndAreForgotten) {
             "2026-11-30T10:00:00Z,Expert,Ab,8,6/9,third,F,F,right\r\n"
             "2026-11-30T10:00:00Z,Expert,Ab,10,6/9,seventh,D,D,right\r\n"
             "2026-11-30T10:00:00Z,Expert,Ab,11,6/9,seventh,E,Eb,wrong\r\n");
-  const Status unwritable = history.export_csv(folder.filePath("none/answers.csv").toStdString());
-  EXPECT_FALSE(unwritable.ok());
+  EXPECT_FALSE(history.export_csv(folder.filePath("none/answers.csv").toStdString()).ok());
   EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).join(" ").toStdString(),
             "answers.csv history.sqlite history.sqlite-shm history.sqlite-wal");
 
   ASSERT_TRUE(history.forget().ok());
   EXPECT_EQ(history.summary(), ProgressSummary{});
-  ASSERT_TRUE(history.record(check(kMonday, "C", {{3, "Dom9", "ninth", "G", "G", Outcome::Right}})).ok());
+  ASSERT_TRUE(history.record(check(kMonday, "C", {kRight})).ok());
   EXPECT_EQ(history.summary().checks, 1);
 }
 
-// What was there is moved aside under a dated name, byte for byte, the learner is told where,
-// and a new history starts in its place.
+// The file is moved aside under a dated name, the learner is told where, and a new one starts.
 TEST_F(SqlHistoryTest, ADamagedOrForeignFileIsSetAsideAndANewHistoryStarts) {
   {
     SqlHistory history(folder.path());
     for (int repeat = 0; repeat < 100; ++repeat) {
-      ASSERT_TRUE(history.record(check(kMonday, "C", {{3, "Dom9", "ninth", "A", "G", Outcome::Wrong}})).ok());
+      ASSERT_TRUE(history.record(check(kMonday, "C", {kRight})).ok());
     }
   }
   QByteArray damaged = read_file(file);
   damaged.replace(5000, 3000, QByteArray(3000, '\x5a'));
-  const struct {
-    const char* name;
-    QByteArray bytes;
-    const char* reason;
-  } cases[] = {
-      {"damaged", damaged, "it is damaged: "},
-      {"not a database", "time,key\n1,C\n", "file is not a database"},
-      {"another program's", {}, "it is not a Velmora practice history"},
+  const QString other = folder.filePath("other.sqlite");
+  sql(other, "CREATE TABLE notes (text TEXT); INSERT INTO notes VALUES ('keep me');");
+  const std::pair<QByteArray, std::string> cases[] = {
+      {damaged, "it is damaged: "},
+      {"time,key\n1,C\n", "file is not a database"},
+      {read_file(other), "it is not a Velmora practice history"},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [bytes, reason] : cases) {
+    SCOPED_TRACE(reason);
     QDir(folder.path()).removeRecursively();
     QDir().mkpath(folder.path());
-    if (c.bytes.isEmpty()) {
-      sql(file, {"CREATE TABLE notes (text TEXT)", "INSERT INTO notes VALUES ('keep me')"});
-    } else {
-      QFile out(file);
-      ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-      out.write(c.bytes);
-    }
-    const QByteArray before = read_file(file);
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    out.close();
     SqlHistory history(folder.path());
     EXPECT_TRUE(history.on());
     const QStringList kept = QDir(folder.path()).entryList({"history-set-aside-*.sqlite"});
     ASSERT_EQ(kept.size(), 1);
-    EXPECT_EQ(read_file(folder.filePath(kept[0])), before);
-    const std::string stamp = QDateTime::currentDateTime().toString("yyyy-MM-dd").toStdString();
-    EXPECT_TRUE(kept[0].startsWith(QString::fromStdString("history-set-aside-" + stamp)));
+    EXPECT_EQ(read_file(folder.filePath(kept[0])), bytes);
+    EXPECT_TRUE(kept[0].startsWith("history-set-aside-" + QDate::currentDate().toString(Qt::ISODate)));
     const std::string& notice = history.notice();
     EXPECT_TRUE(notice.starts_with("Your practice history " + file.toStdString() +
-                                   " could not be read (" + c.reason)) << notice;
+                                   " could not be read (" + reason)) << notice;
     EXPECT_TRUE(notice.ends_with("), so Velmora has started a new one. The old file is kept as " +
                                  folder.filePath(kept[0]).toStdString() + "."))
         << notice;
-    EXPECT_TRUE(history.record(check(kMonday, "C", {{3, "Dom9", "ninth", "G", "G", Outcome::Right}})).ok());
-    EXPECT_EQ(history.summary().checks, 1);
+    EXPECT_TRUE(history.record(check(kMonday, "C", {kRight})).ok());
   }
 }
 
-// A history of the first version keeps its answers and gains what later versions added; one
-// from a newer program is left as it is and nothing is recorded.
+// A first-version history is brought up to date; a newer program's is left as it is.
 TEST_F(SqlHistoryTest, AnOlderHistoryIsBroughtUpToDateANewerOneIsLeftAlone) {
-  sql(file, {"CREATE TABLE checks (id INTEGER PRIMARY KEY, time INTEGER NOT NULL,"
-             " level TEXT NOT NULL, key TEXT NOT NULL)",
-             "CREATE TABLE answers (id INTEGER PRIMARY KEY, check_id INTEGER NOT NULL"
-             " REFERENCES checks(id) ON DELETE CASCADE, circle INTEGER NOT NULL,"
-             " chord_type TEXT NOT NULL, tone TEXT NOT NULL, given TEXT NOT NULL,"
-             " answer TEXT NOT NULL, outcome INTEGER NOT NULL CHECK (outcome BETWEEN 0 AND 3))",
-             "INSERT INTO checks VALUES (1, 1796032800, 'Beginner', 'Eb')",
-             "INSERT INTO answers VALUES (1, 1, 15, 'Maj9', 'root', 'Ab', 'Ab', 0)",
-             "PRAGMA user_version = 1", "PRAGMA application_id = 1449946482"});
+  sql(file,
+      "CREATE TABLE checks (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, level TEXT NOT NULL,"
+      " key TEXT NOT NULL);"
+      "CREATE TABLE answers (id INTEGER PRIMARY KEY, check_id INTEGER NOT NULL"
+      " REFERENCES checks(id) ON DELETE CASCADE, circle INTEGER NOT NULL,"
+      " chord_type TEXT NOT NULL, tone TEXT NOT NULL, given TEXT NOT NULL,"
+      " answer TEXT NOT NULL, outcome INTEGER NOT NULL CHECK (outcome BETWEEN 0 AND 3));"
+      "INSERT INTO checks VALUES (1, 1796032800, 'Beginner', 'Eb');"
+      "INSERT INTO answers VALUES (1, 1, 15, 'Maj9', 'root', 'Ab', 'Ab', 0);"
+      "PRAGMA user_version = 1; PRAGMA application_id = 1449946482;");
   {
     SqlHistory history(folder.path());
     ASSERT_TRUE(history.on()) << history.notice();
     const ProgressSummary summary = history.summary();
     EXPECT_EQ(summary.by_key, (std::vector<TallyRow>{{"Eb", {1, 0, 0, 0}}}));
     EXPECT_EQ(summary.by_week, (std::vector<TallyRow>{{"2026-11-30", {1, 0, 0, 0}}}));
-    ASSERT_TRUE(history.record(check(kMonday, "C", {{3, "Dom9", "ninth", "G", "G", Outcome::Right}})).ok());
+    ASSERT_TRUE(history.record(check(kMonday, "C", {kRight})).ok());
   }
-  EXPECT_EQ(sql(file, {"PRAGMA user_version"}), QVariant(2));
+  EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT count(*) FROM answers;"), "2\n2");
 
-  sql(file, {"PRAGMA user_version = 3"});
+  sql(file, "PRAGMA user_version = 3;");
   SqlHistory newer(folder.path());
   EXPECT_FALSE(newer.on());
   EXPECT_EQ(newer.notice(), "Your practice history " + file.toStdString() +
                                 " was written by a newer version of Velmora. This run leaves it "
                                 "as it is and does not record your answers.");
-  EXPECT_FALSE(newer.record(check(kMonday, "C", {})).ok());
-  EXPECT_EQ(newer.summary(), ProgressSummary{});
-  EXPECT_EQ(sql(file, {"SELECT count(*) FROM answers"}), QVariant(2));
+  EXPECT_FALSE(newer.record(check(kMonday, "C", {kRight})).ok());
+  EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT count(*) FROM answers;"), "3\n2");
 }
 
 void run_writer(const QString& folder, int checks, QProcess& process, bool ordinary_user = false) {
@@ -196,11 +175,8 @@ void run_writer(const QString& folder, int checks, QProcess& process, bool ordin
 TEST_F(SqlHistoryTest, AReadOnlyFolderTurnsTheHistoryOff) {
   const QString data = folder.filePath("data");
   QDir().mkpath(data);
-  QFile::setPermissions(folder.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                           QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                           QFileDevice::ExeOther);
-  QFile::setPermissions(data, QFileDevice::ReadOwner | QFileDevice::ExeOwner |
-                                  QFileDevice::ReadOther | QFileDevice::ExeOther);
+  chmod(QFile::encodeName(folder.path()).constData(), 0755);
+  chmod(QFile::encodeName(data).constData(), 0555);
   QProcess writer;
   run_writer(data, 1, writer, true);
   ASSERT_TRUE(writer.waitForFinished(30000));
@@ -221,8 +197,7 @@ TEST_F(SqlHistoryTest, TwoRunningCopiesShareTheHistory) {
     ASSERT_TRUE(writer.waitForFinished(60000));
     EXPECT_EQ(writer.exitCode(), 0) << writer.readAll().toStdString();
   }
-  SqlHistory history(folder.path());
-  const ProgressSummary summary = history.summary();
+  const ProgressSummary summary = SqlHistory(folder.path()).summary();
   EXPECT_EQ(summary.checks, 2 * kChecks);
   EXPECT_EQ(summary.total.right, 2 * kChecks * 16);
 }

@@ -145,9 +145,9 @@ TEST_F(SqlHistoryTest, AnOlderHistoryIsBroughtUpToDateANewerOneIsLeftAlone) {
   {
     SqlHistory history(folder.path());
     ASSERT_TRUE(history.on()) << history.notice();
-    const ProgressSummary summary = history.summary();
-    EXPECT_EQ(summary.by_key, (std::vector<TallyRow>{{"Eb", {1, 0, 0, 0}}}));
-    EXPECT_EQ(summary.by_week, (std::vector<TallyRow>{{"2026-11-30", {1, 0, 0, 0}}}));
+    const Tally right{1, 0, 0, 0};
+    EXPECT_EQ(history.summary(), (ProgressSummary{1, right, {{"Maj9", right}}, {{"Eb", right}},
+                                                  {{"root", right}}, {{"2026-11-30", right}}}));
     ASSERT_TRUE(history.record(check(kMonday, "C", {kRight})).ok());
   }
   EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT count(*) FROM answers;"), "2\n2");

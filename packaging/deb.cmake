@@ -19,6 +19,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The practice history's SQLite driver is a plugin Qt loads at run time, which dpkg-shlibdeps
+# cannot see in the binary.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # A General MIDI soundfont gives the built-in synthesizer its voices; the Liberation fonts stand
 # in for the fonts the window is laid out with.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | fluid-soundfont-gm, fonts-liberation2")

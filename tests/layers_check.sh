@@ -11,14 +11,14 @@ allowed() {
     puzzle) echo "ports theory puzzle" ;;
     hints | midi | worksheet) echo "ports theory puzzle $1" ;;
     app) echo "ports theory puzzle hints midi worksheet app velmora" ;;
-    platform/posix | platform/sound) echo "ports $1" ;;
+    platform/posix | platform/sound | platform/sql) echo "ports $1" ;;
     # The toolkit's adapters may build on the standard-library ones.
     platform/qt) echo "ports platform/posix platform/qt" ;;
-    shell) echo "ports theory puzzle hints midi worksheet app velmora platform/posix platform/qt platform/sound shell" ;;
+    shell) echo "ports theory puzzle hints midi worksheet app velmora platform/posix platform/qt platform/sound platform/sql shell" ;;
   esac
 }
 status=0
-for folder in ports theory puzzle hints midi worksheet app platform/posix platform/sound platform/qt shell; do
+for folder in ports theory puzzle hints midi worksheet app platform/posix platform/sound platform/qt platform/sql shell; do
   while IFS= read -r line; do
     file=${line%%:*}
     target=$(sed -E 's/.*#include "([^"]+)".*/\1/' <<<"$line")

@@ -1,9 +1,12 @@
 #include "app/main_form.h"
 
+#include "app/practice.h"
 #include "hints/hints.h"
+#include "ports/clock.h"
 #include "ports/window_system.h"
 #include "puzzle/answers.h"
 #include "puzzle/draws.h"
+#include "puzzle/weighted_draws.h"
 #include "theory/chords.h"
 
 namespace velmora {
@@ -24,6 +27,7 @@ void MainForm::Form_Load() {
   }
   for (Label& label : controls_.circles) label.caption.clear();
   Correct_Count = 17;
+  refresh_weights();
 }
 
 void MainForm::Form_Unload() { report_midi(midi_out_.MidiClose()); }
@@ -31,6 +35,21 @@ void MainForm::Form_Unload() { report_midi(midi_out_.MidiClose()); }
 void MainForm::select_level(bool expert) {
   controls_.Option2 = expert;
   Chord_Types = Fill_Chord_Types(expert);
+  refresh_weights();
+}
+
+void MainForm::set_weak_spot_practice(bool on) {
+  weak_spots_ = on;
+  refresh_weights();
+}
+
+void MainForm::refresh_weights() {
+  key_weights_.clear();
+  chord_weights_.clear();
+  if (!weak_spots_ || platform_.history == nullptr || history_failed_) return;
+  const RecentTallies recent = platform_.history->recent(kRecentAnswers);
+  key_weights_ = weak_spot_weights(Key_Names, recent.by_key);
+  chord_weights_ = weak_spot_weights(Chord_Types, recent.by_chord_type);
 }
 
 void MainForm::Create_Puzzle_Click() {
@@ -44,9 +63,13 @@ void MainForm::Create_Puzzle_Click() {
   while (Regenerate) {
     for (Label& label : controls_.circles) label.enabled = true;
     board_.Circle_Notes = {};
-    board_.Chords = Choose_Worksheet_Chords(Chord_Types, platform_.random);
+    const bool weighted = !chord_weights_.empty();
+    board_.Chords = weighted ? Choose_Weighted_Chords(Chord_Types, chord_weights_, platform_.random)
+                             : Choose_Worksheet_Chords(Chord_Types, platform_.random);
     controls_.hints = board_.Chords;
-    circle_note(board_.Circle_Notes, kCentreCircle) = Draw_Key(Key_Names, platform_.random);
+    circle_note(board_.Circle_Notes, kCentreCircle) =
+        weighted ? Draw_Weighted_Key(Key_Names, key_weights_, platform_.random)
+                 : Draw_Key(Key_Names, platform_.random);
     show_unknown_chords(Spell_Chord_Lines(board_.Chords, board_.Circle_Notes));
     Regenerate = !controls_.advanced.checked() && Reject_Long_Notes(board_.Circle_Notes);
     Show_Puzzle();
@@ -64,7 +87,22 @@ void MainForm::show_unknown_chords(const std::vector<int>& lines) {
 
 void MainForm::Command_Check_Click() {
   Correct_Count = count_correct(board_.Circle_Notes, controls_.circles);
+  record_check();
+}
+
+void MainForm::record_check() {
+  CheckRecord check = make_check_record(board_, controls_.circles, controls_.Option2,
+                                        platform_.clock.unix_seconds());
+  Status recorded;
+  if (platform_.history != nullptr && !history_failed_ && !check.answers.empty()) {
+    recorded = platform_.history->record(check);
+  }
   platform_.windows.show_message({check_message(Correct_Count)});
+  if (!recorded.ok()) {
+    history_failed_ = true;
+    platform_.windows.show_message({history_off_message(recorded.failure().description)});
+  }
+  refresh_weights();
 }
 
 bool MainForm::Circle_DragDrop(int circle, std::string_view source_text) {

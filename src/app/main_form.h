@@ -6,6 +6,7 @@
 #include "app/controls.h"
 #include "midi/midi_out.h"
 #include "ports/midi_system.h"
+#include "ports/practice_history.h"
 #include "puzzle/board.h"
 #include "puzzle/review.h"
 #include "theory/notes.h"
@@ -26,6 +27,8 @@ struct Platform {
   MidiSystem& midi;
   Printer& printer;
   AnswerLogFile& answer_log;
+  // The learner's history; none when the run keeps no history.
+  PracticeHistory* history = nullptr;
 };
 
 // The main window's state and its event handlers, free of any toolkit. The Qt window calls a
@@ -45,6 +48,11 @@ class MainForm {
   void set_advanced(bool checked) { controls_.advanced.value = checked ? 1 : 0; }
   void set_centre_question(bool checked) { controls_.Center_Question.value = checked ? 1 : 0; }
   void set_midi_enabled(bool checked) { controls_.check_midi.value = checked ? 1 : 0; }
+  // Weak-spot practice: Create draws chord types and keys weighted toward the recent mistakes
+  // in the history; off, the draws are uniform.
+  void set_weak_spot_practice(bool on);
+  bool weak_spot_practice() const { return weak_spots_; }
+  bool keeps_history() const { return platform_.history != nullptr; }
 
   void Create_Puzzle_Click();
   void Command_Check_Click();
@@ -92,6 +100,9 @@ class MainForm {
   }
   void send_midi(ShortMessage message) { report_midi(midi_out_.SendMidiShort(message)); }
   void play(const std::array<std::optional<NoteName>, kChordTones>& notes);
+  // Hands the Check to the history; the first failure is told and ends recording for the run.
+  void record_check();
+  void refresh_weights();
 
   Platform platform_;
   MidiOut midi_out_;
@@ -100,6 +111,10 @@ class MainForm {
   FramedList Key_Names;
   FramedList Chord_Types;
   Board board_;
+  bool weak_spots_ = false;
+  bool history_failed_ = false;
+  std::vector<double> key_weights_;
+  std::vector<double> chord_weights_;
 };
 
 }  // namespace velmora

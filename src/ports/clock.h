@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -16,6 +17,11 @@ class Clock {
   virtual std::string time_with_seconds() = 0;
   // Waits a short while; the window keeps painting but takes no input meanwhile.
   virtual void sleep_ms(int milliseconds) = 0;
+  // Seconds since 1970 on the wall clock, which dates the learner's answers.
+  virtual std::int64_t unix_seconds() {
+    using namespace std::chrono;
+    return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+  }
 };
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -38,13 +39,61 @@ struct ProgressSummary {
   std::vector<TallyRow> by_tone;
   // The last weeks that hold answers, oldest first.
   std::vector<TallyRow> by_week;
+
+  bool operator==(const ProgressSummary&) const = default;
 };
+
+// What one circle held at a Check, against its answer.
+enum class Outcome { Right, Misspelled, Wrong, Empty };
+
+struct RecordedAnswer {
+  int circle = 0;
+  // Empty for the centre circle, which belongs to all four chords and so to none alone.
+  std::string chord_type;
+  // The circle's place in its chord: "root", "third", "fifth", "seventh" or "ninth".
+  std::string tone;
+  // The name the player entered ("F#"), empty for none.
+  std::string given;
+  // The name that belongs there.
+  std::string answer;
+  Outcome outcome = Outcome::Empty;
+
+  bool operator==(const RecordedAnswer&) const = default;
+};
+
+// One press of "Check": the circles the player could answer, the given one left out.
+struct CheckRecord {
+  // Seconds since 1970.
+  std::int64_t time = 0;
+  // "Beginner" or "Expert".
+  std::string level;
+  // The puzzle's key, its centre note.
+  std::string key;
+  std::vector<RecordedAnswer> answers;
+
+  bool operator==(const CheckRecord&) const = default;
+};
+
+// The learner's latest answers, summed per chord type and per key.
+struct RecentTallies {
+  std::vector<TallyRow> by_chord_type;
+  std::vector<TallyRow> by_key;
+
+  bool operator==(const RecentTallies&) const = default;
+};
+
+// The number a history's failures carry.
+inline constexpr int kHistoryFailed = 20;
 
 // The learner's practice history, kept across runs. A history that cannot be kept is off: it
 // records nothing and sums up to nothing, and never stops the player.
 class PracticeHistory {
  public:
   virtual ~PracticeHistory() = default;
+  // Adds one Check's answers; a failure turns the history off for the rest of the run.
+  virtual Status record(const CheckRecord& check) = 0;
+  // The last `answers` recorded answers, summed.
+  virtual RecentTallies recent(int answers) = 0;
   virtual ProgressSummary summary() = 0;
   // Writes every recorded answer, a line each, to the file.
   virtual Status export_csv(const std::string& path) = 0;

@@ -64,8 +64,14 @@ CommandLine read_command_line(const QStringList& arguments) {
   const QCommandLineOption seed(
       "seed", "Draw the worksheets from seed S, so that the same S gives the same sheets.", "S");
   const QCommandLineOption paper("paper", "Print on SIZE paper: A4 or Letter.", "SIZE");
-  parser.addOptions(
-      {help, version, no_splash, soundfont, answer_key, worksheets, output, seed, paper});
+  const QCommandLineOption stats(
+      "stats", "Print a summary of the practice history and exit; no display is needed.");
+  const QCommandLineOption data_dir(
+      "data-dir",
+      "Keep the practice history in DIR instead of $VELMORA_DATA_DIR or the user's data folder.",
+      "DIR");
+  parser.addOptions({help, version, no_splash, soundfont, answer_key, worksheets, output, seed,
+                     paper, stats, data_dir});
   for (const char* name : kWindowSystemOptionsWithValue) {
     QCommandLineOption passed(name, {}, "value");
     passed.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -102,6 +108,12 @@ CommandLine read_command_line(const QStringList& arguments) {
     return result;
   }
   result.options.splash = !parser.isSet(no_splash);
+  result.options.stats = parser.isSet(stats);
+  if (result.options.stats && result.options.sheet_job) {
+    return refuse("--stats cannot be combined with --answer-key or --worksheets. Try 'velmora "
+                  "--help'.");
+  }
+  result.options.data_dir = parser.value(data_dir);
   if (parser.isSet(soundfont)) {
     const QString file = parser.value(soundfont);
     result.options.soundfont = std::filesystem::path(QFile::encodeName(file).toStdString());

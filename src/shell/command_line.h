@@ -16,6 +16,10 @@ struct Options {
   std::filesystem::path soundfont;
   // An answer key or a batch of worksheets to make instead of opening the window.
   std::optional<SheetJob> sheet_job;
+  // Where the practice history is kept; empty for VELMORA_DATA_DIR or else the user's data folder.
+  QString data_dir;
+  // Print the practice history's summary instead of opening the window.
+  bool stats = false;
 };
 
 // Either options to start with, or an exit with texts for standard output (help, version) and

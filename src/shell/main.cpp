@@ -1,19 +1,52 @@
 #include <QApplication>
+#include <QFile>
 #include <QIcon>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTimer>
 #include <cstdio>
 #include <memory>
 
+#include "app/progress_text.h"
+#include "platform/posix/system_random.h"
+#include "platform/qt/qt_clock.h"
 #include "platform/qt/text.h"
+#include "platform/sound/system_midi.h"
+#include "platform/sql/sql_history.h"
 #include "ports/window_system.h"
 #include "shell/artwork.h"
 #include "shell/command_line.h"
 #include "shell/fonts.h"
 #include "shell/main_window.h"
-#include "platform/qt/qt_clock.h"
 #include "shell/splash.h"
-#include "platform/sound/system_midi.h"
-#include "platform/posix/system_random.h"
 #include "velmora/version.h"
+
+namespace {
+
+// The folder of the practice history: the command line's, else the environment's, else the
+// user's data folder.
+QString history_folder(const velmora::Options& options) {
+  if (!options.data_dir.isEmpty()) return options.data_dir;
+  if (!qEnvironmentVariableIsEmpty("VELMORA_DATA_DIR")) {
+    return qEnvironmentVariable("VELMORA_DATA_DIR");
+  }
+  return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+int print_stats(const QString& folder) {
+  if (!QFile::exists(velmora::SqlHistory::file_in(folder))) {
+    std::fprintf(stderr, "velmora: There is no practice history in %s.\n",
+                 QFile::encodeName(folder).constData());
+    return 1;
+  }
+  velmora::SqlHistory history(folder);
+  if (!history.notice().empty()) std::fprintf(stderr, "velmora: %s\n", history.notice().c_str());
+  if (!history.on()) return 1;
+  std::fputs(velmora::plain_text(velmora::progress_text(history.summary())).c_str(), stdout);
+  return 0;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QStringList arguments;
@@ -39,6 +72,11 @@ int main(int argc, char* argv[]) {
     std::fputs(outcome.error.c_str(), stderr);
     return outcome.exit_status;
   }
+  if (options.stats) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(velmora::to_qstring(velmora::kAppTitle));
+    return print_stats(history_folder(options));
+  }
 
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
       qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -59,9 +97,18 @@ int main(int argc, char* argv[]) {
   velmora::SystemRandom random;
   velmora::QtClock clock;
   velmora::SystemMidi midi(options.soundfont);
+  velmora::SqlHistory history(history_folder(options));
+  QSettings settings(QSettings::UserScope, velmora::to_qstring(velmora::kAppTitle),
+                     velmora::to_qstring(velmora::kAppTitle));
   std::unique_ptr<velmora::MainWindow> window;
   const auto load_main_window = [&]() -> QWidget* {
-    window = std::make_unique<velmora::MainWindow>(velmora::ShellPorts{random, clock, midi});
+    window = std::make_unique<velmora::MainWindow>(
+        velmora::ShellPorts{random, clock, midi, &history, &settings});
+    // Told once, when the window is up.
+    if (!history.notice().empty()) {
+      QTimer::singleShot(0, window.get(),
+                         [&] { window->window_system().show_message({history.notice()}); });
+    }
     return window.get();
   };
   if (options.splash) {

@@ -96,8 +96,10 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
       windows_(this),
       about_(*this, SysInfoPlatform{registry_, launcher_, windows_}),
       printer_(platform_print_dialogs(this)),
-      form_(Platform{windows_, ports.random, ports.clock, ports.midi, printer_, answer_log_}),
-      history_(ports.history) {
+      form_(Platform{windows_, ports.random, ports.clock, ports.midi, printer_, answer_log_,
+                     ports.history}),
+      history_(ports.history),
+      settings_(ports.settings) {
   setObjectName("MainForm");
   setWindowTitle(" Velmora");
   setFixedSize(px(10170), px(7305));
@@ -132,6 +134,7 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
   windows_.set_about_shower([this] { about_.show(); });
 
   form_.Form_Load();
+  connect_create_menu();
   refresh();
   Create_Puzzle_->setFocus();
 }

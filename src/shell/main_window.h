@@ -22,6 +22,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QSettings;
 
 namespace velmora {
 
@@ -38,6 +39,9 @@ struct ShellPorts {
   MidiSystem& midi;
   // The learner's history; none when the run keeps no history.
   PracticeHistory* history = nullptr;
+  // Where the player's choices are kept between runs; without one (as in tests) the window
+  // starts from the defaults and keeps nothing.
+  QSettings* settings = nullptr;
 };
 
 // `MainForm` on screen: lays out the controls, routes their events to the core's handlers and
@@ -61,6 +65,8 @@ class MainWindow final : public QWidget {
   // runs `menu_shower`, which tests replace so that no menu loop is entered.
   std::unique_ptr<QMenu> circle_menu(int circle);
   std::unique_ptr<QMenu> hint_menu(int line);
+  // The Create button's context menu: weak-spot practice on or off.
+  std::unique_ptr<QMenu> create_menu();
   using MenuShower = std::function<void(QMenu& menu, QPoint global_position)>;
   void set_menu_shower(MenuShower shower) { show_menu_ = std::move(shower); }
 
@@ -121,6 +127,7 @@ class MainWindow final : public QWidget {
   void set_drag_target(int circle);
   void repaint_circles(std::span<const int> circles);
   void choose_device(int row);
+  void connect_create_menu();
   template <typename Handler>
   void run(Handler handler);
 
@@ -149,6 +156,7 @@ class MainWindow final : public QWidget {
   QLabel* review_status_ = nullptr;
   MenuShower show_menu_;
   KeyFileChooser choose_key_file_;
+  QSettings* settings_ = nullptr;
   int star_stop_ = 1;
   int typing_circle_ = 0;
   std::string typing_;

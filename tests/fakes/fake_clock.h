@@ -18,7 +18,11 @@ class FakeClock : public Clock {
     ++sleeps;
   }
 
+  std::int64_t unix_seconds() override { return wall_seconds; }
+
   long elapsed_ms = 0;
+  // Sunday 6 December 2026, 14:05:10 UTC.
+  std::int64_t wall_seconds = 1796565910;
   int sleeps = 0;
   int time_reads = 0;
 };

@@ -10,6 +10,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_window_system.h"
 #include "fakes/memory_answer_log.h"
+#include "fakes/memory_history.h"
 #include "fakes/recording_midi_system.h"
 #include "fakes/recording_printer.h"
 #include "fakes/scripted_random.h"
@@ -24,7 +25,8 @@ struct MainFormOnFakes {
   RecordingMidiSystem midi;
   RecordingPrinter printer;
   MemoryAnswerLog answer_log;
-  MainForm form{Platform{windows, random, clock, midi, printer, answer_log}};
+  MemoryHistory history;
+  MainForm form{Platform{windows, random, clock, midi, printer, answer_log, &history}};
 
   // The value that draws `name` from the framed list.
   static float value_for(const FramedList& list, std::string_view name) {

@@ -7,9 +7,15 @@
 
 namespace velmora::testing {
 
-// A history whose summary the test sets; it notes what was asked of it.
+// A history whose summary and recent tallies the test sets; it keeps what it is given.
 class MemoryHistory final : public PracticeHistory {
  public:
+  Status record(const CheckRecord& check) override {
+    if (!record_failure.ok()) return record_failure;
+    recorded.push_back(check);
+    return {};
+  }
+  RecentTallies recent(int) override { return recent_to_give; }
   ProgressSummary summary() override { return summary_to_give; }
   Status export_csv(const std::string& path) override {
     exported_to.push_back(path);
@@ -26,6 +32,9 @@ class MemoryHistory final : public PracticeHistory {
   Status failure_to_give;
   std::vector<std::string> exported_to;
   int forgotten = 0;
+  std::vector<CheckRecord> recorded;
+  Status record_failure;
+  RecentTallies recent_to_give;
 };
 
 }  // namespace velmora::testing

@@ -31,8 +31,8 @@ expect() {
 expect "Package" "$(field Package)" "velmora"
 expect "Version" "$(field Version)" "$version"
 expect "Section" "$(field Section)" "education"
-# Found by dpkg-shlibdeps in the binary, not written by hand.
-expect "Depends" "$(field Depends)" "*libfluidsynth3 (>= 2.*libqt6widgets6 (>= 6.*librtmidi6 (>= 5*"
+# Found by dpkg-shlibdeps in the binary, not written by hand; only the SQL driver plugin is named.
+expect "Depends" "$(field Depends)" "libqt6sql6-sqlite,*libfluidsynth3 (>= 2.*libqt6widgets6 (>= 6.*librtmidi6 (>= 5*"
 expect "Recommends" "$(field Recommends)" "timgm6mb-soundfont | fluid-soundfont-gm, fonts-liberation2"
 
 echo "contents of $(basename "$deb"):"

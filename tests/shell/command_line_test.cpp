@@ -29,8 +29,17 @@ TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
        "  --output <PATH>     The PDF or folder to write.\n"
        "  --seed <S>          Draw the worksheets from seed S, so that the same S gives\n"
        "                      the same sheets.\n"
-       "  --paper <SIZE>      Print on SIZE paper: A4 or Letter.\n",
+       "  --paper <SIZE>      Print on SIZE paper: A4 or Letter.\n"
+       "  --stats             Print a summary of the practice history and exit; no\n"
+       "                      display is needed.\n"
+       "  --data-dir <DIR>    Keep the practice history in DIR instead of\n"
+       "                      $VELMORA_DATA_DIR or the user's data folder.\n",
        ""},
+      {{"--stats", "--data-dir", "/nonexistent"}, 1, "",
+       "velmora: There is no practice history in /nonexistent.\n"},
+      {{"--stats", "--worksheets", "2"}, 2, "",
+       "velmora: --stats cannot be combined with --answer-key or --worksheets. Try 'velmora "
+       "--help'.\n"},
       {{"--bogus"}, 2, "", "velmora: Unknown option 'bogus'. Try 'velmora --help'.\n"},
       {{"--no-splash=yes"}, 2, "",
        "velmora: Unexpected value after '--no-splash'. Try 'velmora --help'.\n"},

@@ -98,8 +98,8 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
       printer_(platform_print_dialogs(this)),
       form_(Platform{windows_, ports.random, ports.clock, ports.midi, printer_, answer_log_,
                      ports.history}),
-      history_(ports.history),
-      settings_(ports.settings) {
+      settings_(ports.settings),
+      history_(ports.history) {
   setObjectName("MainForm");
   setWindowTitle(" Velmora");
   setFixedSize(px(10170), px(7305));

@@ -56,7 +56,7 @@ TEST_F(MainFormTest, CheckRecordsEachCircleTheLearnerCouldAnswerUntilTheHistoryF
   history.record_failure = {};
   form.Command_Check_Click();
   EXPECT_EQ(history.recorded.size(), 2U);
-  EXPECT_EQ(box_texts(),
+  EXPECT_EQ(windows.texts(),
             (std::vector<std::string>{
                 "You have 3 correct answers out of 17.(The First is always given!)",
                 "Velmora could not record this Check in your practice history (database or disk "

@@ -37,7 +37,7 @@ TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
        ""},
       {{"--stats", "--data-dir", "/nonexistent"}, 1, "",
        "velmora: There is no practice history in /nonexistent.\n"},
-      {{"--stats", "--worksheets", "2"}, 2, "",
+      {{"--stats", "--worksheets", "2", "--output", "sheets"}, 2, "",
        "velmora: --stats cannot be combined with --answer-key or --worksheets. Try 'velmora "
        "--help'.\n"},
       {{"--bogus"}, 2, "", "velmora: Unknown option 'bogus'. Try 'velmora --help'.\n"},

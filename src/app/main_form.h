@@ -52,6 +52,8 @@ class MainForm {
   // in the history; off, the draws are uniform.
   void set_weak_spot_practice(bool on);
   bool weak_spot_practice() const { return weak_spots_; }
+  // The history was changed from outside a Check, as by forgetting it.
+  void history_changed() { refresh_weights(); }
   bool keeps_history() const { return platform_.history != nullptr; }
 
   void Create_Puzzle_Click();

@@ -27,6 +27,8 @@ std::unique_ptr<QMenu> MainWindow::help_menu() {
 ProgressWindow& MainWindow::show_progress() {
   if (progress_ == nullptr) {
     progress_ = new ProgressWindow(history_, this);
+    // Weak-spot practice must not go on steering toward mistakes that are forgotten.
+    progress_->set_on_forgotten([this] { form_.history_changed(); });
   } else {
     progress_->refresh();
   }

@@ -299,6 +299,7 @@ void ProgressWindow::forget() {
     return;
   }
   tell(text_of(forgotten_text()));
+  if (on_forgotten_) on_forgotten_();
 }
 
 void ProgressWindow::tell(const QString& text) {

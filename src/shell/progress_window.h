@@ -32,6 +32,10 @@ class ProgressWindow final : public QDialog {
   // so that no file dialog opens.
   using SaveAsker = std::function<QString()>;
   void set_save_asker(SaveAsker asker) { ask_save_path_ = std::move(asker); }
+  // Runs after the history has been forgotten, for whatever was drawn from it.
+  void set_on_forgotten(std::function<void()> on_forgotten) {
+    on_forgotten_ = std::move(on_forgotten);
+  }
   // The confirmation and the failures come as message boxes of this window.
   QtWindowSystem& window_system() { return windows_; }
 
@@ -48,6 +52,7 @@ class ProgressWindow final : public QDialog {
   PracticeHistory* history_;
   QtWindowSystem windows_;
   SaveAsker ask_save_path_;
+  std::function<void()> on_forgotten_;
   QLabel* overview_;
   QStackedWidget* pages_;
   QLabel* message_;

@@ -15,7 +15,10 @@ class MemoryHistory final : public PracticeHistory {
     recorded.push_back(check);
     return {};
   }
-  RecentTallies recent(int) override { return recent_to_give; }
+  RecentTallies recent(int) override {
+    ++recent_asked;
+    return recent_to_give;
+  }
   ProgressSummary summary() override { return summary_to_give; }
   Status export_csv(const std::string& path) override {
     exported_to.push_back(path);
@@ -25,6 +28,7 @@ class MemoryHistory final : public PracticeHistory {
     ++forgotten;
     if (!failure_to_give.ok()) return failure_to_give;
     summary_to_give = {};
+    recent_to_give = {};
     return {};
   }
 
@@ -35,6 +39,7 @@ class MemoryHistory final : public PracticeHistory {
   std::vector<CheckRecord> recorded;
   Status record_failure;
   RecentTallies recent_to_give;
+  int recent_asked = 0;
 };
 
 }  // namespace velmora::testing

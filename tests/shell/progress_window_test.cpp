@@ -134,8 +134,12 @@ TEST_F(ProgressTest, ForgettingAsksFirstAndThenShowsTheEmptyHistory) {
   click("forget_history");
   EXPECT_EQ(shown_text(), before);
   history.failure_to_give = {};
+  window.form().set_weak_spot_practice(true);
+  const int weights_read = history.recent_asked;
   click("forget_history");
   EXPECT_EQ(history.forgotten, 2);
+  // Weak-spot practice reads the emptied history at once.
+  EXPECT_EQ(history.recent_asked, weights_read + 1);
   const std::string question =
       "Forget every recorded answer? Your progress cannot be brought back.";
   EXPECT_EQ(boxes, (std::vector<std::string>{

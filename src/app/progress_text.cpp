@@ -137,6 +137,11 @@ std::string no_history_text() {
   return "This run keeps no practice history, so there is no progress to show.";
 }
 
+std::string summary_text(const ProgressSummary& summary) {
+  if (summary.total.answers() == 0) return empty_history_text() + '\n';
+  return plain_text(progress_text(summary));
+}
+
 std::string empty_history_text() {
   return "No answers are recorded yet. Create a puzzle, fill in the circles and press Check: "
          "your progress will show here.";

@@ -41,6 +41,9 @@ struct ProgressText {
 ProgressText progress_text(const ProgressSummary& summary);
 // The overview and then each section's title and its lines, indented; a line each.
 std::string plain_text(const ProgressText& text);
+// The summary for a terminal: `plain_text`, or the empty history's sentence when nothing is
+// recorded yet, so that no empty sections are printed.
+std::string summary_text(const ProgressSummary& summary);
 
 // What stands in place of the charts when there is nothing to draw.
 std::string no_history_text();

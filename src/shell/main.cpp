@@ -42,7 +42,7 @@ int print_stats(const QString& folder) {
   velmora::SqlHistory history(folder);
   if (!history.notice().empty()) std::fprintf(stderr, "velmora: %s\n", history.notice().c_str());
   if (!history.on()) return 1;
-  std::fputs(velmora::plain_text(velmora::progress_text(history.summary())).c_str(), stdout);
+  std::fputs(velmora::summary_text(history.summary()).c_str(), stdout);
   return 0;
 }
 

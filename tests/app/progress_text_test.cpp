@@ -64,11 +64,15 @@ TEST(ProgressTextTest, ASummaryReadsAsLinesOfWords) {
 
 TEST(ProgressTextTest, OneAnswerOneCheckAndOneWeekAndTheTrendEitherWay) {
   ProgressSummary summary;
+  EXPECT_EQ(summary_text(summary),
+            "No answers are recorded yet. Create a puzzle, fill in the circles and press Check: "
+            "your progress will show here.\n");
   summary.checks = 1;
   summary.total = {0, 1, 0, 0};
   summary.by_week = {{"2026-01-05", {0, 1, 0, 0}}};
   const ProgressText one = progress_text(summary);
   EXPECT_EQ(one.overview, "1 answer in 1 check: 0% right.");
+  EXPECT_EQ(summary_text(summary).substr(0, 32), "1 answer in 1 check: 0% right.\n\n");
   EXPECT_EQ(one.weeks.lines, std::vector<std::string>{"Week of 2026-01-05: 0% right (1 answer)"});
   EXPECT_EQ(one.weeks.points, (std::vector<ChartPoint>{{"5 Jan", 0}}));
 

@@ -14,19 +14,13 @@
 #include <system_error>
 
 #include "platform/posix/replace_file.h"
+#include "platform/qt/qt_printer.h"
 
 namespace velmora {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 constexpr int kResolution = 1200;
-
-QFont key_font(int points) {
-  QFont font(QStringLiteral("Arial"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSize(points);
-  return font;
-}
 
 PageSize twips_of(const QPageSize& paper) {
   const QSizeF points = paper.size(QPageSize::Point);
@@ -93,7 +87,7 @@ Status write_answer_key(const std::vector<LoggedStar>& stars, const QPageSize& p
         painter.drawEllipse(at, mark.size * scale, mark.size * scale);
         continue;
       }
-      painter.setFont(key_font(mark.size));
+      painter.setFont(worksheet_font(mark.size));
       // drawText places the baseline; the text's top-left corner belongs at the mark.
       const QFontMetricsF metrics(painter.font(), painter.device());
       painter.drawText(at + QPointF(0, metrics.ascent()), QString::fromStdString(mark.text));

@@ -27,13 +27,6 @@ constexpr double kTwipsPerPoint = 20.0;
 // The size texts get until the first font size is set.
 constexpr int kDefaultFontPoints = 10;
 
-QFont worksheet_font(int points) {
-  QFont font(QStringLiteral("Arial"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSize(points);
-  return font;
-}
-
 std::int64_t to_twips(double points) {
   const double twips = points * kTwipsPerPoint;
   if (!(twips > 0)) return 0;
@@ -51,6 +44,13 @@ Failure not_saved(const QString& target, const QString& reason) {
 }
 
 }  // namespace
+
+QFont worksheet_font(int points) {
+  QFont font(QStringLiteral("Arial"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPointSize(points);
+  return font;
+}
 
 PrintDialogs platform_print_dialogs(QWidget* parent) {
   return {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPrinter>
 #include <QString>
 #include <functional>
@@ -22,6 +23,9 @@ struct PrintDialogs {
   // Asks for a PDF file name, proposing `proposed`; empty when cancelled.
   std::function<QString(const QString& proposed)> choose_pdf_file;
 };
+
+// The face texts of the worksheet and its answer key print in, at `points`.
+QFont worksheet_font(int points);
 
 // The platform's print dialog, or a file dialog for a PDF when there is no printer.
 PrintDialogs platform_print_dialogs(QWidget* parent);

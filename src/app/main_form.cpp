@@ -128,8 +128,8 @@ bool MainForm::reveal_note(int circle) {
 std::array<CircleReview, kCircleCount> MainForm::review() const {
   std::array<CircleReview, kCircleCount> reviews;
   for (int circle = 1; circle <= kCircleCount; ++circle) {
-    reviews[circle - 1] =
-        review_circle(controls_.circles[circle - 1].caption, circle_note(board_.Circle_Notes, circle));
+    reviews[circle - 1] = review_circle(controls_.circles[circle - 1].caption,
+                                        circle_note(board_.Circle_Notes, circle));
   }
   return reviews;
 }
@@ -177,7 +177,8 @@ void MainForm::play_answer(int line) {
   if (!controls_.check_midi.checked()) return;
   std::array<std::optional<NoteName>, kChordTones> notes;
   for (int tone = 0; tone < kChordTones; ++tone) {
-    notes[tone] = NoteName::from_text(controls_.circles[kChordLineCircles[line - 1][tone] - 1].caption);
+    notes[tone] =
+        NoteName::from_text(controls_.circles[kChordLineCircles[line - 1][tone] - 1].caption);
   }
   play(notes);
   HintPause(platform_.clock);

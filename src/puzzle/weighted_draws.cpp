@@ -27,7 +27,8 @@ int draw_weighted(std::span<const double> weights, Random& random) {
 NoteName Draw_Weighted_Key(const FramedList& Key_Names, std::span<const double> weights,
                            Random& random) {
   assert(static_cast<int>(weights.size()) == count_framed_entries(Key_Names) - 2);
-  const std::optional<NoteName> key = NoteName::from_text(Key_Names[draw_weighted(weights, random) + 1]);
+  const std::optional<NoteName> key =
+      NoteName::from_text(Key_Names[draw_weighted(weights, random) + 1]);
   assert(key);
   return *key;
 }

@@ -43,7 +43,8 @@ const std::array<std::vector<const char*>, SqlHistory::kSchemaVersion> kMigratio
      " WHERE chord_type <> '' GROUP BY chord_type, outcome",
      "INSERT INTO tallies SELECT 'key', c.key, a.outcome, count(*) FROM answers a"
      " JOIN checks c ON c.id = a.check_id GROUP BY c.key, a.outcome",
-     "INSERT INTO tallies SELECT 'tone', tone, outcome, count(*) FROM answers GROUP BY tone, outcome",
+     "INSERT INTO tallies SELECT 'tone', tone, outcome, count(*) FROM answers"
+     " GROUP BY tone, outcome",
      "INSERT INTO tallies SELECT 'week', date(c.time, 'unixepoch', 'localtime', 'weekday 0',"
      " '-6 days'), a.outcome, count(*) FROM answers a JOIN checks c ON c.id = a.check_id"
      " GROUP BY 2, a.outcome"},
@@ -71,7 +72,9 @@ Tally tally_at(const QSqlQuery& query, int first) {
 std::vector<TallyRow> tally_rows(QSqlQuery& query, const QString& sql) {
   std::vector<TallyRow> rows;
   if (!query.exec(sql)) return rows;
-  while (query.next()) rows.push_back({query.value(0).toString().toStdString(), tally_at(query, 1)});
+  while (query.next()) {
+    rows.push_back({query.value(0).toString().toStdString(), tally_at(query, 1)});
+  }
   return rows;
 }
 
@@ -85,6 +88,10 @@ QByteArray csv_field(const QString& text) {
 }
 
 Failure off_failure() { return {kHistoryFailed, "no practice history is kept in this run"}; }
+
+Failure not_written(const QString& name, const QSaveFile& file) {
+  return {kHistoryFailed, ("Cannot write " + name + ": " + file.errorString()).toStdString()};
+}
 
 }  // namespace
 
@@ -329,7 +336,9 @@ ProgressSummary SqlHistory::summary() {
   query.setForwardOnly(true);
   // One read transaction, so that a copy recording meanwhile cannot make the parts disagree.
   query.exec("BEGIN");
-  if (query.exec("SELECT count(*) FROM checks") && query.next()) summary.checks = query.value(0).toInt();
+  if (query.exec("SELECT count(*) FROM checks") && query.next()) {
+    summary.checks = query.value(0).toInt();
+  }
   // Every answer has a tone, so the tones' sums are the totals.
   if (query.exec(QString("SELECT %1 FROM tallies WHERE dimension = 'tone'").arg(kSummedTallies)) &&
       query.next()) {
@@ -355,7 +364,7 @@ Status SqlHistory::export_csv(const std::string& path) {
   const QString name = QFile::decodeName(QByteArray::fromStdString(path));
   QSaveFile file(name);
   if (!file.open(QIODevice::WriteOnly)) {
-    return Failure{kHistoryFailed, ("Cannot write " + name + ": " + file.errorString()).toStdString()};
+    return not_written(name, file);
   }
   file.write("time,level,key,circle,chord type,tone,given,answer,outcome\r\n");
   QSqlQuery query(database());
@@ -367,15 +376,18 @@ Status SqlHistory::export_csv(const std::string& path) {
     return Failure{kHistoryFailed, error_text(query.lastError()).toStdString()};
   }
   while (query.next()) {
-    QByteArray line =
-        QDateTime::fromSecsSinceEpoch(query.value(0).toLongLong(), Qt::UTC).toString(Qt::ISODate).toUtf8();
-    for (int column = 1; column < 8; ++column) line += "," + csv_field(query.value(column).toString());
+    QByteArray line = QDateTime::fromSecsSinceEpoch(query.value(0).toLongLong(), Qt::UTC)
+                          .toString(Qt::ISODate)
+                          .toUtf8();
+    for (int column = 1; column < 8; ++column) {
+      line += "," + csv_field(query.value(column).toString());
+    }
     line += ",";
     line += kOutcomeWords.at(query.value(8).toUInt() % kOutcomeWords.size());
     file.write(line + "\r\n");
   }
   if (!file.commit()) {
-    return Failure{kHistoryFailed, ("Cannot write " + name + ": " + file.errorString()).toStdString()};
+    return not_written(name, file);
   }
   return {};
 }

@@ -18,6 +18,8 @@ def accessibles(node, found):
 
 def program_accessibles(until):
     for _ in range(200):
+        if program.poll() is not None:
+            sys.exit("FAILED: the program ended with status %d" % program.returncode)
         desktop = pyatspi.Registry.getDesktop(0)
         found = []
         for index in range(desktop.childCount):

@@ -19,5 +19,10 @@ for _ in $(seq 100); do
 done
 [ -s "$work/display" ] || { echo "Xvfb did not start: $(head -n 3 "$work/xvfb.log")"; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")" HOME=$work XDG_RUNTIME_DIR=$work
+# Tells a server that died after naming its display from a program that cannot reach it.
+if ! xdpyinfo >/dev/null 2>&1; then
+  echo "Xvfb on $DISPLAY takes no connection: $(tail -n 3 "$work/xvfb.log")"
+  exit 1
+fi
 dbus-run-session -- env QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
   /usr/bin/python3 "$(dirname "$0")/atspi_check.py" "$program"

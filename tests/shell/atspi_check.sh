@@ -10,7 +10,9 @@ done
 /usr/bin/python3 -c "import pyatspi" 2>/dev/null || skip "python3-pyatspi is not installed"
 work=$(mktemp -d)
 # The server picks a free display itself and writes its number once it takes connections.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# Without -noreset it resets when its first clients (xdpyinfo, the accessibility bus launcher)
+# leave, and a program connecting during that reset is refused.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
 server=$!
 trap 'kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; rm -rf "$work"' EXIT
 for _ in $(seq 100); do

@@ -37,7 +37,7 @@ wait "$pid" "$pulse" 2>/dev/null
 exit 0
 INSIDE
 
-if ! xvfb-run -a -s "-screen 0 1024x768x24" bash "$work/inside.sh" "$program" "$work" \
+if ! xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash "$work/inside.sh" "$program" "$work" \
     >"$work/xvfb.log" 2>&1; then
   grep -qi "xvfb failed\|cannot open display\|Fatal server error" "$work/xvfb.log" &&
     skip "no X server could be started: $(head -n 3 "$work/xvfb.log")"

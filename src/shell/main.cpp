@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QLocale>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
@@ -19,6 +20,7 @@
 #include "shell/fonts.h"
 #include "shell/main_window.h"
 #include "shell/splash.h"
+#include "shell/translations.h"
 #include "velmora/version.h"
 
 namespace {
@@ -51,7 +53,15 @@ int print_stats(const QString& folder) {
 int main(int argc, char* argv[]) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  const velmora::CommandLine command_line = velmora::read_command_line(arguments);
+  QSettings settings(QSettings::UserScope, velmora::to_qstring(velmora::kAppTitle),
+                     velmora::to_qstring(velmora::kAppTitle));
+  // The language is known before the command line is read, so that its help and its mistakes
+  // are told in it; an unknown --language is refused by the reading itself.
+  const std::optional<QString> asked = velmora::language_argument(arguments);
+  velmora::Translations translations(velmora::chosen_language(
+      asked ? velmora::shipped_language(*asked) : std::nullopt,
+      settings.value(velmora::kLanguageSetting).toString(), QLocale::system().uiLanguages()));
+  const velmora::CommandLine command_line = velmora::read_command_line(arguments, &translations);
   std::fputs(command_line.out.c_str(), stdout);
   std::fputs(command_line.error.c_str(), stderr);
   if (!command_line.start) return command_line.exit_status;
@@ -65,6 +75,7 @@ int main(int argc, char* argv[]) {
       if (type == QtCriticalMsg || type == QtFatalMsg) std::fputs(qPrintable(text + '\n'), stderr);
     });
     QApplication app(argc, argv);
+    translations.install();
     velmora::install_font_substitutes();
     velmora::QtClock clock;
     const velmora::JobOutcome outcome = velmora::run_sheet_job(*options.sheet_job, clock);
@@ -74,17 +85,21 @@ int main(int argc, char* argv[]) {
   }
   if (options.stats) {
     QCoreApplication app(argc, argv);
+    translations.install();
     QCoreApplication::setApplicationName(velmora::to_qstring(velmora::kAppTitle));
     return print_stats(history_folder(options));
   }
 
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
       qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    std::fputs("Velmora needs a graphical display, and none was found (DISPLAY is not set).\n",
-               stderr);
+    const QString sentence = translations.text(
+        "CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Velmora needs a graphical display, and "
+                                                        "none was found (DISPLAY is not set)."));
+    std::fputs(qPrintable(sentence + '\n'), stderr);
     return 1;
   }
   QApplication app(argc, argv);
+  translations.install();
   QApplication::setApplicationName(velmora::to_qstring(velmora::kAppTitle));
   QApplication::setApplicationVersion(velmora::kVersionText);
   QGuiApplication::setDesktopFileName("org.velmora.Velmora");
@@ -98,8 +113,6 @@ int main(int argc, char* argv[]) {
   velmora::QtClock clock;
   velmora::SystemMidi midi(options.soundfont);
   velmora::SqlHistory history(history_folder(options));
-  QSettings settings(QSettings::UserScope, velmora::to_qstring(velmora::kAppTitle),
-                     velmora::to_qstring(velmora::kAppTitle));
   std::unique_ptr<velmora::MainWindow> window;
   const auto load_main_window = [&]() -> QWidget* {
     window = std::make_unique<velmora::MainWindow>(

@@ -42,7 +42,15 @@ share/icons/hicolor/scalable/apps/$app.svg 644
 share/man/man1/velmora.1.gz 644
 share/doc/velmora/copyright 644
 share/doc/velmora/changelog.gz 644
+share/velmora/translations/velmora_de.qm 644
+share/velmora/translations/velmora_fr.qm 644
+share/velmora/translations/velmora_es.qm 644
+share/velmora/translations/velmora_nl.qm 644
 TREE
+
+# The installed program finds its installed translations.
+check "installed program in German" "  -h, --help            Diese Hilfe zeigen und beenden." \
+  "$(LC_ALL=C XDG_CONFIG_HOME=$work "$usr/bin/velmora" --language de --help | grep -e '--help ')"
 
 # Up to 32 pixels the picture keeps a few flat colours; larger ones are smoothed.
 while read -r size colours; do

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>ChordWords</name>
+    <message>
+        <source>six-nine</source>
+        <translation>Sext-Non-Akkord</translation>
+    </message>
+    <message>
+        <source>major ninth</source>
+        <translation>Major-Septnonakkord</translation>
+    </message>
+    <message>
+        <source>dominant seventh</source>
+        <translation>Dominantseptakkord</translation>
+    </message>
+    <message>
+        <source>dominant ninth</source>
+        <translation>Dominantseptnonakkord</translation>
+    </message>
+    <message>
+        <source>minor six-nine</source>
+        <translation>Moll-Sext-Non-Akkord</translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation>Moll-Septakkord</translation>
+    </message>
+    <message>
+        <source>minor ninth</source>
+        <translation>Moll-Septnonakkord</translation>
+    </message>
+    <message>
+        <source>flat five</source>
+        <translation>verminderte Quinte</translation>
+    </message>
+    <message>
+        <source>sharp five</source>
+        <translation>übermäßige Quinte</translation>
+    </message>
+    <message>
+        <source>flat nine</source>
+        <translation>kleine None</translation>
+    </message>
+    <message>
+        <source>sharp nine</source>
+        <translation>übermäßige None</translation>
+    </message>
+    <message>
+        <source>sharp four</source>
+        <translation>übermäßige Quarte</translation>
+    </message>
+    <message>
+        <source>suspended fourth</source>
+        <translation>Quarte statt Terz</translation>
+    </message>
+    <message>
+        <source>suspended second</source>
+        <translation>Sekunde statt Terz</translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation>große Septime</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Velmora needs a graphical display, and none was found (DISPLAY is not set).</source>
@@ -110,6 +173,214 @@
     <message>
         <source>Spell five-note ninth chords in a star of 17 circles.</source>
         <translation>Die Töne fünfstimmiger Nonenakkorde in einem Stern aus 17 Kreisen richtig benennen.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>You have %1 correct answers out of 17.(The First is always given!)</source>
+        <translation>Sie haben %1 von 17 Antworten richtig. (Die erste ist immer vorgegeben!)</translation>
+    </message>
+    <message>
+        <source>There was an Error while printing the Worksheet! (Or it was Canceled by the user.) %1</source>
+        <translation>Beim Drucken des Arbeitsblatts ist ein Fehler aufgetreten! (Oder der Benutzer hat abgebrochen.) %1</translation>
+    </message>
+    <message>
+        <source>Velmora could not record this Check in your practice history (%1). You can go on playing, but the rest of this run is not recorded.</source>
+        <translation>Velmora konnte diese Prüfung nicht in Ihrem Übungsverlauf speichern (%1). Sie können weiterspielen, aber der Rest dieser Sitzung wird nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>sounds right, spelled wrong: %1 here is %2</source>
+        <translation>klingt richtig, ist aber falsch geschrieben: %1 heißt hier %2</translation>
+    </message>
+    <message>
+        <source>wrong: %1 is not the note here</source>
+        <translation>falsch: %1 ist hier nicht der richtige Ton</translation>
+    </message>
+    <message>
+        <source>Are You sure you want to create a new Velmora?</source>
+        <translation>Möchten Sie wirklich ein neues Velmora-Rätsel erstellen?</translation>
+    </message>
+    <message>
+        <source>Create A New Velmora First! Press the create Button.</source>
+        <translation>Erstellen Sie zuerst ein neues Velmora-Rätsel! Drücken Sie die Schaltfläche „Erstellen“.</translation>
+    </message>
+    <message>
+        <source>This action will create some work sheets on your printer</source>
+        <translation>Damit werden einige Arbeitsblätter auf Ihrem Drucker ausgedruckt</translation>
+    </message>
+    <message>
+        <source>Create Worksheet?</source>
+        <translation>Arbeitsblatt erstellen?</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Systeminformationen sind zurzeit nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>flat</source>
+        <translation>Be</translation>
+    </message>
+    <message>
+        <source>double flat</source>
+        <translation>Doppel-Be</translation>
+    </message>
+    <message>
+        <source>sharp</source>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>double sharp</source>
+        <translation>Doppelkreuz</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::MainWindow</name>
+    <message>
+        <source>Naturals</source>
+        <translation>Stammtöne</translation>
+    </message>
+    <message>
+        <source>Flats</source>
+        <translation>Mit Be</translation>
+    </message>
+    <message>
+        <source>Double flats</source>
+        <translation>Mit Doppel-Be</translation>
+    </message>
+    <message>
+        <source>Sharps</source>
+        <translation>Mit Kreuz</translation>
+    </message>
+    <message>
+        <source>Double sharps</source>
+        <translation>Mit Doppelkreuz</translation>
+    </message>
+    <message>
+        <source>Letters (C, F#, Bb, B)</source>
+        <translation>Buchstaben (C, F#, Bb, B)</translation>
+    </message>
+    <message>
+        <source>German (C, Fis, B, H)</source>
+        <translation>Deutsch (C, Fis, B, H)</translation>
+    </message>
+    <message>
+        <source>Fixed do (Do, Fa♯, Si♭, Si)</source>
+        <translation>Feste Solmisation (Do, Fa♯, Si♭, Si)</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Work Sheet</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Erweitert</translation>
+    </message>
+    <message>
+        <source>Center Question</source>
+        <translation>Mitte erfragen</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>Midi Driver</source>
+        <translation>MIDI-Treiber</translation>
+    </message>
+    <message>
+        <source>Enable MIDI</source>
+        <translation>MIDI einschalten</translation>
+    </message>
+    <message>
+        <source>Drag and drop the correct answers in the circles. Press the buttons with the chord names to get some help.</source>
+        <translation>Ziehen Sie die richtigen Antworten in die Kreise. Die Knöpfe mit den Akkordnamen geben Hilfe.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Velmora speaks the chosen language from its next start.</source>
+        <translation>Velmora spricht die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
+    <message>
+        <source>Note names</source>
+        <translation>Notennamen</translation>
+    </message>
+    <message>
+        <source>Save Answer Key as PDF</source>
+        <translation>Lösungsschlüssel als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Show mistakes</source>
+        <translation>Fehler zeigen</translation>
+    </message>
+    <message>
+        <source>Reveal this note</source>
+        <translation>Diesen Ton aufdecken</translation>
+    </message>
+    <message>
+        <source>Play my answer</source>
+        <translation>Meine Antwort spielen</translation>
+    </message>
+    <message>
+        <source>Practice weak spots</source>
+        <translation>Schwächen üben</translation>
+    </message>
+    <message>
+        <source>Answer key…</source>
+        <translation>Lösungsschlüssel…</translation>
+    </message>
+    <message>
+        <source>Progress…</source>
+        <translation>Fortschritt…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::StarInput</name>
+    <message>
+        <source>%1 put back</source>
+        <translation>%1 zurückgelegt</translation>
+    </message>
+    <message>
+        <source>%1 picked up: choose a circle with the arrow keys and press Enter</source>
+        <translation>%1 aufgenommen: wählen Sie mit den Pfeiltasten einen Kreis und drücken Sie die Eingabetaste</translation>
     </message>
 </context>
 </TS>

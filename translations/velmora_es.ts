@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>ChordWords</name>
+    <message>
+        <source>six-nine</source>
+        <translation>acorde de sexta y novena</translation>
+    </message>
+    <message>
+        <source>major ninth</source>
+        <translation>acorde de séptima mayor con novena</translation>
+    </message>
+    <message>
+        <source>dominant seventh</source>
+        <translation>séptima de dominante</translation>
+    </message>
+    <message>
+        <source>dominant ninth</source>
+        <translation>novena de dominante</translation>
+    </message>
+    <message>
+        <source>minor six-nine</source>
+        <translation>acorde menor de sexta y novena</translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation>acorde menor de séptima</translation>
+    </message>
+    <message>
+        <source>minor ninth</source>
+        <translation>acorde menor de novena</translation>
+    </message>
+    <message>
+        <source>flat five</source>
+        <translation>quinta disminuida</translation>
+    </message>
+    <message>
+        <source>sharp five</source>
+        <translation>quinta aumentada</translation>
+    </message>
+    <message>
+        <source>flat nine</source>
+        <translation>novena menor</translation>
+    </message>
+    <message>
+        <source>sharp nine</source>
+        <translation>novena aumentada</translation>
+    </message>
+    <message>
+        <source>sharp four</source>
+        <translation>cuarta aumentada</translation>
+    </message>
+    <message>
+        <source>suspended fourth</source>
+        <translation>cuarta suspendida</translation>
+    </message>
+    <message>
+        <source>suspended second</source>
+        <translation>segunda suspendida</translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation>séptima mayor</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Velmora needs a graphical display, and none was found (DISPLAY is not set).</source>
@@ -110,6 +173,214 @@
     <message>
         <source>Spell five-note ninth chords in a star of 17 circles.</source>
         <translation>Escribir las notas de acordes de novena de cinco sonidos en una estrella de 17 círculos.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>You have %1 correct answers out of 17.(The First is always given!)</source>
+        <translation>Tiene %1 respuestas correctas de 17. (¡La primera siempre está dada!)</translation>
+    </message>
+    <message>
+        <source>There was an Error while printing the Worksheet! (Or it was Canceled by the user.) %1</source>
+        <translation>¡Hubo un error al imprimir la hoja de ejercicios! (O el usuario la canceló.) %1</translation>
+    </message>
+    <message>
+        <source>Velmora could not record this Check in your practice history (%1). You can go on playing, but the rest of this run is not recorded.</source>
+        <translation>Velmora no pudo guardar esta comprobación en su historial de práctica (%1). Puede seguir jugando, pero el resto de esta sesión no se guarda.</translation>
+    </message>
+    <message>
+        <source>sounds right, spelled wrong: %1 here is %2</source>
+        <translation>suena bien, pero mal escrita: aquí %1 se escribe %2</translation>
+    </message>
+    <message>
+        <source>wrong: %1 is not the note here</source>
+        <translation>incorrecta: %1 no es la nota de aquí</translation>
+    </message>
+    <message>
+        <source>Are You sure you want to create a new Velmora?</source>
+        <translation>¿Seguro que quiere crear un nuevo Velmora?</translation>
+    </message>
+    <message>
+        <source>Create A New Velmora First! Press the create Button.</source>
+        <translation>¡Primero cree un nuevo Velmora! Pulse el botón «Crear».</translation>
+    </message>
+    <message>
+        <source>This action will create some work sheets on your printer</source>
+        <translation>Esta acción imprimirá algunas hojas de ejercicios en su impresora</translation>
+    </message>
+    <message>
+        <source>Create Worksheet?</source>
+        <translation>¿Crear hojas de ejercicios?</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>La información del sistema no está disponible en este momento</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>correcta</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>flat</source>
+        <translation>bemol</translation>
+    </message>
+    <message>
+        <source>double flat</source>
+        <translation>doble bemol</translation>
+    </message>
+    <message>
+        <source>sharp</source>
+        <translation>sostenido</translation>
+    </message>
+    <message>
+        <source>double sharp</source>
+        <translation>doble sostenido</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::MainWindow</name>
+    <message>
+        <source>Naturals</source>
+        <translation>Naturales</translation>
+    </message>
+    <message>
+        <source>Flats</source>
+        <translation>Bemoles</translation>
+    </message>
+    <message>
+        <source>Double flats</source>
+        <translation>Dobles bemoles</translation>
+    </message>
+    <message>
+        <source>Sharps</source>
+        <translation>Sostenidos</translation>
+    </message>
+    <message>
+        <source>Double sharps</source>
+        <translation>Dobles sostenidos</translation>
+    </message>
+    <message>
+        <source>Letters (C, F#, Bb, B)</source>
+        <translation>Letras (C, F#, Bb, B)</translation>
+    </message>
+    <message>
+        <source>German (C, Fis, B, H)</source>
+        <translation>Alemanes (C, Fis, B, H)</translation>
+    </message>
+    <message>
+        <source>Fixed do (Do, Fa♯, Si♭, Si)</source>
+        <translation>Do fijo (Do, Fa♯, Si♭, Si)</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Comprobar</translation>
+    </message>
+    <message>
+        <source>Work Sheet</source>
+        <translation>Hoja</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avanzado</translation>
+    </message>
+    <message>
+        <source>Center Question</source>
+        <translation>Pregunta central</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Principiante</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>Midi Driver</source>
+        <translation>Controlador MIDI</translation>
+    </message>
+    <message>
+        <source>Enable MIDI</source>
+        <translation>Activar MIDI</translation>
+    </message>
+    <message>
+        <source>Drag and drop the correct answers in the circles. Press the buttons with the chord names to get some help.</source>
+        <translation>Arrastre las respuestas correctas a los círculos. Los botones con los nombres de los acordes le ayudan.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Velmora speaks the chosen language from its next start.</source>
+        <translation>Velmora usará el idioma elegido a partir del próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Note names</source>
+        <translation>Nombres de las notas</translation>
+    </message>
+    <message>
+        <source>Save Answer Key as PDF</source>
+        <translation>Guardar la clave de respuestas como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Show mistakes</source>
+        <translation>Mostrar errores</translation>
+    </message>
+    <message>
+        <source>Reveal this note</source>
+        <translation>Revelar esta nota</translation>
+    </message>
+    <message>
+        <source>Play my answer</source>
+        <translation>Tocar mi respuesta</translation>
+    </message>
+    <message>
+        <source>Practice weak spots</source>
+        <translation>Practicar puntos débiles</translation>
+    </message>
+    <message>
+        <source>Answer key…</source>
+        <translation>Clave de respuestas…</translation>
+    </message>
+    <message>
+        <source>Progress…</source>
+        <translation>Progreso…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::StarInput</name>
+    <message>
+        <source>%1 put back</source>
+        <translation>%1 devuelta</translation>
+    </message>
+    <message>
+        <source>%1 picked up: choose a circle with the arrow keys and press Enter</source>
+        <translation>%1 tomada: elija un círculo con las flechas y pulse Intro</translation>
     </message>
 </context>
 </TS>

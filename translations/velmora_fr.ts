@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>ChordWords</name>
+    <message>
+        <source>six-nine</source>
+        <translation>accord de sixte et neuvième</translation>
+    </message>
+    <message>
+        <source>major ninth</source>
+        <translation>accord de septième majeure et neuvième</translation>
+    </message>
+    <message>
+        <source>dominant seventh</source>
+        <translation>septième de dominante</translation>
+    </message>
+    <message>
+        <source>dominant ninth</source>
+        <translation>neuvième de dominante</translation>
+    </message>
+    <message>
+        <source>minor six-nine</source>
+        <translation>accord mineur de sixte et neuvième</translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation>accord mineur de septième</translation>
+    </message>
+    <message>
+        <source>minor ninth</source>
+        <translation>accord mineur de neuvième</translation>
+    </message>
+    <message>
+        <source>flat five</source>
+        <translation>quinte diminuée</translation>
+    </message>
+    <message>
+        <source>sharp five</source>
+        <translation>quinte augmentée</translation>
+    </message>
+    <message>
+        <source>flat nine</source>
+        <translation>neuvième mineure</translation>
+    </message>
+    <message>
+        <source>sharp nine</source>
+        <translation>neuvième augmentée</translation>
+    </message>
+    <message>
+        <source>sharp four</source>
+        <translation>quarte augmentée</translation>
+    </message>
+    <message>
+        <source>suspended fourth</source>
+        <translation>quarte suspendue</translation>
+    </message>
+    <message>
+        <source>suspended second</source>
+        <translation>seconde suspendue</translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation>septième majeure</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Velmora needs a graphical display, and none was found (DISPLAY is not set).</source>
@@ -110,6 +173,214 @@
     <message>
         <source>Spell five-note ninth chords in a star of 17 circles.</source>
         <translation>Épeler des accords de neuvième à cinq sons dans une étoile de 17 cercles.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>You have %1 correct answers out of 17.(The First is always given!)</source>
+        <translation>Vous avez %1 bonnes réponses sur 17. (La première est toujours donnée !)</translation>
+    </message>
+    <message>
+        <source>There was an Error while printing the Worksheet! (Or it was Canceled by the user.) %1</source>
+        <translation>Une erreur s'est produite pendant l'impression de la fiche ! (Ou l'utilisateur a annulé.) %1</translation>
+    </message>
+    <message>
+        <source>Velmora could not record this Check in your practice history (%1). You can go on playing, but the rest of this run is not recorded.</source>
+        <translation>Velmora n'a pas pu enregistrer cette vérification dans votre historique d'exercice (%1). Vous pouvez continuer à jouer, mais la suite de cette session n'est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>sounds right, spelled wrong: %1 here is %2</source>
+        <translation>sonne juste, mais mal écrite : ici, %1 s'écrit %2</translation>
+    </message>
+    <message>
+        <source>wrong: %1 is not the note here</source>
+        <translation>fausse : %1 n'est pas la note attendue ici</translation>
+    </message>
+    <message>
+        <source>Are You sure you want to create a new Velmora?</source>
+        <translation>Voulez-vous vraiment créer une nouvelle grille Velmora ?</translation>
+    </message>
+    <message>
+        <source>Create A New Velmora First! Press the create Button.</source>
+        <translation>Créez d'abord une nouvelle grille Velmora ! Appuyez sur le bouton « Créer ».</translation>
+    </message>
+    <message>
+        <source>This action will create some work sheets on your printer</source>
+        <translation>Cette action va imprimer quelques fiches d'exercices sur votre imprimante</translation>
+    </message>
+    <message>
+        <source>Create Worksheet?</source>
+        <translation>Créer des fiches ?</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Les informations système ne sont pas disponibles pour le moment</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>juste</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>flat</source>
+        <translation>bémol</translation>
+    </message>
+    <message>
+        <source>double flat</source>
+        <translation>double bémol</translation>
+    </message>
+    <message>
+        <source>sharp</source>
+        <translation>dièse</translation>
+    </message>
+    <message>
+        <source>double sharp</source>
+        <translation>double dièse</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::MainWindow</name>
+    <message>
+        <source>Naturals</source>
+        <translation>Notes naturelles</translation>
+    </message>
+    <message>
+        <source>Flats</source>
+        <translation>Bémols</translation>
+    </message>
+    <message>
+        <source>Double flats</source>
+        <translation>Doubles bémols</translation>
+    </message>
+    <message>
+        <source>Sharps</source>
+        <translation>Dièses</translation>
+    </message>
+    <message>
+        <source>Double sharps</source>
+        <translation>Doubles dièses</translation>
+    </message>
+    <message>
+        <source>Letters (C, F#, Bb, B)</source>
+        <translation>Lettres (C, F#, Bb, B)</translation>
+    </message>
+    <message>
+        <source>German (C, Fis, B, H)</source>
+        <translation>Allemands (C, Fis, B, H)</translation>
+    </message>
+    <message>
+        <source>Fixed do (Do, Fa♯, Si♭, Si)</source>
+        <translation>Do fixe (Do, Fa♯, Si♭, Si)</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Créer</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Work Sheet</source>
+        <translation>Fiche</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Avancé</translation>
+    </message>
+    <message>
+        <source>Center Question</source>
+        <translation>Question au centre</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Débutant</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Midi Driver</source>
+        <translation>Pilote MIDI</translation>
+    </message>
+    <message>
+        <source>Enable MIDI</source>
+        <translation>Activer le MIDI</translation>
+    </message>
+    <message>
+        <source>Drag and drop the correct answers in the circles. Press the buttons with the chord names to get some help.</source>
+        <translation>Glissez les bonnes réponses dans les cercles. Les boutons portant les noms des accords vous aident.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Velmora speaks the chosen language from its next start.</source>
+        <translation>Velmora parlera la langue choisie dès son prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Note names</source>
+        <translation>Noms des notes</translation>
+    </message>
+    <message>
+        <source>Save Answer Key as PDF</source>
+        <translation>Enregistrer le corrigé en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Show mistakes</source>
+        <translation>Montrer les erreurs</translation>
+    </message>
+    <message>
+        <source>Reveal this note</source>
+        <translation>Révéler cette note</translation>
+    </message>
+    <message>
+        <source>Play my answer</source>
+        <translation>Jouer ma réponse</translation>
+    </message>
+    <message>
+        <source>Practice weak spots</source>
+        <translation>Travailler les points faibles</translation>
+    </message>
+    <message>
+        <source>Answer key…</source>
+        <translation>Corrigé…</translation>
+    </message>
+    <message>
+        <source>Progress…</source>
+        <translation>Progrès…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::StarInput</name>
+    <message>
+        <source>%1 put back</source>
+        <translation>%1 reposé</translation>
+    </message>
+    <message>
+        <source>%1 picked up: choose a circle with the arrow keys and press Enter</source>
+        <translation>%1 pris : choisissez un cercle avec les flèches et appuyez sur Entrée</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,69 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>ChordWords</name>
+    <message>
+        <source>six-nine</source>
+        <translation>sext-none-akkoord</translation>
+    </message>
+    <message>
+        <source>major ninth</source>
+        <translation>groot septiem-none-akkoord</translation>
+    </message>
+    <message>
+        <source>dominant seventh</source>
+        <translation>dominantseptiemakkoord</translation>
+    </message>
+    <message>
+        <source>dominant ninth</source>
+        <translation>dominant-noneakkoord</translation>
+    </message>
+    <message>
+        <source>minor six-nine</source>
+        <translation>mineur sext-none-akkoord</translation>
+    </message>
+    <message>
+        <source>minor seventh</source>
+        <translation>mineur septiemakkoord</translation>
+    </message>
+    <message>
+        <source>minor ninth</source>
+        <translation>mineur noneakkoord</translation>
+    </message>
+    <message>
+        <source>flat five</source>
+        <translation>verminderde kwint</translation>
+    </message>
+    <message>
+        <source>sharp five</source>
+        <translation>overmatige kwint</translation>
+    </message>
+    <message>
+        <source>flat nine</source>
+        <translation>kleine none</translation>
+    </message>
+    <message>
+        <source>sharp nine</source>
+        <translation>overmatige none</translation>
+    </message>
+    <message>
+        <source>sharp four</source>
+        <translation>overmatige kwart</translation>
+    </message>
+    <message>
+        <source>suspended fourth</source>
+        <translation>kwart in plaats van terts</translation>
+    </message>
+    <message>
+        <source>suspended second</source>
+        <translation>secunde in plaats van terts</translation>
+    </message>
+    <message>
+        <source>major seventh</source>
+        <translation>grote septiem</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Velmora needs a graphical display, and none was found (DISPLAY is not set).</source>
@@ -110,6 +173,214 @@
     <message>
         <source>Spell five-note ninth chords in a star of 17 circles.</source>
         <translation>Vijfstemmige noneakkoorden spellen in een ster van 17 cirkels.</translation>
+    </message>
+</context>
+<context>
+    <name>Messages</name>
+    <message>
+        <source>You have %1 correct answers out of 17.(The First is always given!)</source>
+        <translation>U hebt %1 van de 17 antwoorden goed. (De eerste is altijd gegeven!)</translation>
+    </message>
+    <message>
+        <source>There was an Error while printing the Worksheet! (Or it was Canceled by the user.) %1</source>
+        <translation>Er is een fout opgetreden bij het afdrukken van het werkblad! (Of de gebruiker heeft geannuleerd.) %1</translation>
+    </message>
+    <message>
+        <source>Velmora could not record this Check in your practice history (%1). You can go on playing, but the rest of this run is not recorded.</source>
+        <translation>Velmora kon deze controle niet in uw oefengeschiedenis vastleggen (%1). U kunt verder spelen, maar de rest van deze sessie wordt niet vastgelegd.</translation>
+    </message>
+    <message>
+        <source>sounds right, spelled wrong: %1 here is %2</source>
+        <translation>klinkt goed, maar verkeerd gespeld: %1 heet hier %2</translation>
+    </message>
+    <message>
+        <source>wrong: %1 is not the note here</source>
+        <translation>fout: %1 is hier niet de juiste noot</translation>
+    </message>
+    <message>
+        <source>Are You sure you want to create a new Velmora?</source>
+        <translation>Weet u zeker dat u een nieuwe Velmora wilt maken?</translation>
+    </message>
+    <message>
+        <source>Create A New Velmora First! Press the create Button.</source>
+        <translation>Maak eerst een nieuwe Velmora! Druk op de knop ‘Maken’.</translation>
+    </message>
+    <message>
+        <source>This action will create some work sheets on your printer</source>
+        <translation>Hiermee worden enkele werkbladen op uw printer afgedrukt</translation>
+    </message>
+    <message>
+        <source>Create Worksheet?</source>
+        <translation>Werkblad maken?</translation>
+    </message>
+    <message>
+        <source>System Information Is Unavailable At This Time</source>
+        <translation>Systeeminformatie is op dit moment niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>goed</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leeg</translation>
+    </message>
+</context>
+<context>
+    <name>Notes</name>
+    <message>
+        <source>flat</source>
+        <translation>mol</translation>
+    </message>
+    <message>
+        <source>double flat</source>
+        <translation>dubbelmol</translation>
+    </message>
+    <message>
+        <source>sharp</source>
+        <translation>kruis</translation>
+    </message>
+    <message>
+        <source>double sharp</source>
+        <translation>dubbelkruis</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::MainWindow</name>
+    <message>
+        <source>Naturals</source>
+        <translation>Stamtonen</translation>
+    </message>
+    <message>
+        <source>Flats</source>
+        <translation>Mollen</translation>
+    </message>
+    <message>
+        <source>Double flats</source>
+        <translation>Dubbelmollen</translation>
+    </message>
+    <message>
+        <source>Sharps</source>
+        <translation>Kruisen</translation>
+    </message>
+    <message>
+        <source>Double sharps</source>
+        <translation>Dubbelkruisen</translation>
+    </message>
+    <message>
+        <source>Letters (C, F#, Bb, B)</source>
+        <translation>Letters (C, F#, Bb, B)</translation>
+    </message>
+    <message>
+        <source>German (C, Fis, B, H)</source>
+        <translation>Duits (C, Fis, B, H)</translation>
+    </message>
+    <message>
+        <source>Fixed do (Do, Fa♯, Si♭, Si)</source>
+        <translation>Vaste do (Do, Fa♯, Si♭, Si)</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Maken</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Controleren</translation>
+    </message>
+    <message>
+        <source>Work Sheet</source>
+        <translation>Werkblad</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Gevorderd</translation>
+    </message>
+    <message>
+        <source>Center Question</source>
+        <translation>Vraag in het midden</translation>
+    </message>
+    <message>
+        <source>Beginner</source>
+        <translation>Beginner</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>Midi Driver</source>
+        <translation>MIDI-stuurprogramma</translation>
+    </message>
+    <message>
+        <source>Enable MIDI</source>
+        <translation>MIDI aanzetten</translation>
+    </message>
+    <message>
+        <source>Drag and drop the correct answers in the circles. Press the buttons with the chord names to get some help.</source>
+        <translation>Sleep de juiste antwoorden naar de cirkels. De knoppen met de akkoordnamen geven hulp.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Taal</translation>
+    </message>
+    <message>
+        <source>Velmora speaks the chosen language from its next start.</source>
+        <translation>Velmora spreekt de gekozen taal vanaf de volgende start.</translation>
+    </message>
+    <message>
+        <source>Note names</source>
+        <translation>Nootnamen</translation>
+    </message>
+    <message>
+        <source>Save Answer Key as PDF</source>
+        <translation>Antwoordsleutel opslaan als pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Pdf-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wissen</translation>
+    </message>
+    <message>
+        <source>Show mistakes</source>
+        <translation>Fouten tonen</translation>
+    </message>
+    <message>
+        <source>Reveal this note</source>
+        <translation>Deze noot onthullen</translation>
+    </message>
+    <message>
+        <source>Play my answer</source>
+        <translation>Mijn antwoord spelen</translation>
+    </message>
+    <message>
+        <source>Practice weak spots</source>
+        <translation>Zwakke punten oefenen</translation>
+    </message>
+    <message>
+        <source>Answer key…</source>
+        <translation>Antwoordsleutel…</translation>
+    </message>
+    <message>
+        <source>Progress…</source>
+        <translation>Voortgang…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::StarInput</name>
+    <message>
+        <source>%1 put back</source>
+        <translation>%1 teruggelegd</translation>
+    </message>
+    <message>
+        <source>%1 picked up: choose a circle with the arrow keys and press Enter</source>
+        <translation>%1 opgepakt: kies een cirkel met de pijltjestoetsen en druk op Enter</translation>
     </message>
 </context>
 </TS>

@@ -117,6 +117,10 @@ int main(int argc, char* argv[]) {
   const auto load_main_window = [&]() -> QWidget* {
     window = std::make_unique<velmora::MainWindow>(
         velmora::ShellPorts{random, clock, midi, &history, &settings});
+    window->set_language(translations.language());
+    window->set_note_naming(velmora::chosen_note_naming(
+        options.note_naming, settings.value(velmora::kNoteNamesSetting).toString(),
+        translations.language()));
     // Told once, when the window is up.
     if (!history.notice().empty()) {
       QTimer::singleShot(0, window.get(),

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+#include "theory/note_naming.h"
+
+namespace velmora {
+
+// A caption of the star or the palette ("  Eb", "F#") shown in the learner's note names, padded
+// like the program's own four-character form so that short names stand where they always did.
+// Anything that is not a note (a hint's interval, an empty circle) is shown as it is.
+QString shown_caption(std::string_view caption, NoteNaming naming);
+
+// What a screen reader says for a note, with the accidentals in the window's language.
+QString spoken_note(const NoteName& note, NoteNaming naming);
+
+// A chord type read out in words of the window's language ("minor seventh, sharp five, sharp
+// nine"); empty for a name outside the catalogue.
+QString chord_type_in_words(std::string_view chord_type_name);
+
+// A text the core tells the player (a message box, a review sentence), in the window's language
+// and with its notes in the learner's names. Texts the program has no translation for, the
+// Dutch messages among them, and system texts pass unchanged.
+QString shown_message(const std::string& english, NoteNaming naming);
+
+}  // namespace velmora

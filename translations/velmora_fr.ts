@@ -373,6 +373,17 @@
     </message>
 </context>
 <context>
+    <name>velmora::ReviewOverlay</name>
+    <message>
+        <source>circle %1: %2</source>
+        <translation>cercle %1 : %2</translation>
+    </message>
+    <message>
+        <source>no mistakes</source>
+        <translation>aucune erreur</translation>
+    </message>
+</context>
+<context>
     <name>velmora::StarInput</name>
     <message>
         <source>%1 put back</source>

@@ -9,6 +9,7 @@
 #include "ports/practice_history.h"
 #include "puzzle/board.h"
 #include "puzzle/review.h"
+#include "theory/note_naming.h"
 #include "theory/notes.h"
 
 namespace velmora {
@@ -55,6 +56,8 @@ class MainForm {
   // The history was changed from outside a Check, as by forgetting it.
   void history_changed() { refresh_weights(); }
   bool keeps_history() const { return platform_.history != nullptr; }
+  // The names printed worksheets give their notes in; answers and logs keep the letters.
+  void set_note_naming(NoteNaming naming) { note_naming_ = naming; }
 
   void Create_Puzzle_Click();
   void Command_Check_Click();
@@ -114,6 +117,7 @@ class MainForm {
   FramedList Chord_Types;
   Board board_;
   bool weak_spots_ = false;
+  NoteNaming note_naming_ = NoteNaming::Letters;
   bool history_failed_ = false;
   std::vector<double> key_weights_;
   std::vector<double> chord_weights_;

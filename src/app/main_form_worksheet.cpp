@@ -12,7 +12,7 @@ void MainForm::WorkSheet_cmd_Click() {
   if (answer == Answer::Cancel) return;
   Print_Worksheet({Key_Names, Chord_Types, controls_.Center_Question.checked(),
                    platform_.printer, platform_.answer_log, platform_.random, platform_.clock,
-                   platform_.windows});
+                   platform_.windows, note_naming_});
   // A count of 17 lets "Create" replace the puzzle without asking first.
   Correct_Count = 17;
   Create_Puzzle_Click();

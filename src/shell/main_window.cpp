@@ -146,6 +146,7 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
   build_palette();
   build_left_column();
   review_ = new ReviewOverlay(*this, form_, circles_);
+  review_->set_wording([this](const std::string& text) { return shown_message(text, naming_); });
   input_ = new StarInput(
       *this, form_, circles_, palette_,
       [this](const std::function<void()>& handler) { run(handler); },
@@ -358,6 +359,7 @@ void MainWindow::show_caption(int circle, const std::string& caption) {
 void MainWindow::set_note_naming(NoteNaming naming) {
   naming_ = naming;
   input_->set_note_naming(naming);
+  form_.set_note_naming(naming);
   for (std::size_t index = 0; index < palette_.size(); ++index) {
     PaletteLabel* label = palette_[index];
     const std::string name = label->name().toStdString();

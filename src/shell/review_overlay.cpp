@@ -34,12 +34,12 @@ void ReviewOverlay::show_mistakes() {
         review.verdict != AnswerClass::RightPitchWrongSpelling) {
       continue;
     }
-    const QString text = QString::fromStdString(review.text);
+    const QString text = wording_(review.text);
     circles_[circle - 1]->setToolTip(text);
     circles_[circle - 1]->setAccessibleDescription(text);
-    told << QString("circle %1: %2").arg(circle).arg(text);
+    told << tr("circle %1: %2").arg(circle).arg(text);
   }
-  announce(told.isEmpty() ? QString("no mistakes") : told.join("; "));
+  announce(told.isEmpty() ? tr("no mistakes") : told.join("; "));
   timer_.start(kMistakesShownMs);
   qApp->installEventFilter(this);
   window_.update();

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QTimer>
+#include <functional>
 #include <optional>
 
 #include "shell/star_input.h"
@@ -28,6 +29,10 @@ class ReviewOverlay final : public QObject {
   // The object a screen reader hears the review's results from.
   QLabel* status() const { return status_; }
   void announce(const QString& text);
+  // Puts the core's explanations into the window's language and note names.
+  void set_wording(std::function<QString(const std::string&)> wording) {
+    wording_ = std::move(wording);
+  }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +44,9 @@ class ReviewOverlay final : public QObject {
   QLabel* status_;
   std::optional<std::array<CircleReview, kCircleCount>> mistakes_;
   QTimer timer_;
+  std::function<QString(const std::string&)> wording_ = [](const std::string& text) {
+    return QString::fromStdString(text);
+  };
 };
 
 }  // namespace velmora

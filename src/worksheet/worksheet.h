@@ -5,6 +5,7 @@
 
 #include "ports/status.h"
 #include "puzzle/board.h"
+#include "theory/note_naming.h"
 #include "theory/notes.h"
 #include "worksheet/page.h"
 
@@ -32,6 +33,8 @@ struct WorksheetRun {
   Random& random;
   Clock& clock;
   WindowSystem& windows;
+  // The names the given notes are printed in; the log keeps the program's letters.
+  NoteNaming naming = NoteNaming::Letters;
 };
 
 // Prints the page of six stars and logs every star before the next one is generated. Any
@@ -47,8 +50,10 @@ Board spell_star(const WorksheetRun& run, const ChordNames& chords);
 // blank (" C"), longer notes as they are, nothing for no note.
 std::string Pad_Short_Notes(const std::optional<NoteName>& note);
 
+// The given note printed as the sheet's form has it, in the learner's names ("Es", " H").
 Status Print_Given_Note(Printer& printer, const CircleNotes& Circle_Notes, TwipPoint centre,
-                        Random& random, bool centre_question);
+                        Random& random, bool centre_question,
+                        NoteNaming naming = NoteNaming::Letters);
 
 // The star's label above it and at the start of each of its log records: "<date>-<n>".
 std::string star_label(std::string_view date, int n);

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTranslator>
+#include <memory>
+
+#include "fakes/main_form_fixture.h"
+#include "shell/display_texts.h"
+#include "shell/main_window.h"
+#include "shell/note_labels.h"
+
+namespace velmora {
+namespace {
+
+// The window in German with German note names, on fakes; its boxes are recorded.
+class GermanWindowTest : public ::testing::Test {
+ protected:
+  GermanWindowTest() {
+    EXPECT_TRUE(translator_.load("velmora_de", VELMORA_TRANSLATIONS_DIR));
+    QCoreApplication::installTranslator(&translator_);
+    window_ = std::make_unique<MainWindow>(ShellPorts{random_, clock_, midi_});
+    window_->window_system().set_presenter([this](const MessageBox& box) {
+      boxes_.push_back(box);
+      return Answer::Ok;
+    });
+    window_->set_note_naming(NoteNaming::German);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+  }
+  ~GermanWindowTest() override {
+    window_.reset();
+    QCoreApplication::removeTranslator(&translator_);
+  }
+
+  // "Create" with C Maj9, C Dom9, C Min9 and C Dom9_sus2 around the centre G, given there.
+  void create() {
+    const auto value_for = testing::MainFormOnFakes::value_for;
+    for (std::string_view chord : {"Maj9", "Dom9", "Min9", "Dom9_sus2"}) {
+      random_.values.push_back(value_for(window_->form().chord_types(), chord));
+    }
+    random_.values.push_back(value_for(Fill_Key_Tables(), "G"));
+    random_.values.push_back((9 - 0.5F) / 17);
+    window_->findChild<QPushButton*>("Create_Puzzle")->click();
+  }
+  void type(int circle, const QString& keys) {
+    window_->circle_label(circle)->setFocus();
+    QTest::keyClick(window_->circle_label(circle), Qt::Key_Backspace);
+    QTest::keyClicks(window_->circle_label(circle), keys);
+  }
+  QString caption(int circle) { return window_->circle_label(circle)->text(); }
+  PaletteLabel* palette(const char* name) {
+    for (int index = 0; index < 35; ++index) {
+      if (window_->noot(index)->name() == name) return window_->noot(index);
+    }
+    return nullptr;
+  }
+
+  QTranslator translator_;
+  testing::ScriptedRandom random_;
+  testing::FakeClock clock_;
+  testing::RecordingMidiSystem midi_;
+  std::unique_ptr<MainWindow> window_;
+  std::vector<MessageBox> boxes_;
+};
+
+TEST_F(GermanWindowTest, ThePaletteShowsGermanNamesAndDragsTheProgramsOwn) {
+  const struct { const char* name; const char* shown; const char* spoken; } cases[] = {
+      {"B", "H", "H"}, {"Bb", "B", "B"}, {"Bbb", "Heses", "Heses"}, {"Ab", "As", "As"},
+      {"F#", "Fis", "Fis"}, {"Ex", "Eisis", "Eisis"}, {"C", "C", "C"},
+  };
+  for (const auto& c : cases) {
+    PaletteLabel* label = palette(c.name);
+    ASSERT_NE(label, nullptr) << c.name;
+    EXPECT_EQ(label->text(), c.shown);
+    EXPECT_EQ(label->accessibleName(), c.spoken);
+  }
+  QString picked;
+  QObject::connect(palette("Bb"), &PaletteLabel::picked, [&](const QString& name) { picked = name; });
+  palette("Bb")->pick();
+  EXPECT_EQ(picked, "Bb");
+  EXPECT_EQ(window_->findChild<QPushButton*>("Create_Puzzle")->text(), "Erstellen");
+  EXPECT_EQ(window_->findChild<QPushButton*>("Command_Check")->text(), "Prüfen");
+}
+
+TEST_F(GermanWindowTest, GermanNamesTypedInEveryCircleScoreSeventeenInAGermanCheck) {
+  create();
+  EXPECT_EQ(caption(9), "   G");
+  EXPECT_EQ(window_->findChild<QPushButton*>("Hint1")->toolTip(), "Major-Septnonakkord");
+  EXPECT_EQ(window_->findChild<QPushButton*>("Hint4")->toolTip(),
+            "Dominantseptnonakkord, Sekunde statt Terz");
+  const QStringList answers = QString("c,c,d,es,d,h,c,e,g,b,d,e,b,b,c,d,d").split(',');
+  for (int circle = 1; circle <= 17; ++circle) {
+    if (circle != 9) type(circle, answers[circle - 1]);
+  }
+  EXPECT_EQ(caption(4), "  Es");
+  EXPECT_EQ(caption(6), "   H");
+  EXPECT_EQ(caption(10), "   B");
+  window_->findChild<QPushButton*>("Command_Check")->click();
+  ASSERT_EQ(boxes_.size(), 1U);
+  EXPECT_EQ(boxes_[0].text, "Sie haben 17 von 17 Antworten richtig. (Die erste ist immer vorgegeben!)");
+  EXPECT_EQ(boxes_[0].title, "Velmora");
+}
+
+TEST_F(GermanWindowTest, TheReviewNamesTheMistakesInGerman) {
+  create();
+  type(4, "dis");
+  type(6, "ais");
+  EXPECT_EQ(caption(4), " Dis");
+  window_->findChild<QPushButton*>("Command_Check")->click();
+  window_->review_overlay().show_mistakes();
+  EXPECT_EQ(window_->circle_label(4)->toolTip(),
+            "klingt richtig, ist aber falsch geschrieben: Dis heißt hier Es");
+  EXPECT_EQ(window_->circle_label(6)->toolTip(), "falsch: Ais ist hier nicht der richtige Ton");
+}
+
+TEST(ShownMessageTest, FillsTemplatesKeepsUnknownTextsAndNamesNotesAsChosen) {
+  // Without a translator the English stays, with the notes still in the chosen names.
+  EXPECT_EQ(shown_message("sounds right, spelled wrong: D# here is Eb", NoteNaming::FixedDo),
+            "sounds right, spelled wrong: Ré♯ here is Mi♭");
+  EXPECT_EQ(shown_message("wrong: %2 is not the note here", NoteNaming::German),
+            "wrong: %2 is not the note here");
+  EXPECT_EQ(shown_message("Nog niet beschikbaar (Chord_3", NoteNaming::German),
+            "Nog niet beschikbaar (Chord_3");
+  EXPECT_EQ(shown_message("You have 5 correct answers out of 17.(The First is always given!)",
+                          NoteNaming::German),
+            "You have 5 correct answers out of 17.(The First is always given!)");
+  EXPECT_EQ(shown_caption("  Bb", NoteNaming::German), "   B");
+  EXPECT_EQ(shown_caption(" Bbb", NoteNaming::German), "Heses");
+  EXPECT_EQ(shown_caption("  b7", NoteNaming::German), "  b7");
+  EXPECT_EQ(shown_caption("", NoteNaming::FixedDo), "");
+}
+
+}  // namespace
+}  // namespace velmora

@@ -225,6 +225,84 @@
         <source>empty</source>
         <translation>leer</translation>
     </message>
+    <message>
+        <source>version: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Velmora is now loading</source>
+        <translation>Velmora wird geladen</translation>
+    </message>
+    <message>
+        <source>Now Loading.....</source>
+        <translation>Wird geladen.....</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <translation>Über Velmora</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeminformationen...</translation>
+    </message>
+    <message>
+        <source>Learn to handle and memorize musical chords. (Up to None)
+
+
+How to use this program.
+If you press the create button, a new Velmora wil be created. This 
+means that one of the many circles will have a note written in it.
+It is your job to find all the missing Chord tones.
+You can Fill in the missing notes by using your mouse. Simply drag and 
+drop one of the notes in the circles. 
+Fill in the chords beginning from left/right or up/down.
+Always Work your way to the Chord's name. This means that the circle 
+near the chord's name should contain the last note of the chords.
+To check if the answers are correct you can press the Check Button 
+on the form. A Messagebox will appear showing the number of correct 
+answers.
+If you need a reminder on how a chord is build, press the chord's name 
+for help.
+
+Worksheets
+You can create worksheets for study. A worksheet has 6 empty Velmoras
+Every Worksheet is logged into a file so that you can check all your 
+answers ones you have finished the worksheets. The answers are logged into
+the following file: worksheet.id. 
+If this file is not in the program's directory search for it on your
+computer by the windows find function.
+</source>
+        <translation>Lernen Sie, Akkorde zu verstehen und sich einzuprägen. (Bis zur None)
+
+
+So benutzen Sie dieses Programm.
+Wenn Sie „Erstellen“ drücken, entsteht ein neues Velmora-Rätsel. Das
+heißt, in einem der vielen Kreise steht ein Ton.
+Ihre Aufgabe ist es, alle fehlenden Akkordtöne zu finden.
+Die fehlenden Töne tragen Sie mit der Maus ein: Ziehen Sie einfach
+einen der Töne in die Kreise.
+Füllen Sie die Akkorde von links/rechts oder von oben/unten her aus.
+Arbeiten Sie sich immer zum Namen des Akkords hin. Der Kreis am
+Akkordnamen enthält also den letzten Ton des Akkords.
+Ob die Antworten stimmen, sehen Sie mit der Schaltfläche „Prüfen“.
+Ein Meldungsfenster zeigt dann, wie viele Antworten richtig sind.
+Wenn Sie nicht mehr wissen, wie ein Akkord aufgebaut ist, drücken Sie
+auf seinen Namen.
+
+Arbeitsblätter
+Sie können Arbeitsblätter zum Üben erstellen. Ein Arbeitsblatt hat
+6 leere Velmora-Sterne.
+Jedes Arbeitsblatt wird in einer Datei protokolliert, sodass Sie alle
+Antworten prüfen können, wenn Sie die Arbeitsblätter fertig haben.
+Die Antworten stehen in dieser Datei: Worksheet.id.
+Liegt die Datei nicht im Programmordner, suchen Sie sie mit der
+Dateisuche Ihres Computers.
+</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -243,6 +321,13 @@
     <message>
         <source>double sharp</source>
         <translation>Doppelkreuz</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::AboutBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,85 @@
         <source>empty</source>
         <translation>vacía</translation>
     </message>
+    <message>
+        <source>version: %1</source>
+        <translation>versión: %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versión %1</translation>
+    </message>
+    <message>
+        <source>Velmora is now loading</source>
+        <translation>Velmora se está cargando</translation>
+    </message>
+    <message>
+        <source>Now Loading.....</source>
+        <translation>Cargando.....</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <translation>Acerca de Velmora</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Información del &amp;sistema...</translation>
+    </message>
+    <message>
+        <source>Learn to handle and memorize musical chords. (Up to None)
+
+
+How to use this program.
+If you press the create button, a new Velmora wil be created. This 
+means that one of the many circles will have a note written in it.
+It is your job to find all the missing Chord tones.
+You can Fill in the missing notes by using your mouse. Simply drag and 
+drop one of the notes in the circles. 
+Fill in the chords beginning from left/right or up/down.
+Always Work your way to the Chord's name. This means that the circle 
+near the chord's name should contain the last note of the chords.
+To check if the answers are correct you can press the Check Button 
+on the form. A Messagebox will appear showing the number of correct 
+answers.
+If you need a reminder on how a chord is build, press the chord's name 
+for help.
+
+Worksheets
+You can create worksheets for study. A worksheet has 6 empty Velmoras
+Every Worksheet is logged into a file so that you can check all your 
+answers ones you have finished the worksheets. The answers are logged into
+the following file: worksheet.id. 
+If this file is not in the program's directory search for it on your
+computer by the windows find function.
+</source>
+        <translation>Aprenda a manejar y memorizar acordes. (Hasta la novena)
+
+
+Cómo usar este programa.
+Si pulsa el botón «Crear», se crea un nuevo Velmora: uno de los
+muchos círculos tendrá una nota escrita.
+Su tarea es encontrar todas las notas que faltan en los acordes.
+Puede rellenar las notas que faltan con el ratón: arrastre una de
+las notas y suéltela en los círculos.
+Rellene los acordes empezando por la izquierda/derecha o por
+arriba/abajo.
+Avance siempre hacia el nombre del acorde: el círculo junto al
+nombre del acorde debe contener la última nota del acorde.
+Para comprobar si las respuestas son correctas, pulse el botón
+«Comprobar». Un mensaje mostrará el número de respuestas correctas.
+Si necesita recordar cómo se forma un acorde, pulse el nombre del
+acorde para obtener ayuda.
+
+Hojas de ejercicios
+Puede crear hojas de ejercicios para estudiar. Una hoja tiene
+6 estrellas Velmora vacías.
+Cada hoja se anota en un archivo para que pueda comprobar todas sus
+respuestas cuando haya terminado las hojas. Las respuestas se anotan
+en el archivo Worksheet.id.
+Si el archivo no está en la carpeta del programa, búsquelo en su
+ordenador con la función de búsqueda de archivos.
+</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -243,6 +322,13 @@
     <message>
         <source>double sharp</source>
         <translation>doble sostenido</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::AboutBox</name>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,84 @@
         <source>empty</source>
         <translation>vide</translation>
     </message>
+    <message>
+        <source>version: %1</source>
+        <translation>version : %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Velmora is now loading</source>
+        <translation>Velmora est en cours de chargement</translation>
+    </message>
+    <message>
+        <source>Now Loading.....</source>
+        <translation>Chargement en cours.....</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <translation>À propos de Velmora</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>Informations &amp;système...</translation>
+    </message>
+    <message>
+        <source>Learn to handle and memorize musical chords. (Up to None)
+
+
+How to use this program.
+If you press the create button, a new Velmora wil be created. This 
+means that one of the many circles will have a note written in it.
+It is your job to find all the missing Chord tones.
+You can Fill in the missing notes by using your mouse. Simply drag and 
+drop one of the notes in the circles. 
+Fill in the chords beginning from left/right or up/down.
+Always Work your way to the Chord's name. This means that the circle 
+near the chord's name should contain the last note of the chords.
+To check if the answers are correct you can press the Check Button 
+on the form. A Messagebox will appear showing the number of correct 
+answers.
+If you need a reminder on how a chord is build, press the chord's name 
+for help.
+
+Worksheets
+You can create worksheets for study. A worksheet has 6 empty Velmoras
+Every Worksheet is logged into a file so that you can check all your 
+answers ones you have finished the worksheets. The answers are logged into
+the following file: worksheet.id. 
+If this file is not in the program's directory search for it on your
+computer by the windows find function.
+</source>
+        <translation>Apprenez à manier et à retenir les accords. (Jusqu'à la neuvième)
+
+
+Comment utiliser ce programme.
+Si vous appuyez sur le bouton « Créer », une nouvelle grille Velmora est
+créée : l'un des nombreux cercles contient alors une note.
+À vous de trouver toutes les notes manquantes des accords.
+Remplissez les notes manquantes avec la souris : faites simplement
+glisser l'une des notes dans les cercles.
+Remplissez les accords en partant de la gauche/droite ou du haut/bas.
+Avancez toujours vers le nom de l'accord : le cercle voisin du nom
+de l'accord doit contenir la dernière note de l'accord.
+Pour vérifier vos réponses, appuyez sur le bouton « Vérifier ». Une
+boîte de message indique alors le nombre de bonnes réponses.
+Si vous ne savez plus comment un accord est construit, appuyez sur
+son nom pour obtenir de l'aide.
+
+Fiches d'exercices
+Vous pouvez créer des fiches pour vous entraîner. Une fiche contient
+6 étoiles Velmora vides.
+Chaque fiche est consignée dans un fichier, pour que vous puissiez
+vérifier toutes vos réponses une fois les fiches terminées. Les
+réponses sont consignées dans le fichier Worksheet.id.
+Si ce fichier n'est pas dans le dossier du programme, cherchez-le sur
+votre ordinateur avec la fonction de recherche de fichiers.
+</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -243,6 +321,13 @@
     <message>
         <source>double sharp</source>
         <translation>double dièse</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::AboutBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -225,6 +225,84 @@
         <source>empty</source>
         <translation>leeg</translation>
     </message>
+    <message>
+        <source>version: %1</source>
+        <translation>versie: %1</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Versie %1</translation>
+    </message>
+    <message>
+        <source>Velmora is now loading</source>
+        <translation>Velmora wordt geladen</translation>
+    </message>
+    <message>
+        <source>Now Loading.....</source>
+        <translation>Bezig met laden.....</translation>
+    </message>
+    <message>
+        <source>About Velmora</source>
+        <translation>Over Velmora</translation>
+    </message>
+    <message>
+        <source>&amp;System Info...</source>
+        <translation>&amp;Systeeminformatie...</translation>
+    </message>
+    <message>
+        <source>Learn to handle and memorize musical chords. (Up to None)
+
+
+How to use this program.
+If you press the create button, a new Velmora wil be created. This 
+means that one of the many circles will have a note written in it.
+It is your job to find all the missing Chord tones.
+You can Fill in the missing notes by using your mouse. Simply drag and 
+drop one of the notes in the circles. 
+Fill in the chords beginning from left/right or up/down.
+Always Work your way to the Chord's name. This means that the circle 
+near the chord's name should contain the last note of the chords.
+To check if the answers are correct you can press the Check Button 
+on the form. A Messagebox will appear showing the number of correct 
+answers.
+If you need a reminder on how a chord is build, press the chord's name 
+for help.
+
+Worksheets
+You can create worksheets for study. A worksheet has 6 empty Velmoras
+Every Worksheet is logged into a file so that you can check all your 
+answers ones you have finished the worksheets. The answers are logged into
+the following file: worksheet.id. 
+If this file is not in the program's directory search for it on your
+computer by the windows find function.
+</source>
+        <translation>Leer akkoorden hanteren en onthouden. (Tot en met de none)
+
+
+Zo gebruikt u dit programma.
+Als u op de knop ‘Maken’ drukt, wordt een nieuwe Velmora gemaakt. Dat
+betekent dat in een van de vele cirkels een noot staat.
+Het is uw taak alle ontbrekende akkoordtonen te vinden.
+U vult de ontbrekende noten in met de muis: sleep een van de noten
+naar de cirkels.
+Vul de akkoorden in vanaf links/rechts of vanaf boven/onder.
+Werk altijd naar de naam van het akkoord toe. De cirkel naast de
+akkoordnaam moet dus de laatste noot van het akkoord bevatten.
+Om te controleren of de antwoorden goed zijn, drukt u op de knop
+‘Controleren’. Een melding toont dan het aantal goede antwoorden.
+Weet u niet meer hoe een akkoord is opgebouwd, druk dan op de naam
+van het akkoord voor hulp.
+
+Werkbladen
+U kunt werkbladen maken om te oefenen. Een werkblad heeft 6 lege
+Velmora's.
+Elk werkblad wordt in een bestand vastgelegd, zodat u al uw
+antwoorden kunt nakijken als u de werkbladen af hebt. De antwoorden
+staan in het bestand Worksheet.id.
+Staat dit bestand niet in de map van het programma, zoek het dan op
+uw computer met de zoekfunctie.
+</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -243,6 +321,13 @@
     <message>
         <source>double sharp</source>
         <translation>dubbelkruis</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::AboutBox</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,8 @@ const MessageTemplate kTemplates[] = {
      1, false},
     {QT_TRANSLATE_NOOP("Messages", "sounds right, spelled wrong: %1 here is %2"), 2, true},
     {QT_TRANSLATE_NOOP("Messages", "wrong: %1 is not the note here"), 1, true},
+    {QT_TRANSLATE_NOOP("Messages", "version: %1"), 1, false},
+    {QT_TRANSLATE_NOOP("Messages", "Version %1"), 1, false},
 };
 
 // Texts the core shows as they are.
@@ -42,6 +44,37 @@ const char* const kFixedTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "System Information Is Unavailable At This Time"),
     QT_TRANSLATE_NOOP("Messages", "right"),
     QT_TRANSLATE_NOOP("Messages", "empty"),
+    QT_TRANSLATE_NOOP("Messages", "Velmora is now loading"),
+    QT_TRANSLATE_NOOP("Messages", "Now Loading....."),
+    QT_TRANSLATE_NOOP("Messages", "About Velmora"),
+    QT_TRANSLATE_NOOP("Messages", "&System Info..."),
+    // The About box's help text, line by line as the box shows it.
+    QT_TRANSLATE_NOOP("Messages",
+        "Learn to handle and memorize musical chords. (Up to None)\n"
+        "\n"
+        "\n"
+        "How to use this program.\n"
+        "If you press the create button, a new Velmora wil be created. This \n"
+        "means that one of the many circles will have a note written in it.\n"
+        "It is your job to find all the missing Chord tones.\n"
+        "You can Fill in the missing notes by using your mouse. Simply drag and \n"
+        "drop one of the notes in the circles. \n"
+        "Fill in the chords beginning from left/right or up/down.\n"
+        "Always Work your way to the Chord's name. This means that the circle \n"
+        "near the chord's name should contain the last note of the chords.\n"
+        "To check if the answers are correct you can press the Check Button \n"
+        "on the form. A Messagebox will appear showing the number of correct \n"
+        "answers.\n"
+        "If you need a reminder on how a chord is build, press the chord's name \n"
+        "for help.\n"
+        "\n"
+        "Worksheets\n"
+        "You can create worksheets for study. A worksheet has 6 empty Velmoras\n"
+        "Every Worksheet is logged into a file so that you can check all your \n"
+        "answers ones you have finished the worksheets. The answers are logged into\n"
+        "the following file: worksheet.id. \n"
+        "If this file is not in the program's directory search for it on your\n"
+        "computer by the windows find function.\n"),
 };
 
 QString translated(const char* context, const char* text) {
@@ -128,8 +161,13 @@ QString chord_type_in_words(std::string_view chord_type_name) {
 
 QString shown_message(const std::string& english, NoteNaming naming) {
   const QString text = QString::fromStdString(english);
+  // Multi-line texts end their lines in CR LF; the translations keep line feeds alone.
+  const bool crlf = text.contains("\r\n");
+  const QString plain = crlf ? QString(text).remove('\r') : text;
   for (const char* fixed : kFixedTexts) {
-    if (text == QLatin1String(fixed)) return translated("Messages", fixed);
+    if (plain != QLatin1String(fixed)) continue;
+    const QString shown = translated("Messages", fixed);
+    return crlf ? QString(shown).replace("\n", "\r\n") : shown;
   }
   for (const MessageTemplate& message : kTemplates) {
     const QRegularExpressionMatch match = pattern_of(message.english).match(text);

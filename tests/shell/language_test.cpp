@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
 #include <memory>
 
 #include "fakes/main_form_fixture.h"
+#include "shell/about_box.h"
 #include "shell/display_texts.h"
 #include "shell/main_window.h"
 #include "shell/note_labels.h"
@@ -78,7 +80,8 @@ TEST_F(GermanWindowTest, ThePaletteShowsGermanNamesAndDragsTheProgramsOwn) {
     EXPECT_EQ(label->accessibleName(), c.spoken);
   }
   QString picked;
-  QObject::connect(palette("Bb"), &PaletteLabel::picked, [&](const QString& name) { picked = name; });
+  QObject::connect(palette("Bb"), &PaletteLabel::picked,
+                   [&](const QString& name) { picked = name; });
   palette("Bb")->pick();
   EXPECT_EQ(picked, "Bb");
   EXPECT_EQ(window_->findChild<QPushButton*>("Create_Puzzle")->text(), "Erstellen");
@@ -100,7 +103,8 @@ TEST_F(GermanWindowTest, GermanNamesTypedInEveryCircleScoreSeventeenInAGermanChe
   EXPECT_EQ(caption(10), "   B");
   window_->findChild<QPushButton*>("Command_Check")->click();
   ASSERT_EQ(boxes_.size(), 1U);
-  EXPECT_EQ(boxes_[0].text, "Sie haben 17 von 17 Antworten richtig. (Die erste ist immer vorgegeben!)");
+  EXPECT_EQ(boxes_[0].text,
+            "Sie haben 17 von 17 Antworten richtig. (Die erste ist immer vorgegeben!)");
   EXPECT_EQ(boxes_[0].title, "Velmora");
 }
 
@@ -114,6 +118,18 @@ TEST_F(GermanWindowTest, TheReviewNamesTheMistakesInGerman) {
   EXPECT_EQ(window_->circle_label(4)->toolTip(),
             "klingt richtig, ist aber falsch geschrieben: Dis heißt hier Es");
   EXPECT_EQ(window_->circle_label(6)->toolTip(), "falsch: Ais ist hier nicht der richtige Ton");
+}
+
+TEST_F(GermanWindowTest, TheAboutBoxTellsItsHelpInGerman) {
+  AboutBox& box = window_->about().show();
+  EXPECT_EQ(box.windowTitle(), "Über Velmora");
+  const QString help = box.findChild<QPlainTextEdit*>("Text1")->toPlainText();
+  EXPECT_TRUE(help.startsWith("Lernen Sie, Akkorde zu verstehen und sich einzuprägen. (Bis zur "
+                              "None)\n\n\nSo benutzen Sie dieses Programm.\n"))
+      << help.toStdString();
+  EXPECT_TRUE(help.contains("Die Antworten stehen in dieser Datei: Worksheet.id."))
+      << help.toStdString();
+  EXPECT_EQ(box.findChild<QPushButton*>("cmdSysInfo")->text(), "&Systeminformationen...");
 }
 
 TEST(ShownMessageTest, FillsTemplatesKeepsUnknownTextsAndNamesNotesAsChosen) {

@@ -303,6 +303,138 @@ Liegt die Datei nicht im Programmordner, suchen Sie sie mit der
 Dateisuche Ihres Computers.
 </translation>
     </message>
+    <message>
+        <source>1 answer in 1 check: %1% right.</source>
+        <translation>1 Antwort in 1 Prüfung: %1 % richtig.</translation>
+    </message>
+    <message>
+        <source>%1 answers in 1 check: %2% right.</source>
+        <translation>%1 Antworten in 1 Prüfung: %2 % richtig.</translation>
+    </message>
+    <message>
+        <source>%1 answers in %2 checks: %3% right.</source>
+        <translation>%1 Antworten in %2 Prüfungen: %3 % richtig.</translation>
+    </message>
+    <message>
+        <source>%1: %2% right (%3 of %4)</source>
+        <translation>%1: %2 % richtig (%3 von %4)</translation>
+    </message>
+    <message>
+        <source>%1: no answers</source>
+        <translation>%1: keine Antworten</translation>
+    </message>
+    <message>
+        <source>%1: %2% missed (%3 of %4)</source>
+        <translation>%1: %2 % verfehlt (%3 von %4)</translation>
+    </message>
+    <message>
+        <source>Week of %1: %2% right (1 answer)</source>
+        <translation>Woche vom %1: %2 % richtig (1 Antwort)</translation>
+    </message>
+    <message>
+        <source>Week of %1: %2% right (%3 answers)</source>
+        <translation>Woche vom %1: %2 % richtig (%3 Antworten)</translation>
+    </message>
+    <message>
+        <source>Steady at %1% right since the week of %2.</source>
+        <translation>Gleichbleibend bei %1 % richtig seit der Woche vom %2.</translation>
+    </message>
+    <message>
+        <source>Up from %1% to %2% right since the week of %3.</source>
+        <translation>Gestiegen von %1 % auf %2 % richtig seit der Woche vom %3.</translation>
+    </message>
+    <message>
+        <source>Down from %1% to %2% right since the week of %3.</source>
+        <translation>Gesunken von %1 % auf %2 % richtig seit der Woche vom %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2% (%3 of %4)</source>
+        <translation>%1: %2 % (%3 von %4)</translation>
+    </message>
+    <message>
+        <source>The history was exported to %1.</source>
+        <translation>Der Verlauf wurde nach %1 exportiert.</translation>
+    </message>
+    <message>
+        <source>The history could not be exported to %1: %2</source>
+        <translation>Der Verlauf konnte nicht nach %1 exportiert werden: %2</translation>
+    </message>
+    <message>
+        <source>The history could not be forgotten: %1</source>
+        <translation>Der Verlauf konnte nicht gelöscht werden: %1</translation>
+    </message>
+    <message>
+        <source>Accuracy per chord type</source>
+        <translation>Treffsicherheit je Akkordtyp</translation>
+    </message>
+    <message>
+        <source>Accuracy per key</source>
+        <translation>Treffsicherheit je Tonart</translation>
+    </message>
+    <message>
+        <source>Answers by kind</source>
+        <translation>Antworten nach Art</translation>
+    </message>
+    <message>
+        <source>Tones most often missed</source>
+        <translation>Am häufigsten verfehlte Töne</translation>
+    </message>
+    <message>
+        <source>Trend over the last weeks</source>
+        <translation>Verlauf der letzten Wochen</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Right pitch, wrong spelling</source>
+        <translation>Richtiger Ton, falsch geschrieben</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>Root</source>
+        <translation>Grundton</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Terz</translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <translation>Quinte</translation>
+    </message>
+    <message>
+        <source>Seventh</source>
+        <translation>Septime</translation>
+    </message>
+    <message>
+        <source>Ninth</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>This run keeps no practice history, so there is no progress to show.</source>
+        <translation>Diese Sitzung führt keinen Übungsverlauf, daher gibt es keinen Fortschritt zu zeigen.</translation>
+    </message>
+    <message>
+        <source>No answers are recorded yet. Create a puzzle, fill in the circles and press Check: your progress will show here.</source>
+        <translation>Noch sind keine Antworten aufgezeichnet. Erstellen Sie ein Rätsel, füllen Sie die Kreise aus und drücken Sie „Prüfen“: Hier erscheint dann Ihr Fortschritt.</translation>
+    </message>
+    <message>
+        <source>Forget every recorded answer? Your progress cannot be brought back.</source>
+        <translation>Alle aufgezeichneten Antworten vergessen? Ihr Fortschritt lässt sich nicht zurückholen.</translation>
+    </message>
+    <message>
+        <source>Your history is forgotten.</source>
+        <translation>Ihr Verlauf ist vergessen.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -455,6 +587,77 @@ Dateisuche Ihres Computers.
     <message>
         <source>Progress…</source>
         <translation>Fortschritt…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ProgressWindow</name>
+    <message>
+        <source>week starting</source>
+        <translation>Woche ab</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>richtig</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Velmora progress</source>
+        <translation>Velmora – Fortschritt</translation>
+    </message>
+    <message>
+        <source>Progress as text</source>
+        <translation>Fortschritt als Text</translation>
+    </message>
+    <message>
+        <source>As &amp;text</source>
+        <translation>Als Te&amp;xt</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV</source>
+        <translation>CSV &amp;exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Forget my history</source>
+        <translation>Verlauf &amp;vergessen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Chord types</source>
+        <translation>&amp;Akkordtypen</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>&amp;Tonarten</translation>
+    </message>
+    <message>
+        <source>of all answers</source>
+        <translation>aller Antworten</translation>
+    </message>
+    <message>
+        <source>&amp;Spelling</source>
+        <translation>&amp;Schreibweise</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>verfehlt</translation>
+    </message>
+    <message>
+        <source>T&amp;ones</source>
+        <translation>T&amp;öne</translation>
+    </message>
+    <message>
+        <source>T&amp;rend</source>
+        <translation>Ten&amp;denz</translation>
     </message>
 </context>
 <context>

@@ -304,6 +304,138 @@ Si el archivo no está en la carpeta del programa, búsquelo en su
 ordenador con la función de búsqueda de archivos.
 </translation>
     </message>
+    <message>
+        <source>1 answer in 1 check: %1% right.</source>
+        <translation>1 respuesta en 1 comprobación: %1 % correctas.</translation>
+    </message>
+    <message>
+        <source>%1 answers in 1 check: %2% right.</source>
+        <translation>%1 respuestas en 1 comprobación: %2 % correctas.</translation>
+    </message>
+    <message>
+        <source>%1 answers in %2 checks: %3% right.</source>
+        <translation>%1 respuestas en %2 comprobaciones: %3 % correctas.</translation>
+    </message>
+    <message>
+        <source>%1: %2% right (%3 of %4)</source>
+        <translation>%1: %2 % correctas (%3 de %4)</translation>
+    </message>
+    <message>
+        <source>%1: no answers</source>
+        <translation>%1: sin respuestas</translation>
+    </message>
+    <message>
+        <source>%1: %2% missed (%3 of %4)</source>
+        <translation>%1: %2 % falladas (%3 de %4)</translation>
+    </message>
+    <message>
+        <source>Week of %1: %2% right (1 answer)</source>
+        <translation>Semana del %1: %2 % correctas (1 respuesta)</translation>
+    </message>
+    <message>
+        <source>Week of %1: %2% right (%3 answers)</source>
+        <translation>Semana del %1: %2 % correctas (%3 respuestas)</translation>
+    </message>
+    <message>
+        <source>Steady at %1% right since the week of %2.</source>
+        <translation>Estable en %1 % correctas desde la semana del %2.</translation>
+    </message>
+    <message>
+        <source>Up from %1% to %2% right since the week of %3.</source>
+        <translation>Sube del %1 % al %2 % correctas desde la semana del %3.</translation>
+    </message>
+    <message>
+        <source>Down from %1% to %2% right since the week of %3.</source>
+        <translation>Baja del %1 % al %2 % correctas desde la semana del %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2% (%3 of %4)</source>
+        <translation>%1: %2 % (%3 de %4)</translation>
+    </message>
+    <message>
+        <source>The history was exported to %1.</source>
+        <translation>El historial se exportó a %1.</translation>
+    </message>
+    <message>
+        <source>The history could not be exported to %1: %2</source>
+        <translation>No se pudo exportar el historial a %1: %2</translation>
+    </message>
+    <message>
+        <source>The history could not be forgotten: %1</source>
+        <translation>No se pudo olvidar el historial: %1</translation>
+    </message>
+    <message>
+        <source>Accuracy per chord type</source>
+        <translation>Aciertos por tipo de acorde</translation>
+    </message>
+    <message>
+        <source>Accuracy per key</source>
+        <translation>Aciertos por tonalidad</translation>
+    </message>
+    <message>
+        <source>Answers by kind</source>
+        <translation>Respuestas por tipo</translation>
+    </message>
+    <message>
+        <source>Tones most often missed</source>
+        <translation>Notas falladas con más frecuencia</translation>
+    </message>
+    <message>
+        <source>Trend over the last weeks</source>
+        <translation>Tendencia de las últimas semanas</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Correcta</translation>
+    </message>
+    <message>
+        <source>Right pitch, wrong spelling</source>
+        <translation>Altura correcta, mal escrita</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Incorrecta</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vacía</translation>
+    </message>
+    <message>
+        <source>Root</source>
+        <translation>Fundamental</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Tercera</translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <translation>Quinta</translation>
+    </message>
+    <message>
+        <source>Seventh</source>
+        <translation>Séptima</translation>
+    </message>
+    <message>
+        <source>Ninth</source>
+        <translation>Novena</translation>
+    </message>
+    <message>
+        <source>This run keeps no practice history, so there is no progress to show.</source>
+        <translation>Esta sesión no guarda historial de práctica, así que no hay progreso que mostrar.</translation>
+    </message>
+    <message>
+        <source>No answers are recorded yet. Create a puzzle, fill in the circles and press Check: your progress will show here.</source>
+        <translation>Aún no hay respuestas guardadas. Cree un ejercicio, rellene los círculos y pulse «Comprobar»: su progreso aparecerá aquí.</translation>
+    </message>
+    <message>
+        <source>Forget every recorded answer? Your progress cannot be brought back.</source>
+        <translation>¿Olvidar todas las respuestas guardadas? Su progreso no se podrá recuperar.</translation>
+    </message>
+    <message>
+        <source>Your history is forgotten.</source>
+        <translation>Su historial se ha olvidado.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -456,6 +588,77 @@ ordenador con la función de búsqueda de archivos.
     <message>
         <source>Progress…</source>
         <translation>Progreso…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ProgressWindow</name>
+    <message>
+        <source>week starting</source>
+        <translation>semana del</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>correctas</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Velmora progress</source>
+        <translation>Progreso en Velmora</translation>
+    </message>
+    <message>
+        <source>Progress as text</source>
+        <translation>Progreso como texto</translation>
+    </message>
+    <message>
+        <source>As &amp;text</source>
+        <translation>Como &amp;texto</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV</source>
+        <translation>&amp;Exportar CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Forget my history</source>
+        <translation>&amp;Olvidar mi historial</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Chord types</source>
+        <translation>Tipos de &amp;acorde</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>Tona&amp;lidades</translation>
+    </message>
+    <message>
+        <source>of all answers</source>
+        <translation>de todas las respuestas</translation>
+    </message>
+    <message>
+        <source>&amp;Spelling</source>
+        <translation>Escrit&amp;ura</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>falladas</translation>
+    </message>
+    <message>
+        <source>T&amp;ones</source>
+        <translation>&amp;Notas</translation>
+    </message>
+    <message>
+        <source>T&amp;rend</source>
+        <translation>Ten&amp;dencia</translation>
     </message>
 </context>
 <context>

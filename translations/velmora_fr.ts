@@ -303,6 +303,138 @@ Si ce fichier n'est pas dans le dossier du programme, cherchez-le sur
 votre ordinateur avec la fonction de recherche de fichiers.
 </translation>
     </message>
+    <message>
+        <source>1 answer in 1 check: %1% right.</source>
+        <translation>1 réponse en 1 vérification : %1 % de justes.</translation>
+    </message>
+    <message>
+        <source>%1 answers in 1 check: %2% right.</source>
+        <translation>%1 réponses en 1 vérification : %2 % de justes.</translation>
+    </message>
+    <message>
+        <source>%1 answers in %2 checks: %3% right.</source>
+        <translation>%1 réponses en %2 vérifications : %3 % de justes.</translation>
+    </message>
+    <message>
+        <source>%1: %2% right (%3 of %4)</source>
+        <translation>%1 : %2 % de justes (%3 sur %4)</translation>
+    </message>
+    <message>
+        <source>%1: no answers</source>
+        <translation>%1 : aucune réponse</translation>
+    </message>
+    <message>
+        <source>%1: %2% missed (%3 of %4)</source>
+        <translation>%1 : %2 % manquées (%3 sur %4)</translation>
+    </message>
+    <message>
+        <source>Week of %1: %2% right (1 answer)</source>
+        <translation>Semaine du %1 : %2 % de justes (1 réponse)</translation>
+    </message>
+    <message>
+        <source>Week of %1: %2% right (%3 answers)</source>
+        <translation>Semaine du %1 : %2 % de justes (%3 réponses)</translation>
+    </message>
+    <message>
+        <source>Steady at %1% right since the week of %2.</source>
+        <translation>Stable à %1 % de justes depuis la semaine du %2.</translation>
+    </message>
+    <message>
+        <source>Up from %1% to %2% right since the week of %3.</source>
+        <translation>En hausse de %1 % à %2 % de justes depuis la semaine du %3.</translation>
+    </message>
+    <message>
+        <source>Down from %1% to %2% right since the week of %3.</source>
+        <translation>En baisse de %1 % à %2 % de justes depuis la semaine du %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2% (%3 of %4)</source>
+        <translation>%1 : %2 % (%3 sur %4)</translation>
+    </message>
+    <message>
+        <source>The history was exported to %1.</source>
+        <translation>L'historique a été exporté vers %1.</translation>
+    </message>
+    <message>
+        <source>The history could not be exported to %1: %2</source>
+        <translation>L'historique n'a pas pu être exporté vers %1 : %2</translation>
+    </message>
+    <message>
+        <source>The history could not be forgotten: %1</source>
+        <translation>L'historique n'a pas pu être oublié : %1</translation>
+    </message>
+    <message>
+        <source>Accuracy per chord type</source>
+        <translation>Réussite par type d'accord</translation>
+    </message>
+    <message>
+        <source>Accuracy per key</source>
+        <translation>Réussite par tonalité</translation>
+    </message>
+    <message>
+        <source>Answers by kind</source>
+        <translation>Réponses par type</translation>
+    </message>
+    <message>
+        <source>Tones most often missed</source>
+        <translation>Notes les plus souvent manquées</translation>
+    </message>
+    <message>
+        <source>Trend over the last weeks</source>
+        <translation>Tendance des dernières semaines</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Right pitch, wrong spelling</source>
+        <translation>Bonne hauteur, mauvaise orthographe</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Fausse</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Vide</translation>
+    </message>
+    <message>
+        <source>Root</source>
+        <translation>Fondamentale</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Tierce</translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <translation>Quinte</translation>
+    </message>
+    <message>
+        <source>Seventh</source>
+        <translation>Septième</translation>
+    </message>
+    <message>
+        <source>Ninth</source>
+        <translation>Neuvième</translation>
+    </message>
+    <message>
+        <source>This run keeps no practice history, so there is no progress to show.</source>
+        <translation>Cette session ne tient pas d'historique d'exercice : il n'y a donc aucun progrès à montrer.</translation>
+    </message>
+    <message>
+        <source>No answers are recorded yet. Create a puzzle, fill in the circles and press Check: your progress will show here.</source>
+        <translation>Aucune réponse n'est encore enregistrée. Créez une grille, remplissez les cercles et appuyez sur « Vérifier » : vos progrès s'afficheront ici.</translation>
+    </message>
+    <message>
+        <source>Forget every recorded answer? Your progress cannot be brought back.</source>
+        <translation>Oublier toutes les réponses enregistrées ? Vos progrès ne pourront pas être récupérés.</translation>
+    </message>
+    <message>
+        <source>Your history is forgotten.</source>
+        <translation>Votre historique est oublié.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -455,6 +587,77 @@ votre ordinateur avec la fonction de recherche de fichiers.
     <message>
         <source>Progress…</source>
         <translation>Progrès…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ProgressWindow</name>
+    <message>
+        <source>week starting</source>
+        <translation>semaine du</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>justes</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Velmora progress</source>
+        <translation>Progrès dans Velmora</translation>
+    </message>
+    <message>
+        <source>Progress as text</source>
+        <translation>Progrès en texte</translation>
+    </message>
+    <message>
+        <source>As &amp;text</source>
+        <translation>En &amp;texte</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV</source>
+        <translation>&amp;Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>&amp;Forget my history</source>
+        <translation>O&amp;ublier mon historique</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Chord types</source>
+        <translation>Types d'&amp;accords</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>Tona&amp;lités</translation>
+    </message>
+    <message>
+        <source>of all answers</source>
+        <translation>de toutes les réponses</translation>
+    </message>
+    <message>
+        <source>&amp;Spelling</source>
+        <translation>&amp;Orthographe</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>manquées</translation>
+    </message>
+    <message>
+        <source>T&amp;ones</source>
+        <translation>&amp;Notes</translation>
+    </message>
+    <message>
+        <source>T&amp;rend</source>
+        <translation>Ten&amp;dance</translation>
     </message>
 </context>
 <context>

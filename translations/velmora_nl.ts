@@ -303,6 +303,138 @@ Staat dit bestand niet in de map van het programma, zoek het dan op
 uw computer met de zoekfunctie.
 </translation>
     </message>
+    <message>
+        <source>1 answer in 1 check: %1% right.</source>
+        <translation>1 antwoord in 1 controle: %1% goed.</translation>
+    </message>
+    <message>
+        <source>%1 answers in 1 check: %2% right.</source>
+        <translation>%1 antwoorden in 1 controle: %2% goed.</translation>
+    </message>
+    <message>
+        <source>%1 answers in %2 checks: %3% right.</source>
+        <translation>%1 antwoorden in %2 controles: %3% goed.</translation>
+    </message>
+    <message>
+        <source>%1: %2% right (%3 of %4)</source>
+        <translation>%1: %2% goed (%3 van %4)</translation>
+    </message>
+    <message>
+        <source>%1: no answers</source>
+        <translation>%1: geen antwoorden</translation>
+    </message>
+    <message>
+        <source>%1: %2% missed (%3 of %4)</source>
+        <translation>%1: %2% gemist (%3 van %4)</translation>
+    </message>
+    <message>
+        <source>Week of %1: %2% right (1 answer)</source>
+        <translation>Week van %1: %2% goed (1 antwoord)</translation>
+    </message>
+    <message>
+        <source>Week of %1: %2% right (%3 answers)</source>
+        <translation>Week van %1: %2% goed (%3 antwoorden)</translation>
+    </message>
+    <message>
+        <source>Steady at %1% right since the week of %2.</source>
+        <translation>Stabiel op %1% goed sinds de week van %2.</translation>
+    </message>
+    <message>
+        <source>Up from %1% to %2% right since the week of %3.</source>
+        <translation>Gestegen van %1% naar %2% goed sinds de week van %3.</translation>
+    </message>
+    <message>
+        <source>Down from %1% to %2% right since the week of %3.</source>
+        <translation>Gedaald van %1% naar %2% goed sinds de week van %3.</translation>
+    </message>
+    <message>
+        <source>%1: %2% (%3 of %4)</source>
+        <translation>%1: %2% (%3 van %4)</translation>
+    </message>
+    <message>
+        <source>The history was exported to %1.</source>
+        <translation>De geschiedenis is geëxporteerd naar %1.</translation>
+    </message>
+    <message>
+        <source>The history could not be exported to %1: %2</source>
+        <translation>De geschiedenis kon niet worden geëxporteerd naar %1: %2</translation>
+    </message>
+    <message>
+        <source>The history could not be forgotten: %1</source>
+        <translation>De geschiedenis kon niet worden vergeten: %1</translation>
+    </message>
+    <message>
+        <source>Accuracy per chord type</source>
+        <translation>Score per akkoordtype</translation>
+    </message>
+    <message>
+        <source>Accuracy per key</source>
+        <translation>Score per toonsoort</translation>
+    </message>
+    <message>
+        <source>Answers by kind</source>
+        <translation>Antwoorden per soort</translation>
+    </message>
+    <message>
+        <source>Tones most often missed</source>
+        <translation>Vaakst gemiste tonen</translation>
+    </message>
+    <message>
+        <source>Trend over the last weeks</source>
+        <translation>Verloop over de laatste weken</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Goed</translation>
+    </message>
+    <message>
+        <source>Right pitch, wrong spelling</source>
+        <translation>Juiste toon, verkeerd gespeld</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <translation>Fout</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>Leeg</translation>
+    </message>
+    <message>
+        <source>Root</source>
+        <translation>Grondtoon</translation>
+    </message>
+    <message>
+        <source>Third</source>
+        <translation>Terts</translation>
+    </message>
+    <message>
+        <source>Fifth</source>
+        <translation>Kwint</translation>
+    </message>
+    <message>
+        <source>Seventh</source>
+        <translation>Septiem</translation>
+    </message>
+    <message>
+        <source>Ninth</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>This run keeps no practice history, so there is no progress to show.</source>
+        <translation>Deze sessie houdt geen oefengeschiedenis bij, dus er is geen voortgang te tonen.</translation>
+    </message>
+    <message>
+        <source>No answers are recorded yet. Create a puzzle, fill in the circles and press Check: your progress will show here.</source>
+        <translation>Er zijn nog geen antwoorden vastgelegd. Maak een puzzel, vul de cirkels in en druk op ‘Controleren’: hier verschijnt dan uw voortgang.</translation>
+    </message>
+    <message>
+        <source>Forget every recorded answer? Your progress cannot be brought back.</source>
+        <translation>Alle vastgelegde antwoorden vergeten? Uw voortgang kan niet worden teruggehaald.</translation>
+    </message>
+    <message>
+        <source>Your history is forgotten.</source>
+        <translation>Uw geschiedenis is vergeten.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -455,6 +587,77 @@ uw computer met de zoekfunctie.
     <message>
         <source>Progress…</source>
         <translation>Voortgang…</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::ProgressWindow</name>
+    <message>
+        <source>week starting</source>
+        <translation>week vanaf</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>goed</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exporteren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-bestanden (*.csv)</translation>
+    </message>
+    <message>
+        <source>Velmora progress</source>
+        <translation>Voortgang in Velmora</translation>
+    </message>
+    <message>
+        <source>Progress as text</source>
+        <translation>Voortgang als tekst</translation>
+    </message>
+    <message>
+        <source>As &amp;text</source>
+        <translation>Als &amp;tekst</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV</source>
+        <translation>CSV &amp;exporteren</translation>
+    </message>
+    <message>
+        <source>&amp;Forget my history</source>
+        <translation>Geschiedenis &amp;vergeten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>&amp;Chord types</source>
+        <translation>&amp;Akkoordtypen</translation>
+    </message>
+    <message>
+        <source>&amp;Keys</source>
+        <translation>Toon&amp;soorten</translation>
+    </message>
+    <message>
+        <source>of all answers</source>
+        <translation>van alle antwoorden</translation>
+    </message>
+    <message>
+        <source>&amp;Spelling</source>
+        <translation>S&amp;pelling</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>gemist</translation>
+    </message>
+    <message>
+        <source>T&amp;ones</source>
+        <translation>T&amp;onen</translation>
+    </message>
+    <message>
+        <source>T&amp;rend</source>
+        <translation>Ver&amp;loop</translation>
     </message>
 </context>
 <context>

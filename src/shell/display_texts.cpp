@@ -8,31 +8,43 @@
 namespace velmora {
 namespace {
 
-// The core's texts that carry values, as templates with one or two placeholders.
+// The core's texts that carry values, as templates with placeholders %1 to %9.
 struct MessageTemplate {
   const char* english;
-  int values;
-  // Whether the values are note names, to be shown in the learner's names.
-  bool notes;
+  // Bit n - 1 set: value %n may be a note name, shown in the learner's names.
+  int notes = 0;
 };
 
 const MessageTemplate kTemplates[] = {
     {QT_TRANSLATE_NOOP("Messages",
-                       "You have %1 correct answers out of 17.(The First is always given!)"),
-     1, false},
+                       "You have %1 correct answers out of 17.(The First is always given!)")},
     // The failure's description and number.
     {QT_TRANSLATE_NOOP("Messages",
                        "There was an Error while printing the Worksheet! (Or it was Canceled by "
-                       "the user.) %1"),
-     1, false},
+                       "the user.) %1")},
     {QT_TRANSLATE_NOOP("Messages",
                        "Velmora could not record this Check in your practice history (%1). You "
-                       "can go on playing, but the rest of this run is not recorded."),
-     1, false},
-    {QT_TRANSLATE_NOOP("Messages", "sounds right, spelled wrong: %1 here is %2"), 2, true},
-    {QT_TRANSLATE_NOOP("Messages", "wrong: %1 is not the note here"), 1, true},
-    {QT_TRANSLATE_NOOP("Messages", "version: %1"), 1, false},
-    {QT_TRANSLATE_NOOP("Messages", "Version %1"), 1, false},
+                       "can go on playing, but the rest of this run is not recorded.")},
+    {QT_TRANSLATE_NOOP("Messages", "sounds right, spelled wrong: %1 here is %2"), 0b11},
+    {QT_TRANSLATE_NOOP("Messages", "wrong: %1 is not the note here"), 0b1},
+    {QT_TRANSLATE_NOOP("Messages", "version: %1")},
+    {QT_TRANSLATE_NOOP("Messages", "Version %1")},
+    // The progress window's and --stats' figures; a key's line begins with its name.
+    {QT_TRANSLATE_NOOP("Messages", "1 answer in 1 check: %1% right.")},
+    {QT_TRANSLATE_NOOP("Messages", "%1 answers in 1 check: %2% right.")},
+    {QT_TRANSLATE_NOOP("Messages", "%1 answers in %2 checks: %3% right.")},
+    {QT_TRANSLATE_NOOP("Messages", "%1: %2% right (%3 of %4)"), 0b1},
+    {QT_TRANSLATE_NOOP("Messages", "%1: no answers"), 0b1},
+    {QT_TRANSLATE_NOOP("Messages", "%1: %2% missed (%3 of %4)")},
+    {QT_TRANSLATE_NOOP("Messages", "Week of %1: %2% right (1 answer)")},
+    {QT_TRANSLATE_NOOP("Messages", "Week of %1: %2% right (%3 answers)")},
+    {QT_TRANSLATE_NOOP("Messages", "Steady at %1% right since the week of %2.")},
+    {QT_TRANSLATE_NOOP("Messages", "Up from %1% to %2% right since the week of %3.")},
+    {QT_TRANSLATE_NOOP("Messages", "Down from %1% to %2% right since the week of %3.")},
+    {QT_TRANSLATE_NOOP("Messages", "%1: %2% (%3 of %4)")},
+    {QT_TRANSLATE_NOOP("Messages", "The history was exported to %1.")},
+    {QT_TRANSLATE_NOOP("Messages", "The history could not be exported to %1: %2")},
+    {QT_TRANSLATE_NOOP("Messages", "The history could not be forgotten: %1")},
 };
 
 // Texts the core shows as they are.
@@ -48,6 +60,28 @@ const char* const kFixedTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "Now Loading....."),
     QT_TRANSLATE_NOOP("Messages", "About Velmora"),
     QT_TRANSLATE_NOOP("Messages", "&System Info..."),
+    QT_TRANSLATE_NOOP("Messages", "Accuracy per chord type"),
+    QT_TRANSLATE_NOOP("Messages", "Accuracy per key"),
+    QT_TRANSLATE_NOOP("Messages", "Answers by kind"),
+    QT_TRANSLATE_NOOP("Messages", "Tones most often missed"),
+    QT_TRANSLATE_NOOP("Messages", "Trend over the last weeks"),
+    QT_TRANSLATE_NOOP("Messages", "Right"),
+    QT_TRANSLATE_NOOP("Messages", "Right pitch, wrong spelling"),
+    QT_TRANSLATE_NOOP("Messages", "Wrong"),
+    QT_TRANSLATE_NOOP("Messages", "Empty"),
+    QT_TRANSLATE_NOOP("Messages", "Root"),
+    QT_TRANSLATE_NOOP("Messages", "Third"),
+    QT_TRANSLATE_NOOP("Messages", "Fifth"),
+    QT_TRANSLATE_NOOP("Messages", "Seventh"),
+    QT_TRANSLATE_NOOP("Messages", "Ninth"),
+    QT_TRANSLATE_NOOP("Messages",
+                      "This run keeps no practice history, so there is no progress to show."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "No answers are recorded yet. Create a puzzle, fill in the circles and "
+                      "press Check: your progress will show here."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Forget every recorded answer? Your progress cannot be brought back."),
+    QT_TRANSLATE_NOOP("Messages", "Your history is forgotten."),
     // The About box's help text, line by line as the box shows it.
     QT_TRANSLATE_NOOP("Messages",
         "Learn to handle and memorize musical chords. (Up to None)\n"
@@ -94,6 +128,23 @@ QRegularExpression pattern_of(const char* english) {
   pattern += QRegularExpression::escape(text.mid(from));
   return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
                             QRegularExpression::DotMatchesEverythingOption);
+}
+
+// The template with each %n replaced by value n in one pass, so that a value holding "%2" is
+// not taken for a placeholder.
+QString filled(const QString& pattern, const QStringList& values) {
+  QString text;
+  for (qsizetype at = 0; at < pattern.size(); ++at) {
+    const QChar c = pattern[at];
+    const int n = at + 1 < pattern.size() ? pattern[at + 1].digitValue() : -1;
+    if (c == '%' && n >= 1 && n <= values.size()) {
+      text += values[n - 1];
+      ++at;
+    } else {
+      text += c;
+    }
+  }
+  return text;
 }
 
 }  // namespace
@@ -173,13 +224,33 @@ QString shown_message(const std::string& english, NoteNaming naming) {
     const QRegularExpressionMatch match = pattern_of(message.english).match(text);
     if (!match.hasMatch()) continue;
     QStringList values;
-    for (int index = 1; index <= message.values; ++index) {
+    for (int index = 1; index <= match.lastCapturedIndex(); ++index) {
       const QString value = match.captured(index);
-      values << (message.notes ? shown_caption(value.toStdString(), naming) : value);
+      const bool note = (message.notes >> (index - 1) & 1) != 0 &&
+                        NoteName::from_text(value.toStdString()).has_value();
+      // Other values may be texts of their own ("Root", "Right pitch, wrong spelling").
+      values << (note ? shown_caption(value.toStdString(), naming)
+                      : shown_message(value.toStdString(), naming));
     }
-    // Both at once, so that a value holding "%2" is not taken for the placeholder.
-    const QString shown = translated("Messages", message.english);
-    return values.size() == 1 ? shown.arg(values[0]) : shown.arg(values[0], values[1]);
+    return filled(translated("Messages", message.english), values);
+  }
+  return text;
+}
+
+ProgressText shown_progress(ProgressText text, NoteNaming naming) {
+  const auto shown = [naming](std::string& english) {
+    english = shown_message(english, naming).toStdString();
+  };
+  shown(text.overview);
+  for (ProgressSection* section :
+       {&text.chord_types, &text.keys, &text.classes, &text.tones, &text.weeks}) {
+    shown(section->title);
+    for (std::string& line : section->lines) shown(line);
+    for (ChartPoint& point : section->points) {
+      point.name = NoteName::from_text(point.name)
+                       ? shown_caption(point.name, naming).toStdString()
+                       : shown_message(point.name, naming).toStdString();
+    }
   }
   return text;
 }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/progress_text.h"
 #include "theory/note_naming.h"
 
 namespace velmora {
@@ -24,5 +25,8 @@ QString chord_type_in_words(std::string_view chord_type_name);
 // and with its notes in the learner's names. Texts the program has no translation for, the
 // Dutch messages among them, and system texts pass unchanged.
 QString shown_message(const std::string& english, NoteNaming naming);
+
+// The progress in words and its charts' names, each text as `shown_message` shows it (UTF-8).
+ProgressText shown_progress(ProgressText text, NoteNaming naming);
 
 }  // namespace velmora

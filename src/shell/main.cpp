@@ -17,6 +17,7 @@
 #include "ports/window_system.h"
 #include "shell/artwork.h"
 #include "shell/command_line.h"
+#include "shell/display_texts.h"
 #include "shell/fonts.h"
 #include "shell/main_window.h"
 #include "shell/splash.h"
@@ -35,7 +36,7 @@ QString history_folder(const velmora::Options& options) {
   return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
 }
 
-int print_stats(const QString& folder) {
+int print_stats(const QString& folder, velmora::NoteNaming naming) {
   if (!QFile::exists(velmora::SqlHistory::file_in(folder))) {
     std::fprintf(stderr, "velmora: There is no practice history in %s.\n",
                  QFile::encodeName(folder).constData());
@@ -44,7 +45,12 @@ int print_stats(const QString& folder) {
   velmora::SqlHistory history(folder);
   if (!history.notice().empty()) std::fprintf(stderr, "velmora: %s\n", history.notice().c_str());
   if (!history.on()) return 1;
-  std::fputs(velmora::summary_text(history.summary()).c_str(), stdout);
+  const velmora::ProgressSummary summary = history.summary();
+  const std::string text =
+      summary.total.answers() == 0
+          ? velmora::shown_message(velmora::empty_history_text(), naming).toStdString() + "\n"
+          : velmora::plain_text(velmora::shown_progress(velmora::progress_text(summary), naming));
+  std::fputs(text.c_str(), stdout);
   return 0;
 }
 
@@ -87,7 +93,11 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     translations.install();
     QCoreApplication::setApplicationName(velmora::to_qstring(velmora::kAppTitle));
-    return print_stats(history_folder(options));
+    return print_stats(
+        history_folder(options),
+        velmora::chosen_note_naming(options.note_naming,
+                                    settings.value(velmora::kNoteNamesSetting).toString(),
+                                    translations.language()));
   }
 
   if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&

@@ -360,6 +360,7 @@ void MainWindow::set_note_naming(NoteNaming naming) {
   naming_ = naming;
   input_->set_note_naming(naming);
   form_.set_note_naming(naming);
+  if (progress_ != nullptr) progress_->set_note_naming(naming);
   for (std::size_t index = 0; index < palette_.size(); ++index) {
     PaletteLabel* label = palette_[index];
     const std::string name = label->name().toStdString();
@@ -562,6 +563,7 @@ std::unique_ptr<QMenu> MainWindow::help_menu() {
 ProgressWindow& MainWindow::show_progress() {
   if (progress_ == nullptr) {
     progress_ = new ProgressWindow(history_, this);
+    progress_->set_note_naming(naming_);
     // Weak-spot practice must not go on steering toward mistakes that are forgotten.
     progress_->set_on_forgotten([this] { form_.history_changed(); });
   } else {

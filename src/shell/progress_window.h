@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/qt/qt_window_system.h"
+#include "theory/note_naming.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -27,6 +28,11 @@ class ProgressWindow final : public QDialog {
 
   // Reads the summary again and shows it.
   void refresh();
+  // The names the keys are shown in.
+  void set_note_naming(NoteNaming naming) {
+    naming_ = naming;
+    refresh();
+  }
 
   // The file the export writes, chosen by the learner; empty when they cancel. Tests replace it
   // so that no file dialog opens.
@@ -61,6 +67,7 @@ class ProgressWindow final : public QDialog {
   QLabel* status_;
   QPushButton* export_;
   QPushButton* forget_;
+  NoteNaming naming_ = NoteNaming::Letters;
 };
 
 }  // namespace velmora

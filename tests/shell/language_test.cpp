@@ -132,6 +132,27 @@ TEST_F(GermanWindowTest, TheAboutBoxTellsItsHelpInGerman) {
   EXPECT_EQ(box.findChild<QPushButton*>("cmdSysInfo")->text(), "&Systeminformationen...");
 }
 
+TEST_F(GermanWindowTest, ProgressFiguresInGermanWithTheKeysInGermanNames) {
+  ProgressSummary summary;
+  summary.checks = 1;
+  summary.total = {3, 1, 0, 0};
+  summary.by_chord_type = {{"Maj9", {3, 1, 0, 0}}};
+  summary.by_key = {{"Bb", {3, 1, 0, 0}}, {"F#", {0, 0, 0, 0}}};
+  summary.by_tone = {{"third", {3, 1, 0, 0}}};
+  summary.by_week = {{"2026-11-23", {1, 0, 0, 0}}, {"2026-11-30", {2, 1, 0, 0}}};
+  const ProgressText text = shown_progress(progress_text(summary), NoteNaming::German);
+  EXPECT_EQ(text.overview, "4 Antworten in 1 Prüfung: 75 % richtig.");
+  EXPECT_EQ(text.keys.title, "Treffsicherheit je Tonart");
+  EXPECT_EQ(text.keys.lines,
+            (std::vector<std::string>{"B: 75 % richtig (3 von 4)", "Fis: keine Antworten"}));
+  EXPECT_EQ(text.keys.points[0].name, "B");
+  EXPECT_EQ(text.chord_types.lines[0], "Maj9: 75 % richtig (3 von 4)");
+  EXPECT_EQ(text.classes.lines[1], "Richtiger Ton, falsch geschrieben: 25 % (1 von 4)");
+  EXPECT_EQ(text.tones.lines[0], "Terz: 25 % verfehlt (1 von 4)");
+  EXPECT_EQ(text.weeks.lines[0],
+            "Gesunken von 100 % auf 67 % richtig seit der Woche vom 2026-11-23.");
+}
+
 TEST(ShownMessageTest, FillsTemplatesKeepsUnknownTextsAndNamesNotesAsChosen) {
   // Without a translator the English stays, with the notes still in the chosen names.
   EXPECT_EQ(shown_message("sounds right, spelled wrong: D# here is Eb", NoteNaming::FixedDo),

@@ -212,13 +212,10 @@ QString chord_type_in_words(std::string_view chord_type_name) {
 
 QString shown_message(const std::string& english, NoteNaming naming) {
   const QString text = QString::fromStdString(english);
-  // Multi-line texts end their lines in CR LF; the translations keep line feeds alone.
-  const bool crlf = text.contains("\r\n");
-  const QString plain = crlf ? QString(text).remove('\r') : text;
+  // Multi-line texts end their lines in CR LF; the translations' sources in line feeds alone.
+  const QString plain = QString(text).remove('\r');
   for (const char* fixed : kFixedTexts) {
-    if (plain != QLatin1String(fixed)) continue;
-    const QString shown = translated("Messages", fixed);
-    return crlf ? QString(shown).replace("\n", "\r\n") : shown;
+    if (plain == QLatin1String(fixed)) return translated("Messages", fixed);
   }
   for (const MessageTemplate& message : kTemplates) {
     const QRegularExpressionMatch match = pattern_of(message.english).match(text);

@@ -435,6 +435,46 @@ Dateisuche Ihres Computers.
         <source>Your history is forgotten.</source>
         <translation>Ihr Verlauf ist vergessen.</translation>
     </message>
+    <message>
+        <source>circle %1, centre of all four chords, empty</source>
+        <translation>Kreis %1, Mitte aller vier Akkorde, leer</translation>
+    </message>
+    <message>
+        <source>circle %1, centre of all four chords, holds %2</source>
+        <translation>Kreis %1, Mitte aller vier Akkorde, enthält %2</translation>
+    </message>
+    <message>
+        <source>circle %1, centre of all four chords, given, holds %2</source>
+        <translation>Kreis %1, Mitte aller vier Akkorde, vorgegeben, enthält %2</translation>
+    </message>
+    <message>
+        <source>circle %1, root of %2, empty</source>
+        <translation>Kreis %1, Grundton von %2, leer</translation>
+    </message>
+    <message>
+        <source>circle %1, root of %2, holds %3</source>
+        <translation>Kreis %1, Grundton von %2, enthält %3</translation>
+    </message>
+    <message>
+        <source>circle %1, root of %2, given, holds %3</source>
+        <translation>Kreis %1, Grundton von %2, vorgegeben, enthält %3</translation>
+    </message>
+    <message>
+        <source>circle %1, %2 of %3, empty</source>
+        <translation>Kreis %1, %2 von %3, leer</translation>
+    </message>
+    <message>
+        <source>circle %1, %2 of %3, holds %4</source>
+        <translation>Kreis %1, %2 von %3, enthält %4</translation>
+    </message>
+    <message>
+        <source>circle %1, %2 of %3, given, holds %4</source>
+        <translation>Kreis %1, %2 von %3, vorgegeben, enthält %4</translation>
+    </message>
+    <message>
+        <source>chord %1</source>
+        <translation>Akkord %1</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

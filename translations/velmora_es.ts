@@ -436,6 +436,46 @@ ordenador con la función de búsqueda de archivos.
         <source>Your history is forgotten.</source>
         <translation>Su historial se ha olvidado.</translation>
     </message>
+    <message>
+        <source>circle %1, centre of all four chords, empty</source>
+        <translation>círculo %1, centro de los cuatro acordes, vacío</translation>
+    </message>
+    <message>
+        <source>circle %1, centre of all four chords, holds %2</source>
+        <translation>círculo %1, centro de los cuatro acordes, contiene %2</translation>
+    </message>
+    <message>
+        <source>circle %1, centre of all four chords, given, holds %2</source>
+        <translation>círculo %1, centro de los cuatro acordes, dado, contiene %2</translation>
+    </message>
+    <message>
+        <source>circle %1, root of %2, empty</source>
+        <translation>círculo %1, fundamental de %2, vacío</translation>
+    </message>
+    <message>
+        <source>circle %1, root of %2, holds %3</source>
+        <translation>círculo %1, fundamental de %2, contiene %3</translation>
+    </message>
+    <message>
+        <source>circle %1, root of %2, given, holds %3</source>
+        <translation>círculo %1, fundamental de %2, dado, contiene %3</translation>
+    </message>
+    <message>
+        <source>circle %1, %2 of %3, empty</source>
+        <translation>círculo %1, %2 de %3, vacío</translation>
+    </message>
+    <message>
+        <source>circle %1, %2 of %3, holds %4</source>
+        <translation>círculo %1, %2 de %3, contiene %4</translation>
+    </message>
+    <message>
+        <source>circle %1, %2 of %3, given, holds %4</source>
+        <translation>círculo %1, %2 de %3, dado, contiene %4</translation>
+    </message>
+    <message>
+        <source>chord %1</source>
+        <translation>acorde %1</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -435,6 +435,46 @@ votre ordinateur avec la fonction de recherche de fichiers.
         <source>Your history is forgotten.</source>
         <translation>Votre historique est oublié.</translation>
     </message>
+    <message>
+        <source>circle %1, centre of all four chords, empty</source>
+        <translation>cercle %1, centre des quatre accords, vide</translation>
+    </message>
+    <message>
+        <source>circle %1, centre of all four chords, holds %2</source>
+        <translation>cercle %1, centre des quatre accords, contient %2</translation>
+    </message>
+    <message>
+        <source>circle %1, centre of all four chords, given, holds %2</source>
+        <translation>cercle %1, centre des quatre accords, donné, contient %2</translation>
+    </message>
+    <message>
+        <source>circle %1, root of %2, empty</source>
+        <translation>cercle %1, fondamentale de %2, vide</translation>
+    </message>
+    <message>
+        <source>circle %1, root of %2, holds %3</source>
+        <translation>cercle %1, fondamentale de %2, contient %3</translation>
+    </message>
+    <message>
+        <source>circle %1, root of %2, given, holds %3</source>
+        <translation>cercle %1, fondamentale de %2, donné, contient %3</translation>
+    </message>
+    <message>
+        <source>circle %1, %2 of %3, empty</source>
+        <translation>cercle %1, %2 de %3, vide</translation>
+    </message>
+    <message>
+        <source>circle %1, %2 of %3, holds %4</source>
+        <translation>cercle %1, %2 de %3, contient %4</translation>
+    </message>
+    <message>
+        <source>circle %1, %2 of %3, given, holds %4</source>
+        <translation>cercle %1, %2 de %3, donné, contient %4</translation>
+    </message>
+    <message>
+        <source>chord %1</source>
+        <translation>accord %1</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

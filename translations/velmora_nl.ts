@@ -435,6 +435,46 @@ uw computer met de zoekfunctie.
         <source>Your history is forgotten.</source>
         <translation>Uw geschiedenis is vergeten.</translation>
     </message>
+    <message>
+        <source>circle %1, centre of all four chords, empty</source>
+        <translation>cirkel %1, midden van alle vier akkoorden, leeg</translation>
+    </message>
+    <message>
+        <source>circle %1, centre of all four chords, holds %2</source>
+        <translation>cirkel %1, midden van alle vier akkoorden, bevat %2</translation>
+    </message>
+    <message>
+        <source>circle %1, centre of all four chords, given, holds %2</source>
+        <translation>cirkel %1, midden van alle vier akkoorden, gegeven, bevat %2</translation>
+    </message>
+    <message>
+        <source>circle %1, root of %2, empty</source>
+        <translation>cirkel %1, grondtoon van %2, leeg</translation>
+    </message>
+    <message>
+        <source>circle %1, root of %2, holds %3</source>
+        <translation>cirkel %1, grondtoon van %2, bevat %3</translation>
+    </message>
+    <message>
+        <source>circle %1, root of %2, given, holds %3</source>
+        <translation>cirkel %1, grondtoon van %2, gegeven, bevat %3</translation>
+    </message>
+    <message>
+        <source>circle %1, %2 of %3, empty</source>
+        <translation>cirkel %1, %2 van %3, leeg</translation>
+    </message>
+    <message>
+        <source>circle %1, %2 of %3, holds %4</source>
+        <translation>cirkel %1, %2 van %3, bevat %4</translation>
+    </message>
+    <message>
+        <source>circle %1, %2 of %3, given, holds %4</source>
+        <translation>cirkel %1, %2 van %3, gegeven, bevat %4</translation>
+    </message>
+    <message>
+        <source>chord %1</source>
+        <translation>akkoord %1</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <vector>
 
 #include "theory/chord_words.h"
 
@@ -27,6 +28,17 @@ const MessageTemplate kTemplates[] = {
                        "can go on playing, but the rest of this run is not recorded.")},
     {QT_TRANSLATE_NOOP("Messages", "sounds right, spelled wrong: %1 here is %2"), 0b11},
     {QT_TRANSLATE_NOOP("Messages", "wrong: %1 is not the note here"), 0b1},
+    // What a screen reader hears of a circle; the root's template before the other tones'.
+    {QT_TRANSLATE_NOOP("Messages", "circle %1, centre of all four chords, empty")},
+    {QT_TRANSLATE_NOOP("Messages", "circle %1, centre of all four chords, holds %2"), 0b10},
+    {QT_TRANSLATE_NOOP("Messages", "circle %1, centre of all four chords, given, holds %2"), 0b10},
+    {QT_TRANSLATE_NOOP("Messages", "circle %1, root of %2, empty")},
+    {QT_TRANSLATE_NOOP("Messages", "circle %1, root of %2, holds %3"), 0b100},
+    {QT_TRANSLATE_NOOP("Messages", "circle %1, root of %2, given, holds %3"), 0b100},
+    {QT_TRANSLATE_NOOP("Messages", "circle %1, %2 of %3, empty")},
+    {QT_TRANSLATE_NOOP("Messages", "circle %1, %2 of %3, holds %4"), 0b1000},
+    {QT_TRANSLATE_NOOP("Messages", "circle %1, %2 of %3, given, holds %4"), 0b1000},
+    {QT_TRANSLATE_NOOP("Messages", "chord %1")},
     {QT_TRANSLATE_NOOP("Messages", "version: %1")},
     {QT_TRANSLATE_NOOP("Messages", "Version %1")},
     // The progress window's and --stats' figures; a key's line begins with its name.
@@ -217,8 +229,15 @@ QString shown_message(const std::string& english, NoteNaming naming) {
   for (const char* fixed : kFixedTexts) {
     if (plain == QLatin1String(fixed)) return translated("Messages", fixed);
   }
-  for (const MessageTemplate& message : kTemplates) {
-    const QRegularExpressionMatch match = pattern_of(message.english).match(text);
+  // Made once: the window words every circle's description after each handler.
+  static const std::vector<QRegularExpression> patterns = [] {
+    std::vector<QRegularExpression> made;
+    for (const MessageTemplate& message : kTemplates) made.push_back(pattern_of(message.english));
+    return made;
+  }();
+  for (std::size_t i = 0; i < std::size(kTemplates); ++i) {
+    const MessageTemplate& message = kTemplates[i];
+    const QRegularExpressionMatch match = patterns[i].match(text);
     if (!match.hasMatch()) continue;
     QStringList values;
     for (int index = 1; index <= match.lastCapturedIndex(); ++index) {

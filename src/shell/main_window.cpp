@@ -315,7 +315,7 @@ void MainWindow::refresh() {
     const Label& label = controls.circles[circle - 1];
     show_caption(circle, label.caption);
     circles_[circle - 1]->setEnabled(label.enabled);
-    const QString description = QString::fromStdString(form_.circle_description(circle));
+    const QString description = shown_message(form_.circle_description(circle), naming_);
     if (circles_[circle - 1]->accessibleName() != description) {
       circles_[circle - 1]->setAccessibleName(description);
     }
@@ -517,7 +517,7 @@ std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
   menu->addAction(tr("Reveal this note"), this, [this, circle] {
     bool revealed = false;
     run([&] { revealed = form_.reveal_note(circle); });
-    if (revealed) review_->announce(QString::fromStdString(form_.circle_description(circle)));
+    if (revealed) review_->announce(shown_message(form_.circle_description(circle), naming_));
   })->setEnabled(open);
   return menu;
 }

@@ -99,6 +99,10 @@ TEST_F(GermanWindowTest, GermanNamesTypedInEveryCircleScoreSeventeenInAGermanChe
     if (circle != 9) type(circle, answers[circle - 1]);
   }
   EXPECT_EQ(caption(4), "  Es");
+  EXPECT_EQ(window_->circle_label(4)->accessibleName(), "Kreis 4, b3 von Min9, enthält Es");
+  EXPECT_EQ(window_->circle_label(9)->accessibleName(),
+            "Kreis 9, Mitte aller vier Akkorde, vorgegeben, enthält G");
+  EXPECT_EQ(window_->circle_label(15)->accessibleName(), "Kreis 15, Grundton von Maj9, enthält C");
   EXPECT_EQ(caption(6), "   H");
   EXPECT_EQ(caption(10), "   B");
   window_->findChild<QPushButton*>("Command_Check")->click();

@@ -475,6 +475,58 @@ Dateisuche Ihres Computers.
         <source>chord %1</source>
         <translation>Akkord %1</translation>
     </message>
+    <message>
+        <source>Failed to start the audio driver (%1): no sound will be heard.</source>
+        <translation>Der Audiotreiber (%1) ließ sich nicht starten: Es ist kein Ton zu hören.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer found no General MIDI soundfont that it could load: no sound will be heard. Looked for %1. The Debian packages timgm6mb-soundfont and fluid-soundfont-gm each provide one.</source>
+        <translation>Der eingebaute Synthesizer hat keine ladbare General-MIDI-SoundFont gefunden: Es ist kein Ton zu hören. Gesucht wurde nach %1. Die Debian-Pakete timgm6mb-soundfont und fluid-soundfont-gm bringen je eine mit.</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (%1)</source>
+        <translation>Eingebauter Synthesizer (%1)</translation>
+    </message>
+    <message>
+        <source>The MIDI device is no longer there: no sound will be heard.</source>
+        <translation>Das MIDI-Gerät ist nicht mehr da: Es ist kein Ton zu hören.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer found no General MIDI soundfont: no sound will be heard.</source>
+        <translation>Der eingebaute Synthesizer hat keine General-MIDI-SoundFont gefunden: Es ist kein Ton zu hören.</translation>
+    </message>
+    <message>
+        <source>Failed to create the built-in synthesizer: no sound will be heard.</source>
+        <translation>Der eingebaute Synthesizer ließ sich nicht erzeugen: Es ist kein Ton zu hören.</translation>
+    </message>
+    <message>
+        <source>The ALSA sequencer is not available: MIDI ports cannot be used.</source>
+        <translation>Der ALSA-Sequenzer ist nicht verfügbar: MIDI-Anschlüsse lassen sich nicht nutzen.</translation>
+    </message>
+    <message>
+        <source>Failed to open the MIDI output port: no sound will be heard.</source>
+        <translation>Der MIDI-Ausgang ließ sich nicht öffnen: Es ist kein Ton zu hören.</translation>
+    </message>
+    <message>
+        <source>No MIDI device is open: the chord cannot be played.</source>
+        <translation>Kein MIDI-Gerät ist geöffnet: Der Akkord kann nicht gespielt werden.</translation>
+    </message>
+    <message>
+        <source>The MIDI message is not valid and was not sent.</source>
+        <translation>Die MIDI-Nachricht ist ungültig und wurde nicht gesendet.</translation>
+    </message>
+    <message>
+        <source>Failed to send the MIDI message: the chord may not sound.</source>
+        <translation>Die MIDI-Nachricht ließ sich nicht senden: Der Akkord klingt womöglich nicht.</translation>
+    </message>
+    <message>
+        <source>The connection to the audio server was lost: no sound will be heard.</source>
+        <translation>Die Verbindung zum Audioserver ist abgebrochen: Es ist kein Ton zu hören.</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (no soundfont)</source>
+        <translation>Eingebauter Synthesizer (keine SoundFont)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -476,6 +476,58 @@ ordenador con la función de búsqueda de archivos.
         <source>chord %1</source>
         <translation>acorde %1</translation>
     </message>
+    <message>
+        <source>Failed to start the audio driver (%1): no sound will be heard.</source>
+        <translation>No se pudo iniciar el controlador de audio (%1): no se oirá ningún sonido.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer found no General MIDI soundfont that it could load: no sound will be heard. Looked for %1. The Debian packages timgm6mb-soundfont and fluid-soundfont-gm each provide one.</source>
+        <translation>El sintetizador integrado no encontró ningún banco de sonidos General MIDI que pudiera cargar: no se oirá ningún sonido. Se buscó %1. Los paquetes de Debian timgm6mb-soundfont y fluid-soundfont-gm incluyen uno cada uno.</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (%1)</source>
+        <translation>Sintetizador integrado (%1)</translation>
+    </message>
+    <message>
+        <source>The MIDI device is no longer there: no sound will be heard.</source>
+        <translation>El dispositivo MIDI ya no está: no se oirá ningún sonido.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer found no General MIDI soundfont: no sound will be heard.</source>
+        <translation>El sintetizador integrado no encontró ningún banco de sonidos General MIDI: no se oirá ningún sonido.</translation>
+    </message>
+    <message>
+        <source>Failed to create the built-in synthesizer: no sound will be heard.</source>
+        <translation>No se pudo crear el sintetizador integrado: no se oirá ningún sonido.</translation>
+    </message>
+    <message>
+        <source>The ALSA sequencer is not available: MIDI ports cannot be used.</source>
+        <translation>El secuenciador ALSA no está disponible: no se pueden usar los puertos MIDI.</translation>
+    </message>
+    <message>
+        <source>Failed to open the MIDI output port: no sound will be heard.</source>
+        <translation>No se pudo abrir el puerto de salida MIDI: no se oirá ningún sonido.</translation>
+    </message>
+    <message>
+        <source>No MIDI device is open: the chord cannot be played.</source>
+        <translation>No hay ningún dispositivo MIDI abierto: el acorde no se puede tocar.</translation>
+    </message>
+    <message>
+        <source>The MIDI message is not valid and was not sent.</source>
+        <translation>El mensaje MIDI no es válido y no se envió.</translation>
+    </message>
+    <message>
+        <source>Failed to send the MIDI message: the chord may not sound.</source>
+        <translation>No se pudo enviar el mensaje MIDI: puede que el acorde no suene.</translation>
+    </message>
+    <message>
+        <source>The connection to the audio server was lost: no sound will be heard.</source>
+        <translation>Se perdió la conexión con el servidor de audio: no se oirá ningún sonido.</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (no soundfont)</source>
+        <translation>Sintetizador integrado (sin banco de sonidos)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -475,6 +475,58 @@ votre ordinateur avec la fonction de recherche de fichiers.
         <source>chord %1</source>
         <translation>accord %1</translation>
     </message>
+    <message>
+        <source>Failed to start the audio driver (%1): no sound will be heard.</source>
+        <translation>Impossible de démarrer le pilote audio (%1) : aucun son ne sera entendu.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer found no General MIDI soundfont that it could load: no sound will be heard. Looked for %1. The Debian packages timgm6mb-soundfont and fluid-soundfont-gm each provide one.</source>
+        <translation>Le synthétiseur intégré n'a trouvé aucune banque de sons General MIDI qu'il puisse charger : aucun son ne sera entendu. Recherché : %1. Les paquets Debian timgm6mb-soundfont et fluid-soundfont-gm en fournissent chacun une.</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (%1)</source>
+        <translation>Synthétiseur intégré (%1)</translation>
+    </message>
+    <message>
+        <source>The MIDI device is no longer there: no sound will be heard.</source>
+        <translation>Le périphérique MIDI n'est plus là : aucun son ne sera entendu.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer found no General MIDI soundfont: no sound will be heard.</source>
+        <translation>Le synthétiseur intégré n'a trouvé aucune banque de sons General MIDI : aucun son ne sera entendu.</translation>
+    </message>
+    <message>
+        <source>Failed to create the built-in synthesizer: no sound will be heard.</source>
+        <translation>Impossible de créer le synthétiseur intégré : aucun son ne sera entendu.</translation>
+    </message>
+    <message>
+        <source>The ALSA sequencer is not available: MIDI ports cannot be used.</source>
+        <translation>Le séquenceur ALSA n'est pas disponible : les ports MIDI ne peuvent pas être utilisés.</translation>
+    </message>
+    <message>
+        <source>Failed to open the MIDI output port: no sound will be heard.</source>
+        <translation>Impossible d'ouvrir le port de sortie MIDI : aucun son ne sera entendu.</translation>
+    </message>
+    <message>
+        <source>No MIDI device is open: the chord cannot be played.</source>
+        <translation>Aucun périphérique MIDI n'est ouvert : l'accord ne peut pas être joué.</translation>
+    </message>
+    <message>
+        <source>The MIDI message is not valid and was not sent.</source>
+        <translation>Le message MIDI n'est pas valide et n'a pas été envoyé.</translation>
+    </message>
+    <message>
+        <source>Failed to send the MIDI message: the chord may not sound.</source>
+        <translation>Impossible d'envoyer le message MIDI : l'accord risque de ne pas sonner.</translation>
+    </message>
+    <message>
+        <source>The connection to the audio server was lost: no sound will be heard.</source>
+        <translation>La connexion au serveur audio a été perdue : aucun son ne sera entendu.</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (no soundfont)</source>
+        <translation>Synthétiseur intégré (aucune banque de sons)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

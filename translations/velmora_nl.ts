@@ -475,6 +475,58 @@ uw computer met de zoekfunctie.
         <source>chord %1</source>
         <translation>akkoord %1</translation>
     </message>
+    <message>
+        <source>Failed to start the audio driver (%1): no sound will be heard.</source>
+        <translation>Het audiostuurprogramma (%1) kon niet worden gestart: er is geen geluid te horen.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer found no General MIDI soundfont that it could load: no sound will be heard. Looked for %1. The Debian packages timgm6mb-soundfont and fluid-soundfont-gm each provide one.</source>
+        <translation>De ingebouwde synthesizer heeft geen General MIDI-soundfont gevonden die hij kon laden: er is geen geluid te horen. Gezocht naar %1. De Debian-pakketten timgm6mb-soundfont en fluid-soundfont-gm leveren er elk een.</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (%1)</source>
+        <translation>Ingebouwde synthesizer (%1)</translation>
+    </message>
+    <message>
+        <source>The MIDI device is no longer there: no sound will be heard.</source>
+        <translation>Het MIDI-apparaat is er niet meer: er is geen geluid te horen.</translation>
+    </message>
+    <message>
+        <source>The built-in synthesizer found no General MIDI soundfont: no sound will be heard.</source>
+        <translation>De ingebouwde synthesizer heeft geen General MIDI-soundfont gevonden: er is geen geluid te horen.</translation>
+    </message>
+    <message>
+        <source>Failed to create the built-in synthesizer: no sound will be heard.</source>
+        <translation>De ingebouwde synthesizer kon niet worden gemaakt: er is geen geluid te horen.</translation>
+    </message>
+    <message>
+        <source>The ALSA sequencer is not available: MIDI ports cannot be used.</source>
+        <translation>De ALSA-sequencer is niet beschikbaar: MIDI-poorten kunnen niet worden gebruikt.</translation>
+    </message>
+    <message>
+        <source>Failed to open the MIDI output port: no sound will be heard.</source>
+        <translation>De MIDI-uitgangspoort kon niet worden geopend: er is geen geluid te horen.</translation>
+    </message>
+    <message>
+        <source>No MIDI device is open: the chord cannot be played.</source>
+        <translation>Er is geen MIDI-apparaat geopend: het akkoord kan niet worden gespeeld.</translation>
+    </message>
+    <message>
+        <source>The MIDI message is not valid and was not sent.</source>
+        <translation>Het MIDI-bericht is ongeldig en is niet verzonden.</translation>
+    </message>
+    <message>
+        <source>Failed to send the MIDI message: the chord may not sound.</source>
+        <translation>Het MIDI-bericht kon niet worden verzonden: het akkoord klinkt misschien niet.</translation>
+    </message>
+    <message>
+        <source>The connection to the audio server was lost: no sound will be heard.</source>
+        <translation>De verbinding met de audioserver is verbroken: er is geen geluid te horen.</translation>
+    </message>
+    <message>
+        <source>Built-in synthesizer (no soundfont)</source>
+        <translation>Ingebouwde synthesizer (geen soundfont)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -39,6 +39,14 @@ const MessageTemplate kTemplates[] = {
     {QT_TRANSLATE_NOOP("Messages", "circle %1, %2 of %3, holds %4"), 0b1000},
     {QT_TRANSLATE_NOOP("Messages", "circle %1, %2 of %3, given, holds %4"), 0b1000},
     {QT_TRANSLATE_NOOP("Messages", "chord %1")},
+    // The sound's failures and the built-in synthesizer's entry in the device list.
+    {QT_TRANSLATE_NOOP("Messages",
+                       "Failed to start the audio driver (%1): no sound will be heard.")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "The built-in synthesizer found no General MIDI soundfont that it could "
+                       "load: no sound will be heard. Looked for %1. The Debian packages "
+                       "timgm6mb-soundfont and fluid-soundfont-gm each provide one.")},
+    {QT_TRANSLATE_NOOP("Messages", "Built-in synthesizer (%1)")},
     {QT_TRANSLATE_NOOP("Messages", "version: %1")},
     {QT_TRANSLATE_NOOP("Messages", "Version %1")},
     // The progress window's and --stats' figures; a key's line begins with its name.
@@ -94,6 +102,21 @@ const char* const kFixedTexts[] = {
     QT_TRANSLATE_NOOP("Messages",
                       "Forget every recorded answer? Your progress cannot be brought back."),
     QT_TRANSLATE_NOOP("Messages", "Your history is forgotten."),
+    QT_TRANSLATE_NOOP("Messages", "The MIDI device is no longer there: no sound will be heard."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The built-in synthesizer found no General MIDI soundfont: no sound will "
+                      "be heard."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Failed to create the built-in synthesizer: no sound will be heard."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The ALSA sequencer is not available: MIDI ports cannot be used."),
+    QT_TRANSLATE_NOOP("Messages", "Failed to open the MIDI output port: no sound will be heard."),
+    QT_TRANSLATE_NOOP("Messages", "No MIDI device is open: the chord cannot be played."),
+    QT_TRANSLATE_NOOP("Messages", "The MIDI message is not valid and was not sent."),
+    QT_TRANSLATE_NOOP("Messages", "Failed to send the MIDI message: the chord may not sound."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "The connection to the audio server was lost: no sound will be heard."),
+    QT_TRANSLATE_NOOP("Messages", "Built-in synthesizer (no soundfont)"),
     // The About box's help text, line by line as the box shows it.
     QT_TRANSLATE_NOOP("Messages",
         "Learn to handle and memorize musical chords. (Up to None)\n"

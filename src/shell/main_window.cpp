@@ -343,7 +343,7 @@ void MainWindow::refresh() {
   if (List1_->count() != static_cast<int>(controls.List1.entries.size())) {
     List1_->clear();
     for (const ListEntry& entry : controls.List1.entries) {
-      List1_->addItem(QString::fromStdString(entry.text));
+      List1_->addItem(shown_message(entry.text, NoteNaming::Letters));
     }
   }
   List1_->show_open_row(controls.List1.selected);

@@ -86,6 +86,11 @@ TEST_F(GermanWindowTest, ThePaletteShowsGermanNamesAndDragsTheProgramsOwn) {
   EXPECT_EQ(picked, "Bb");
   EXPECT_EQ(window_->findChild<QPushButton*>("Create_Puzzle")->text(), "Erstellen");
   EXPECT_EQ(window_->findChild<QPushButton*>("Command_Check")->text(), "Prüfen");
+  EXPECT_EQ(shown_message("Built-in synthesizer (TimGM6mb.sf2)", NoteNaming::German),
+            "Eingebauter Synthesizer (TimGM6mb.sf2)");
+  EXPECT_EQ(shown_message("Failed to start the audio driver (alsa): no sound will be heard.",
+                          NoteNaming::German),
+            "Der Audiotreiber (alsa) ließ sich nicht starten: Es ist kein Ton zu hören.");
 }
 
 TEST_F(GermanWindowTest, GermanNamesTypedInEveryCircleScoreSeventeenInAGermanCheck) {

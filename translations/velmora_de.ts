@@ -527,6 +527,22 @@ Dateisuche Ihres Computers.
         <source>Built-in synthesizer (no soundfont)</source>
         <translation>Eingebauter Synthesizer (keine SoundFont)</translation>
     </message>
+    <message>
+        <source>The answer key cannot be made: the answer log %1 in %2 could not be read (%3).</source>
+        <translation>Der Lösungsschlüssel kann nicht erstellt werden: Das Antwortprotokoll %1 in %2 ließ sich nicht lesen (%3).</translation>
+    </message>
+    <message>
+        <source>The answer key cannot be made: the answer log %1 holds no worksheet star that can be read.</source>
+        <translation>Der Lösungsschlüssel kann nicht erstellt werden: Das Antwortprotokoll %1 enthält keinen lesbaren Arbeitsblattstern.</translation>
+    </message>
+    <message>
+        <source>The answer key cannot be saved over the answer log %1 it is made from; please choose another file.</source>
+        <translation>Der Lösungsschlüssel kann nicht über das Antwortprotokoll %1 gespeichert werden, aus dem er entsteht; bitte wählen Sie eine andere Datei.</translation>
+    </message>
+    <message>
+        <source>The answer key was saved without %1 part(s) of %2 that could not be read:%3</source>
+        <translation>Der Lösungsschlüssel wurde ohne %1 Teil(e) von %2 gespeichert, die sich nicht lesen ließen:%3</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

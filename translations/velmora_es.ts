@@ -528,6 +528,22 @@ ordenador con la función de búsqueda de archivos.
         <source>Built-in synthesizer (no soundfont)</source>
         <translation>Sintetizador integrado (sin banco de sonidos)</translation>
     </message>
+    <message>
+        <source>The answer key cannot be made: the answer log %1 in %2 could not be read (%3).</source>
+        <translation>No se puede crear la clave de respuestas: no se pudo leer el registro de respuestas %1 en %2 (%3).</translation>
+    </message>
+    <message>
+        <source>The answer key cannot be made: the answer log %1 holds no worksheet star that can be read.</source>
+        <translation>No se puede crear la clave de respuestas: el registro de respuestas %1 no contiene ninguna estrella de hoja legible.</translation>
+    </message>
+    <message>
+        <source>The answer key cannot be saved over the answer log %1 it is made from; please choose another file.</source>
+        <translation>La clave de respuestas no se puede guardar sobre el registro de respuestas %1 del que se obtiene; elija otro archivo.</translation>
+    </message>
+    <message>
+        <source>The answer key was saved without %1 part(s) of %2 that could not be read:%3</source>
+        <translation>La clave de respuestas se guardó sin %1 parte(s) de %2 que no se pudieron leer:%3</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

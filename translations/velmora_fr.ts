@@ -527,6 +527,22 @@ votre ordinateur avec la fonction de recherche de fichiers.
         <source>Built-in synthesizer (no soundfont)</source>
         <translation>Synthétiseur intégré (aucune banque de sons)</translation>
     </message>
+    <message>
+        <source>The answer key cannot be made: the answer log %1 in %2 could not be read (%3).</source>
+        <translation>Le corrigé ne peut pas être créé : le journal des réponses %1 dans %2 n'a pas pu être lu (%3).</translation>
+    </message>
+    <message>
+        <source>The answer key cannot be made: the answer log %1 holds no worksheet star that can be read.</source>
+        <translation>Le corrigé ne peut pas être créé : le journal des réponses %1 ne contient aucune étoile de fiche lisible.</translation>
+    </message>
+    <message>
+        <source>The answer key cannot be saved over the answer log %1 it is made from; please choose another file.</source>
+        <translation>Le corrigé ne peut pas être enregistré par-dessus le journal des réponses %1 dont il est tiré ; veuillez choisir un autre fichier.</translation>
+    </message>
+    <message>
+        <source>The answer key was saved without %1 part(s) of %2 that could not be read:%3</source>
+        <translation>Le corrigé a été enregistré sans %1 partie(s) de %2 qui n'ont pas pu être lues :%3</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -527,6 +527,22 @@ uw computer met de zoekfunctie.
         <source>Built-in synthesizer (no soundfont)</source>
         <translation>Ingebouwde synthesizer (geen soundfont)</translation>
     </message>
+    <message>
+        <source>The answer key cannot be made: the answer log %1 in %2 could not be read (%3).</source>
+        <translation>De antwoordsleutel kan niet worden gemaakt: het antwoordlogboek %1 in %2 kon niet worden gelezen (%3).</translation>
+    </message>
+    <message>
+        <source>The answer key cannot be made: the answer log %1 holds no worksheet star that can be read.</source>
+        <translation>De antwoordsleutel kan niet worden gemaakt: het antwoordlogboek %1 bevat geen leesbare werkbladster.</translation>
+    </message>
+    <message>
+        <source>The answer key cannot be saved over the answer log %1 it is made from; please choose another file.</source>
+        <translation>De antwoordsleutel kan niet worden opgeslagen over het antwoordlogboek %1 waaruit hij wordt gemaakt; kies een ander bestand.</translation>
+    </message>
+    <message>
+        <source>The answer key was saved without %1 part(s) of %2 that could not be read:%3</source>
+        <translation>De antwoordsleutel is opgeslagen zonder %1 deel/delen van %2 die niet gelezen konden worden:%3</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

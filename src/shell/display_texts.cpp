@@ -47,6 +47,19 @@ const MessageTemplate kTemplates[] = {
                        "load: no sound will be heard. Looked for %1. The Debian packages "
                        "timgm6mb-soundfont and fluid-soundfont-gm each provide one.")},
     {QT_TRANSLATE_NOOP("Messages", "Built-in synthesizer (%1)")},
+    // The answer key's failures; the parts of a log that could not be read follow the last.
+    {QT_TRANSLATE_NOOP("Messages",
+                       "The answer key cannot be made: the answer log %1 in %2 could not be read "
+                       "(%3).")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "The answer key cannot be made: the answer log %1 holds no worksheet star "
+                       "that can be read.")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "The answer key cannot be saved over the answer log %1 it is made from; "
+                       "please choose another file.")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "The answer key was saved without %1 part(s) of %2 that could not be "
+                       "read:%3")},
     {QT_TRANSLATE_NOOP("Messages", "version: %1")},
     {QT_TRANSLATE_NOOP("Messages", "Version %1")},
     // The progress window's and --stats' figures; a key's line begins with its name.

@@ -91,6 +91,11 @@ TEST_F(GermanWindowTest, ThePaletteShowsGermanNamesAndDragsTheProgramsOwn) {
   EXPECT_EQ(shown_message("Failed to start the audio driver (alsa): no sound will be heard.",
                           NoteNaming::German),
             "Der Audiotreiber (alsa) ließ sich nicht starten: Es ist kein Ton zu hören.");
+  EXPECT_EQ(shown_message("The answer key was saved without 2 part(s) of Worksheet.id that could "
+                          "not be read:\nline 3: no star\nline 9: no star",
+                          NoteNaming::German),
+            "Der Lösungsschlüssel wurde ohne 2 Teil(e) von Worksheet.id gespeichert, die sich nicht "
+            "lesen ließen:\nline 3: no star\nline 9: no star");
 }
 
 TEST_F(GermanWindowTest, GermanNamesTypedInEveryCircleScoreSeventeenInAGermanCheck) {

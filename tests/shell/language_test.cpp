@@ -4,6 +4,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <memory>
 
@@ -12,6 +15,7 @@
 #include "shell/display_texts.h"
 #include "shell/main_window.h"
 #include "shell/note_labels.h"
+#include "shell/translations.h"
 
 namespace velmora {
 namespace {
@@ -165,6 +169,47 @@ TEST_F(GermanWindowTest, ProgressFiguresInGermanWithTheKeysInGermanNames) {
   EXPECT_EQ(text.tones.lines[0], "Terz: 25 % verfehlt (1 von 4)");
   EXPECT_EQ(text.weeks.lines[0],
             "Gesunken von 100 % auf 67 % richtig seit der Woche vom 2026-11-23.");
+}
+
+TEST(DisplayMenuTest, HelpsMenuSavesTheLanguageForTheNextStartAndTheNoteNamesAtOnce) {
+  const QTemporaryDir folder;
+  QSettings settings(folder.filePath("settings.conf"), QSettings::IniFormat);
+  testing::ScriptedRandom random;
+  testing::FakeClock clock;
+  testing::RecordingMidiSystem midi;
+  MainWindow window(ShellPorts{random, clock, midi, nullptr, &settings});
+  std::vector<MessageBox> boxes;
+  window.window_system().set_presenter([&](const MessageBox& box) {
+    boxes.push_back(box);
+    return Answer::Ok;
+  });
+  const auto action = [&](const QString& menu_title, const QString& title) -> QAction* {
+    const std::unique_ptr<QMenu> menu = window.help_menu();
+    for (QAction* item : menu->actions()) {
+      if (item->menu() == nullptr || item->text() != menu_title) continue;
+      for (QAction* choice : item->menu()->actions()) {
+        if (choice->text() == title) {
+          choice->trigger();
+          return choice;
+        }
+      }
+    }
+    ADD_FAILURE() << title.toStdString();
+    return nullptr;
+  };
+  action("Note names", "German (C, Fis, B, H)");
+  EXPECT_EQ(settings.value(kNoteNamesSetting).toString(), "german");
+  EXPECT_EQ(window.note_naming(), NoteNaming::German);
+  for (int index = 0; index < 35; ++index) {
+    if (window.noot(index)->name() == "Bb") {
+      EXPECT_EQ(window.noot(index)->text(), "B");
+    }
+  }
+  action("Language", "Nederlands");
+  EXPECT_EQ(settings.value(kLanguageSetting).toString(), "nl");
+  ASSERT_EQ(boxes.size(), 1U);
+  EXPECT_EQ(boxes[0].text, "Velmora speaks the chosen language from its next start.");
+  EXPECT_EQ(window.findChild<QPushButton*>("Create_Puzzle")->text(), "Create");
 }
 
 TEST(ShownMessageTest, FillsTemplatesKeepsUnknownTextsAndNamesNotesAsChosen) {

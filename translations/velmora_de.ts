@@ -543,6 +543,10 @@ Dateisuche Ihres Computers.
         <source>The answer key was saved without %1 part(s) of %2 that could not be read:%3</source>
         <translation>Der Lösungsschlüssel wurde ohne %1 Teil(e) von %2 gespeichert, die sich nicht lesen ließen:%3</translation>
     </message>
+    <message>
+        <source>There is no practice history in %1.</source>
+        <translation>In %1 gibt es keinen Übungsverlauf.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -544,6 +544,10 @@ ordenador con la función de búsqueda de archivos.
         <source>The answer key was saved without %1 part(s) of %2 that could not be read:%3</source>
         <translation>La clave de respuestas se guardó sin %1 parte(s) de %2 que no se pudieron leer:%3</translation>
     </message>
+    <message>
+        <source>There is no practice history in %1.</source>
+        <translation>No hay ningún historial de práctica en %1.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

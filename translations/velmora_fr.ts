@@ -543,6 +543,10 @@ votre ordinateur avec la fonction de recherche de fichiers.
         <source>The answer key was saved without %1 part(s) of %2 that could not be read:%3</source>
         <translation>Le corrigé a été enregistré sans %1 partie(s) de %2 qui n'ont pas pu être lues :%3</translation>
     </message>
+    <message>
+        <source>There is no practice history in %1.</source>
+        <translation>Il n'y a aucun historique d'exercice dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -543,6 +543,10 @@ uw computer met de zoekfunctie.
         <source>The answer key was saved without %1 part(s) of %2 that could not be read:%3</source>
         <translation>De antwoordsleutel is opgeslagen zonder %1 deel/delen van %2 die niet gelezen konden worden:%3</translation>
     </message>
+    <message>
+        <source>There is no practice history in %1.</source>
+        <translation>Er is geen oefengeschiedenis in %1.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

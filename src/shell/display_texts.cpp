@@ -75,6 +75,7 @@ const MessageTemplate kTemplates[] = {
     {QT_TRANSLATE_NOOP("Messages", "Up from %1% to %2% right since the week of %3.")},
     {QT_TRANSLATE_NOOP("Messages", "Down from %1% to %2% right since the week of %3.")},
     {QT_TRANSLATE_NOOP("Messages", "%1: %2% (%3 of %4)")},
+    {QT_TRANSLATE_NOOP("Messages", "There is no practice history in %1.")},
     {QT_TRANSLATE_NOOP("Messages", "The history was exported to %1.")},
     {QT_TRANSLATE_NOOP("Messages", "The history could not be exported to %1: %2")},
     {QT_TRANSLATE_NOOP("Messages", "The history could not be forgotten: %1")},

@@ -38,8 +38,10 @@ QString history_folder(const velmora::Options& options) {
 
 int print_stats(const QString& folder, velmora::NoteNaming naming) {
   if (!QFile::exists(velmora::SqlHistory::file_in(folder))) {
-    std::fprintf(stderr, "velmora: There is no practice history in %s.\n",
-                 QFile::encodeName(folder).constData());
+    const std::string sentence =
+        "There is no practice history in " + QFile::encodeName(folder).toStdString() + ".";
+    std::fprintf(stderr, "velmora: %s\n",
+                 velmora::shown_message(sentence, naming).toUtf8().constData());
     return 1;
   }
   velmora::SqlHistory history(folder);

@@ -117,6 +117,8 @@ TEST(CommandLineTest, SpeaksTheChosenLanguageAndRefusesUnknownChoicesInOneSenten
        "Probeer 'velmora --help'.\n"},
       {{"--language", "de_AT", "--note-names", "fixed-do"}, 1, "", german_display},
       {{"--language", "en", "--note-names", "german", "--version"}, 0, "velmora 1.1.30\n", ""},
+      {{"--language", "fr", "--stats", "--data-dir", "/nonexistent"}, 1, "",
+       "velmora: Il n'y a aucun historique d'exercice dans /nonexistent.\n"},
   });
   // The user's locale, and a saved language over it.
   expect_runs(environment_without_display("de_DE.UTF-8"), {{{}, 1, "", german_display}});

@@ -86,7 +86,11 @@ int main(int argc, char* argv[]) {
     translations.install();
     velmora::install_font_substitutes();
     velmora::QtClock clock;
-    const velmora::JobOutcome outcome = velmora::run_sheet_job(*options.sheet_job, clock);
+    velmora::SheetJob job = *options.sheet_job;
+    job.naming = velmora::chosen_note_naming(
+        options.note_naming, settings.value(velmora::kNoteNamesSetting).toString(),
+        translations.language());
+    const velmora::JobOutcome outcome = velmora::run_sheet_job(job, clock);
     std::fputs(outcome.out.c_str(), stdout);
     std::fputs(outcome.error.c_str(), stderr);
     return outcome.exit_status;

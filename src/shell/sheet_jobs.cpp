@@ -170,7 +170,8 @@ JobOutcome make_worksheets(const SheetJob& job, Clock& clock) {
                                               quoted(job.output) + ": " + reason};
          }
          return {};
-       }});
+       },
+       job.naming});
   if (!status.ok()) {
     folder.fail();
     return refused(status.failure().description);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/posix/file_answer_log.h"
+#include "theory/note_naming.h"
 
 namespace velmora {
 
@@ -25,6 +26,8 @@ struct SheetJob {
   int sheets = 0;
   std::optional<std::uint64_t> seed;
   std::optional<QPageSize::PageSizeId> paper;
+  // The names the sheets give their notes in.
+  NoteNaming naming = NoteNaming::Letters;
 };
 
 // The sheet options as the command line gave them; unset when not given.

@@ -82,7 +82,7 @@ Status run_worksheet_batch(const WorksheetBatch& batch) {
   FailureCatcher windows;
   for (int sheet = 1; sheet <= batch.sheets; ++sheet) {
     Print_Worksheet({batch.Key_Names, batch.Chord_Types, false, batch.printer_for(sheet), log,
-                     batch.random, batch.clock, windows});
+                     batch.random, batch.clock, windows, batch.naming});
     if (!windows.failure.empty()) {
       log.drop_run();
       return Failure{kPrinterFailed,

@@ -6,6 +6,7 @@
 
 #include "ports/answer_log_file.h"
 #include "ports/status.h"
+#include "theory/note_naming.h"
 #include "theory/notes.h"
 
 namespace velmora {
@@ -29,6 +30,8 @@ struct WorksheetBatch {
   std::function<Printer&(int sheet)> printer_for;
   // Given the lines the batch logged; a failure here drops the batch's blocks all the same.
   std::function<Status(const std::vector<std::string>& logged)> finish;
+  // The names the sheets give their notes in; the log keeps the letters.
+  NoteNaming naming = NoteNaming::Letters;
 };
 
 // Prints the sheets one after the other as the window's worksheet run does, on the same draws,

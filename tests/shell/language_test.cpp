@@ -1,20 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "fakes/main_form_fixture.h"
 #include "shell/about_box.h"
 #include "shell/display_texts.h"
 #include "shell/main_window.h"
 #include "shell/note_labels.h"
+#include "shell/sheet_jobs.h"
 #include "shell/translations.h"
 
 namespace velmora {
@@ -210,6 +215,42 @@ TEST(DisplayMenuTest, HelpsMenuSavesTheLanguageForTheNextStartAndTheNoteNamesAtO
   ASSERT_EQ(boxes.size(), 1U);
   EXPECT_EQ(boxes[0].text, "Velmora speaks the chosen language from its next start.");
   EXPECT_EQ(window.findChild<QPushButton*>("Create_Puzzle")->text(), "Create");
+}
+
+// The same batch of worksheets in every naming: the log's bytes stay the letters', the page
+// names its given notes as chosen.
+TEST(SheetJobNamingTest, TheLogIsTheSameWhateverTheNamesOnThePage) {
+  const QTemporaryDir folder;
+  const std::filesystem::path root = folder.path().toStdString();
+  const struct { NoteNaming naming; const char* given; } runs[] = {
+      {NoteNaming::Letters, "Bbb"}, {NoteNaming::German, "Heses"},
+      {NoteNaming::FixedDo, "Si♭♭"}};
+  std::optional<QByteArray> letters_log;
+  for (const auto& run : runs) {
+    const std::filesystem::path place = root / note_naming_word(run.naming);
+    std::filesystem::create_directories(place);
+    SheetJob job;
+    job.kind = SheetJob::Kind::Worksheets;
+    job.log = place / "Worksheet.id";
+    job.output = place / "out";
+    job.sheets = 1;
+    job.seed = 42;
+    job.paper = QPageSize::A4;
+    job.naming = run.naming;
+    testing::FakeClock clock;
+    ASSERT_EQ(run_sheet_job(job, clock).exit_status, 0);
+    QFile log(QString::fromStdString(job.log.string()));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QByteArray bytes = log.readAll();
+    if (!letters_log) letters_log = bytes;
+    EXPECT_EQ(bytes, *letters_log) << note_naming_word(run.naming);
+    QProcess text;
+    text.start(VELMORA_PDFTOTEXT, {QString::fromStdString((job.output / "worksheet-1.pdf").string()),
+                                   "-"});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const QStringList words = QString::fromUtf8(text.readAllStandardOutput()).split('\n');
+    EXPECT_TRUE(words.contains(run.given)) << words.join('|').toStdString();
+  }
 }
 
 TEST(ShownMessageTest, FillsTemplatesKeepsUnknownTextsAndNamesNotesAsChosen) {

@@ -245,8 +245,8 @@ TEST(SheetJobNamingTest, TheLogIsTheSameWhateverTheNamesOnThePage) {
     if (!letters_log) letters_log = bytes;
     EXPECT_EQ(bytes, *letters_log) << note_naming_word(run.naming);
     QProcess text;
-    text.start(VELMORA_PDFTOTEXT, {QString::fromStdString((job.output / "worksheet-1.pdf").string()),
-                                   "-"});
+    const QString page = QString::fromStdString((job.output / "worksheet-1.pdf").string());
+    text.start(VELMORA_PDFTOTEXT, {page, "-"});
     ASSERT_TRUE(text.waitForFinished(20000));
     const QStringList words = QString::fromUtf8(text.readAllStandardOutput()).split('\n');
     EXPECT_TRUE(words.contains(run.given)) << words.join('|').toStdString();

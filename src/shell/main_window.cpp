@@ -353,7 +353,9 @@ void MainWindow::show_caption(int circle, const std::string& caption) {
   CircleLabel* label = circles_[circle - 1];
   const QString shown = shown_caption(caption, naming_);
   label->setText(shown);
-  label->setFont(shrunk_to_fit(circle_font_, shown, label->width()));
+  label->setFont(naming_ == NoteNaming::Letters
+                     ? circle_font_
+                     : shrunk_to_fit(circle_font_, shown, label->width()));
 }
 
 void MainWindow::set_note_naming(NoteNaming naming) {
@@ -381,12 +383,15 @@ void MainWindow::set_note_naming(NoteNaming naming) {
     label->setAccessibleName(naming == NoteNaming::Letters || !note ? QString()
                                                                     : spoken_note(*note, naming));
   }
-  // One size for the whole palette and one for the star, small enough for the longest name.
+  // One size for the whole palette and one for the star, small enough for the longest name;
+  // the letters keep the layout's own size.
   QFont palette_font = layout_font("MS Sans Serif", 13.5);
   circle_font_ = palette_font;
-  for (PaletteLabel* label : palette_) {
-    palette_font = shrunk_to_fit(palette_font, label->text(), label->width());
-    circle_font_ = shrunk_to_fit(circle_font_, label->text(), circles_[0]->width());
+  if (naming != NoteNaming::Letters) {
+    for (PaletteLabel* label : palette_) {
+      palette_font = shrunk_to_fit(palette_font, label->text(), label->width());
+      circle_font_ = shrunk_to_fit(circle_font_, label->text(), circles_[0]->width());
+    }
   }
   for (PaletteLabel* label : palette_) label->setFont(palette_font);
   refresh();

@@ -547,6 +547,94 @@ Dateisuche Ihres Computers.
         <source>There is no practice history in %1.</source>
         <translation>In %1 gibt es keinen Übungsverlauf.</translation>
     </message>
+    <message>
+        <source>Unknown option '%1'.</source>
+        <translation>Unbekannte Option '%1'.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after '%1'.</source>
+        <translation>Fehlender Wert nach '%1'.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after '%1'.</source>
+        <translation>Unerwarteter Wert nach '%1'.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1'.</source>
+        <translation>Unerwartetes Argument '%1'.</translation>
+    </message>
+    <message>
+        <source>--paper takes A4 or Letter, not '%1'.</source>
+        <translation>--paper nimmt A4 oder Letter, nicht '%1'.</translation>
+    </message>
+    <message>
+        <source>--worksheets takes a number of sheets from 1 to 100, not '%1'.</source>
+        <translation>--worksheets nimmt eine Blattzahl von 1 bis 100, nicht '%1'.</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to 18446744073709551615, not '%1'.</source>
+        <translation>--seed nimmt eine ganze Zahl von 0 bis 18446744073709551615, nicht '%1'.</translation>
+    </message>
+    <message>
+        <source>Cannot read the answer log %1: %2</source>
+        <translation>Das Antwortprotokoll %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The answer log %1 holds no star that can be read (first problem: %2)</source>
+        <translation>Das Antwortprotokoll %1 enthält keinen lesbaren Stern (erstes Problem: %2)</translation>
+    </message>
+    <message>
+        <source>The answer log %1 holds no star that can be read</source>
+        <translation>Das Antwortprotokoll %1 enthält keinen lesbaren Stern</translation>
+    </message>
+    <message>
+        <source>The answer key cannot be written over the answer log %1 it is made from</source>
+        <translation>Der Lösungsschlüssel kann nicht über das Antwortprotokoll %1 geschrieben werden, aus dem er entsteht</translation>
+    </message>
+    <message>
+        <source>Answer key of %1 stars written to %2</source>
+        <translation>Lösungsschlüssel von %1 Sternen nach %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>In den Ordner %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>seed %1</source>
+        <translation>Startwert %1</translation>
+    </message>
+    <message>
+        <source>%1 worksheets and their answer key written to %2 (%3)</source>
+        <translation>%1 Arbeitsblätter und ihr Lösungsschlüssel nach %2 geschrieben (%3)</translation>
+    </message>
+    <message>
+        <source>The sheets could not be moved into %1: %2</source>
+        <translation>Die Blätter konnten nicht nach %1 verschoben werden: %2</translation>
+    </message>
+    <message>
+        <source>--output, --seed and --paper go with --answer-key or --worksheets.</source>
+        <translation>--output, --seed und --paper gehören zu --answer-key oder --worksheets.</translation>
+    </message>
+    <message>
+        <source>--answer-key and --worksheets cannot be used together.</source>
+        <translation>--answer-key und --worksheets lassen sich nicht zusammen verwenden.</translation>
+    </message>
+    <message>
+        <source>--worksheets needs --output DIR.</source>
+        <translation>--worksheets braucht --output ORDNER.</translation>
+    </message>
+    <message>
+        <source>--answer-key needs --output FILE.pdf.</source>
+        <translation>--answer-key braucht --output DATEI.pdf.</translation>
+    </message>
+    <message>
+        <source>--seed goes with --worksheets only.</source>
+        <translation>--seed gehört nur zu --worksheets.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -548,6 +548,94 @@ ordenador con la función de búsqueda de archivos.
         <source>There is no practice history in %1.</source>
         <translation>No hay ningún historial de práctica en %1.</translation>
     </message>
+    <message>
+        <source>Unknown option '%1'.</source>
+        <translation>Opción desconocida '%1'.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after '%1'.</source>
+        <translation>Falta un valor después de '%1'.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after '%1'.</source>
+        <translation>Valor inesperado después de '%1'.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1'.</source>
+        <translation>Argumento inesperado '%1'.</translation>
+    </message>
+    <message>
+        <source>--paper takes A4 or Letter, not '%1'.</source>
+        <translation>--paper admite A4 o Letter, no '%1'.</translation>
+    </message>
+    <message>
+        <source>--worksheets takes a number of sheets from 1 to 100, not '%1'.</source>
+        <translation>--worksheets admite un número de hojas de 1 a 100, no '%1'.</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to 18446744073709551615, not '%1'.</source>
+        <translation>--seed admite un número entero de 0 a 18446744073709551615, no '%1'.</translation>
+    </message>
+    <message>
+        <source>Cannot read the answer log %1: %2</source>
+        <translation>No se puede leer el registro de respuestas %1: %2</translation>
+    </message>
+    <message>
+        <source>The answer log %1 holds no star that can be read (first problem: %2)</source>
+        <translation>El registro de respuestas %1 no contiene ninguna estrella legible (primer problema: %2)</translation>
+    </message>
+    <message>
+        <source>The answer log %1 holds no star that can be read</source>
+        <translation>El registro de respuestas %1 no contiene ninguna estrella legible</translation>
+    </message>
+    <message>
+        <source>The answer key cannot be written over the answer log %1 it is made from</source>
+        <translation>La clave de respuestas no se puede escribir sobre el registro de respuestas %1 del que se obtiene</translation>
+    </message>
+    <message>
+        <source>Answer key of %1 stars written to %2</source>
+        <translation>Clave de respuestas de %1 estrellas escrita en %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>No se puede escribir en la carpeta %1: %2</translation>
+    </message>
+    <message>
+        <source>seed %1</source>
+        <translation>semilla %1</translation>
+    </message>
+    <message>
+        <source>%1 worksheets and their answer key written to %2 (%3)</source>
+        <translation>%1 hojas de ejercicios y su clave de respuestas escritas en %2 (%3)</translation>
+    </message>
+    <message>
+        <source>The sheets could not be moved into %1: %2</source>
+        <translation>No se pudieron mover las hojas a %1: %2</translation>
+    </message>
+    <message>
+        <source>--output, --seed and --paper go with --answer-key or --worksheets.</source>
+        <translation>--output, --seed y --paper van con --answer-key o --worksheets.</translation>
+    </message>
+    <message>
+        <source>--answer-key and --worksheets cannot be used together.</source>
+        <translation>--answer-key y --worksheets no se pueden usar juntos.</translation>
+    </message>
+    <message>
+        <source>--worksheets needs --output DIR.</source>
+        <translation>--worksheets necesita --output CARPETA.</translation>
+    </message>
+    <message>
+        <source>--answer-key needs --output FILE.pdf.</source>
+        <translation>--answer-key necesita --output ARCHIVO.pdf.</translation>
+    </message>
+    <message>
+        <source>--seed goes with --worksheets only.</source>
+        <translation>--seed solo va con --worksheets.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

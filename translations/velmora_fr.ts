@@ -547,6 +547,94 @@ votre ordinateur avec la fonction de recherche de fichiers.
         <source>There is no practice history in %1.</source>
         <translation>Il n'y a aucun historique d'exercice dans %1.</translation>
     </message>
+    <message>
+        <source>Unknown option '%1'.</source>
+        <translation>Option inconnue '%1'.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues : %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after '%1'.</source>
+        <translation>Valeur manquante après '%1'.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after '%1'.</source>
+        <translation>Valeur inattendue après '%1'.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1'.</source>
+        <translation>Argument inattendu '%1'.</translation>
+    </message>
+    <message>
+        <source>--paper takes A4 or Letter, not '%1'.</source>
+        <translation>--paper prend A4 ou Letter, pas '%1'.</translation>
+    </message>
+    <message>
+        <source>--worksheets takes a number of sheets from 1 to 100, not '%1'.</source>
+        <translation>--worksheets prend un nombre de fiches de 1 à 100, pas '%1'.</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to 18446744073709551615, not '%1'.</source>
+        <translation>--seed prend un nombre entier de 0 à 18446744073709551615, pas '%1'.</translation>
+    </message>
+    <message>
+        <source>Cannot read the answer log %1: %2</source>
+        <translation>Impossible de lire le journal des réponses %1 : %2</translation>
+    </message>
+    <message>
+        <source>The answer log %1 holds no star that can be read (first problem: %2)</source>
+        <translation>Le journal des réponses %1 ne contient aucune étoile lisible (premier problème : %2)</translation>
+    </message>
+    <message>
+        <source>The answer log %1 holds no star that can be read</source>
+        <translation>Le journal des réponses %1 ne contient aucune étoile lisible</translation>
+    </message>
+    <message>
+        <source>The answer key cannot be written over the answer log %1 it is made from</source>
+        <translation>Le corrigé ne peut pas être écrit par-dessus le journal des réponses %1 dont il est tiré</translation>
+    </message>
+    <message>
+        <source>Answer key of %1 stars written to %2</source>
+        <translation>Corrigé de %1 étoiles écrit dans %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Impossible d'écrire dans le dossier %1 : %2</translation>
+    </message>
+    <message>
+        <source>seed %1</source>
+        <translation>graine %1</translation>
+    </message>
+    <message>
+        <source>%1 worksheets and their answer key written to %2 (%3)</source>
+        <translation>%1 fiches et leur corrigé écrits dans %2 (%3)</translation>
+    </message>
+    <message>
+        <source>The sheets could not be moved into %1: %2</source>
+        <translation>Les fiches n'ont pas pu être déplacées dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>--output, --seed and --paper go with --answer-key or --worksheets.</source>
+        <translation>--output, --seed et --paper vont avec --answer-key ou --worksheets.</translation>
+    </message>
+    <message>
+        <source>--answer-key and --worksheets cannot be used together.</source>
+        <translation>--answer-key et --worksheets ne peuvent pas être utilisés ensemble.</translation>
+    </message>
+    <message>
+        <source>--worksheets needs --output DIR.</source>
+        <translation>--worksheets a besoin de --output DOSSIER.</translation>
+    </message>
+    <message>
+        <source>--answer-key needs --output FILE.pdf.</source>
+        <translation>--answer-key a besoin de --output FICHIER.pdf.</translation>
+    </message>
+    <message>
+        <source>--seed goes with --worksheets only.</source>
+        <translation>--seed ne va qu'avec --worksheets.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -547,6 +547,94 @@ uw computer met de zoekfunctie.
         <source>There is no practice history in %1.</source>
         <translation>Er is geen oefengeschiedenis in %1.</translation>
     </message>
+    <message>
+        <source>Unknown option '%1'.</source>
+        <translation>Onbekende optie '%1'.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Onbekende opties: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after '%1'.</source>
+        <translation>Ontbrekende waarde na '%1'.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after '%1'.</source>
+        <translation>Onverwachte waarde na '%1'.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument '%1'.</source>
+        <translation>Onverwacht argument '%1'.</translation>
+    </message>
+    <message>
+        <source>--paper takes A4 or Letter, not '%1'.</source>
+        <translation>--paper neemt A4 of Letter, niet '%1'.</translation>
+    </message>
+    <message>
+        <source>--worksheets takes a number of sheets from 1 to 100, not '%1'.</source>
+        <translation>--worksheets neemt een aantal bladen van 1 tot 100, niet '%1'.</translation>
+    </message>
+    <message>
+        <source>--seed takes a whole number from 0 to 18446744073709551615, not '%1'.</source>
+        <translation>--seed neemt een geheel getal van 0 tot 18446744073709551615, niet '%1'.</translation>
+    </message>
+    <message>
+        <source>Cannot read the answer log %1: %2</source>
+        <translation>Kan het antwoordlogboek %1 niet lezen: %2</translation>
+    </message>
+    <message>
+        <source>The answer log %1 holds no star that can be read (first problem: %2)</source>
+        <translation>Het antwoordlogboek %1 bevat geen leesbare ster (eerste probleem: %2)</translation>
+    </message>
+    <message>
+        <source>The answer log %1 holds no star that can be read</source>
+        <translation>Het antwoordlogboek %1 bevat geen leesbare ster</translation>
+    </message>
+    <message>
+        <source>The answer key cannot be written over the answer log %1 it is made from</source>
+        <translation>De antwoordsleutel kan niet worden geschreven over het antwoordlogboek %1 waaruit hij wordt gemaakt</translation>
+    </message>
+    <message>
+        <source>Answer key of %1 stars written to %2</source>
+        <translation>Antwoordsleutel van %1 sterren geschreven naar %2</translation>
+    </message>
+    <message>
+        <source>Cannot write to the folder %1: %2</source>
+        <translation>Kan niet schrijven naar de map %1: %2</translation>
+    </message>
+    <message>
+        <source>seed %1</source>
+        <translation>startwaarde %1</translation>
+    </message>
+    <message>
+        <source>%1 worksheets and their answer key written to %2 (%3)</source>
+        <translation>%1 werkbladen en hun antwoordsleutel geschreven naar %2 (%3)</translation>
+    </message>
+    <message>
+        <source>The sheets could not be moved into %1: %2</source>
+        <translation>De bladen konden niet naar %1 worden verplaatst: %2</translation>
+    </message>
+    <message>
+        <source>--output, --seed and --paper go with --answer-key or --worksheets.</source>
+        <translation>--output, --seed en --paper horen bij --answer-key of --worksheets.</translation>
+    </message>
+    <message>
+        <source>--answer-key and --worksheets cannot be used together.</source>
+        <translation>--answer-key en --worksheets kunnen niet samen worden gebruikt.</translation>
+    </message>
+    <message>
+        <source>--worksheets needs --output DIR.</source>
+        <translation>--worksheets heeft --output MAP nodig.</translation>
+    </message>
+    <message>
+        <source>--answer-key needs --output FILE.pdf.</source>
+        <translation>--answer-key heeft --output BESTAND.pdf nodig.</translation>
+    </message>
+    <message>
+        <source>--seed goes with --worksheets only.</source>
+        <translation>--seed hoort alleen bij --worksheets.</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <system_error>
 
+#include "shell/display_texts.h"
 #include "shell/translations.h"
 #include "velmora/version.h"
 
@@ -61,6 +62,12 @@ CommandLine read_command_line(const QStringList& arguments, const Translations* 
                                    : QString::fromUtf8(source);
   };
   const QString try_help = translated(QT_TRANSLATE_NOOP("CommandLine", "Try 'velmora --help'."));
+  // The parser's and the sheet options' own mistakes.
+  const auto worded = [translations](const QString& mistake) {
+    return translations != nullptr
+               ? shown_message(mistake.toStdString(), NoteNaming::Letters, *translations)
+               : mistake;
+  };
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   parser.setApplicationDescription(translated(
@@ -144,7 +151,7 @@ CommandLine read_command_line(const QStringList& arguments, const Translations* 
   }
 
   if (!parser.parse(arguments)) {
-    return refuse(parser.errorText() + " " + try_help);
+    return refuse(worded(parser.errorText()) + " " + try_help);
   }
   CommandLine result;
   if (parser.isSet(language)) {
@@ -174,7 +181,7 @@ CommandLine read_command_line(const QStringList& arguments, const Translations* 
       {parser.isSet(answer_key), parser.positionalArguments(), value_of(worksheets),
        value_of(output), value_of(seed), value_of(paper)},
       mistake);
-  if (!mistake.isEmpty()) return refuse(mistake + " " + try_help);
+  if (!mistake.isEmpty()) return refuse(worded(mistake) + " " + try_help);
   if (parser.isSet(help) || parser.isSet(version)) {
     result.start = false;
     if (parser.isSet(help)) {

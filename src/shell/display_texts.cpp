@@ -2,8 +2,11 @@
 
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <algorithm>
+#include <functional>
 #include <vector>
 
+#include "shell/translations.h"
 #include "theory/chord_words.h"
 
 namespace velmora {
@@ -76,6 +79,28 @@ const MessageTemplate kTemplates[] = {
     {QT_TRANSLATE_NOOP("Messages", "Down from %1% to %2% right since the week of %3.")},
     {QT_TRANSLATE_NOOP("Messages", "%1: %2% (%3 of %4)")},
     {QT_TRANSLATE_NOOP("Messages", "There is no practice history in %1.")},
+    // The command line's mistakes and what its sheet jobs report.
+    {QT_TRANSLATE_NOOP("Messages", "Unknown option '%1'.")},
+    {QT_TRANSLATE_NOOP("Messages", "Unknown options: %1.")},
+    {QT_TRANSLATE_NOOP("Messages", "Missing value after '%1'.")},
+    {QT_TRANSLATE_NOOP("Messages", "Unexpected value after '%1'.")},
+    {QT_TRANSLATE_NOOP("Messages", "Unexpected argument '%1'.")},
+    {QT_TRANSLATE_NOOP("Messages", "--paper takes A4 or Letter, not '%1'.")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "--worksheets takes a number of sheets from 1 to 100, not '%1'.")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "--seed takes a whole number from 0 to 18446744073709551615, not '%1'.")},
+    {QT_TRANSLATE_NOOP("Messages", "Cannot read the answer log %1: %2")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "The answer log %1 holds no star that can be read (first problem: %2)")},
+    {QT_TRANSLATE_NOOP("Messages", "The answer log %1 holds no star that can be read")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "The answer key cannot be written over the answer log %1 it is made from")},
+    {QT_TRANSLATE_NOOP("Messages", "Answer key of %1 stars written to %2")},
+    {QT_TRANSLATE_NOOP("Messages", "Cannot write to the folder %1: %2")},
+    {QT_TRANSLATE_NOOP("Messages", "seed %1")},
+    {QT_TRANSLATE_NOOP("Messages", "%1 worksheets and their answer key written to %2 (%3)")},
+    {QT_TRANSLATE_NOOP("Messages", "The sheets could not be moved into %1: %2")},
     {QT_TRANSLATE_NOOP("Messages", "The history was exported to %1.")},
     {QT_TRANSLATE_NOOP("Messages", "The history could not be exported to %1: %2")},
     {QT_TRANSLATE_NOOP("Messages", "The history could not be forgotten: %1")},
@@ -131,6 +156,12 @@ const char* const kFixedTexts[] = {
     QT_TRANSLATE_NOOP("Messages",
                       "The connection to the audio server was lost: no sound will be heard."),
     QT_TRANSLATE_NOOP("Messages", "Built-in synthesizer (no soundfont)"),
+    QT_TRANSLATE_NOOP("Messages",
+                      "--output, --seed and --paper go with --answer-key or --worksheets."),
+    QT_TRANSLATE_NOOP("Messages", "--answer-key and --worksheets cannot be used together."),
+    QT_TRANSLATE_NOOP("Messages", "--worksheets needs --output DIR."),
+    QT_TRANSLATE_NOOP("Messages", "--answer-key needs --output FILE.pdf."),
+    QT_TRANSLATE_NOOP("Messages", "--seed goes with --worksheets only."),
     // The About box's help text, line by line as the box shows it.
     QT_TRANSLATE_NOOP("Messages",
         "Learn to handle and memorize musical chords. (Up to None)\n"
@@ -192,6 +223,39 @@ QString filled(const QString& pattern, const QStringList& values) {
     } else {
       text += c;
     }
+  }
+  return text;
+}
+
+using Translator = std::function<QString(const char* context, const char* english)>;
+
+QString worded(const std::string& english, NoteNaming naming, const Translator& translate) {
+  const QString text = QString::fromStdString(english);
+  // Multi-line texts end their lines in CR LF; the translations' sources in line feeds alone.
+  const QString plain = QString(text).remove('\r');
+  for (const char* fixed : kFixedTexts) {
+    if (plain == QLatin1String(fixed)) return translate("Messages", fixed);
+  }
+  // Made once: the window words every circle's description after each handler.
+  static const std::vector<QRegularExpression> patterns = [] {
+    std::vector<QRegularExpression> made;
+    for (const MessageTemplate& message : kTemplates) made.push_back(pattern_of(message.english));
+    return made;
+  }();
+  for (std::size_t i = 0; i < std::size(kTemplates); ++i) {
+    const MessageTemplate& message = kTemplates[i];
+    const QRegularExpressionMatch match = patterns[i].match(text);
+    if (!match.hasMatch()) continue;
+    QStringList values;
+    for (int index = 1; index <= match.lastCapturedIndex(); ++index) {
+      const QString value = match.captured(index);
+      const bool note = (message.notes >> (index - 1) & 1) != 0 &&
+                        NoteName::from_text(value.toStdString()).has_value();
+      // Other values may be texts of their own ("Root", "Right pitch, wrong spelling").
+      values << (note ? shown_caption(value.toStdString(), naming)
+                      : worded(value.toStdString(), naming, translate));
+    }
+    return filled(translate("Messages", message.english), values);
   }
   return text;
 }
@@ -260,35 +324,33 @@ QString chord_type_in_words(std::string_view chord_type_name) {
 }
 
 QString shown_message(const std::string& english, NoteNaming naming) {
-  const QString text = QString::fromStdString(english);
-  // Multi-line texts end their lines in CR LF; the translations' sources in line feeds alone.
-  const QString plain = QString(text).remove('\r');
-  for (const char* fixed : kFixedTexts) {
-    if (plain == QLatin1String(fixed)) return translated("Messages", fixed);
-  }
-  // Made once: the window words every circle's description after each handler.
-  static const std::vector<QRegularExpression> patterns = [] {
-    std::vector<QRegularExpression> made;
-    for (const MessageTemplate& message : kTemplates) made.push_back(pattern_of(message.english));
-    return made;
-  }();
-  for (std::size_t i = 0; i < std::size(kTemplates); ++i) {
-    const MessageTemplate& message = kTemplates[i];
-    const QRegularExpressionMatch match = patterns[i].match(text);
-    if (!match.hasMatch()) continue;
-    QStringList values;
-    for (int index = 1; index <= match.lastCapturedIndex(); ++index) {
-      const QString value = match.captured(index);
-      const bool note = (message.notes >> (index - 1) & 1) != 0 &&
-                        NoteName::from_text(value.toStdString()).has_value();
-      // Other values may be texts of their own ("Root", "Right pitch, wrong spelling").
-      values << (note ? shown_caption(value.toStdString(), naming)
-                      : shown_message(value.toStdString(), naming));
-    }
-    return filled(translated("Messages", message.english), values);
-  }
-  return text;
+  return worded(english, naming, translated);
 }
+
+QString shown_message(const std::string& english, NoteNaming naming,
+                      const Translations& translations) {
+  return worded(english, naming, [&translations](const char* context, const char* text) {
+    return translations.text(context, text);
+  });
+}
+
+std::string shown_lines(const std::string& text) {
+  constexpr std::string_view kProgram = "velmora: ";
+  std::string shown;
+  std::size_t from = 0;
+  while (from < text.size()) {
+    const std::size_t end = std::min(text.find('\n', from), text.size());
+    std::string line = text.substr(from, end - from);
+    const bool told = line.starts_with(kProgram);
+    if (told) line.erase(0, kProgram.size());
+    shown += (told ? std::string(kProgram) : std::string()) +
+             shown_message(line, NoteNaming::Letters).toStdString();
+    if (end < text.size()) shown += '\n';
+    from = end + 1;
+  }
+  return shown;
+}
+
 
 ProgressText shown_progress(ProgressText text, NoteNaming naming) {
   const auto shown = [naming](std::string& english) {

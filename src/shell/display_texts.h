@@ -26,6 +26,15 @@ QString chord_type_in_words(std::string_view chord_type_name);
 // Dutch messages among them, and system texts pass unchanged.
 QString shown_message(const std::string& english, NoteNaming naming);
 
+class Translations;
+// The same before the application exists, from the translations themselves: the command line's
+// mistakes.
+QString shown_message(const std::string& english, NoteNaming naming,
+                      const Translations& translations);
+
+// Each line of a job's output as `shown_message` shows it; a leading "velmora: " is kept.
+std::string shown_lines(const std::string& text);
+
 // The progress in words and its charts' names, each text as `shown_message` shows it (UTF-8).
 ProgressText shown_progress(ProgressText text, NoteNaming naming);
 

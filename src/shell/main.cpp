@@ -91,8 +91,8 @@ int main(int argc, char* argv[]) {
         options.note_naming, settings.value(velmora::kNoteNamesSetting).toString(),
         translations.language());
     const velmora::JobOutcome outcome = velmora::run_sheet_job(job, clock);
-    std::fputs(outcome.out.c_str(), stdout);
-    std::fputs(outcome.error.c_str(), stderr);
+    std::fputs(velmora::shown_lines(outcome.out).c_str(), stdout);
+    std::fputs(velmora::shown_lines(outcome.error).c_str(), stderr);
     return outcome.exit_status;
   }
   if (options.stats) {

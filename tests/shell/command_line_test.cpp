@@ -116,6 +116,9 @@ TEST(CommandLineTest, SpeaksTheChosenLanguageAndRefusesUnknownChoicesInOneSenten
        "velmora: --stats kan niet samen met --answer-key of --worksheets worden gebruikt. "
        "Probeer 'velmora --help'.\n"},
       {{"--language", "de_AT", "--note-names", "fixed-do"}, 1, "", german_display},
+      {{"--language", "de", "--worksheets", "0", "--output", "x"}, 2, "",
+       "velmora: --worksheets nimmt eine Blattzahl von 1 bis 100, nicht '0'. Weitere "
+       "Informationen mit 'velmora --help'.\n"},
       {{"--language", "en", "--note-names", "german", "--version"}, 0, "velmora 1.1.30\n", ""},
       {{"--language", "fr", "--stats", "--data-dir", "/nonexistent"}, 1, "",
        "velmora: Il n'y a aucun historique d'exercice dans /nonexistent.\n"},
@@ -130,7 +133,7 @@ TEST(CommandLineTest, SpeaksTheChosenLanguageAndRefusesUnknownChoicesInOneSenten
   saved.close();
   expect_runs(environment_without_display("de_DE.UTF-8", config.path()),
               {{{"--bogus"}, 2, "",
-                "velmora: Unknown option 'bogus'. Essayez 'velmora --help'.\n"}});
+                "velmora: Option inconnue 'bogus'. Essayez 'velmora --help'.\n"}});
 }
 
 TEST(CommandLineTest, HelpInGermanTranslatesTheHeadingsAndEveryOption) {

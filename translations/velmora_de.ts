@@ -635,6 +635,14 @@ Dateisuche Ihres Computers.
         <source>--seed goes with --worksheets only.</source>
         <translation>--seed gehört nur zu --worksheets.</translation>
     </message>
+    <message>
+        <source>Work your way tru these chords in left/right or up/down direction.</source>
+        <translation>Arbeiten Sie sich von links/rechts oder von oben/unten durch diese Akkorde.</translation>
+    </message>
+    <message>
+        <source>Worksheet created by Velmora</source>
+        <translation>Arbeitsblatt erstellt mit Velmora</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -636,6 +636,14 @@ ordenador con la función de búsqueda de archivos.
         <source>--seed goes with --worksheets only.</source>
         <translation>--seed solo va con --worksheets.</translation>
     </message>
+    <message>
+        <source>Work your way tru these chords in left/right or up/down direction.</source>
+        <translation>Recorra estos acordes de izquierda/derecha o de arriba/abajo.</translation>
+    </message>
+    <message>
+        <source>Worksheet created by Velmora</source>
+        <translation>Hoja creada con Velmora</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -635,6 +635,14 @@ votre ordinateur avec la fonction de recherche de fichiers.
         <source>--seed goes with --worksheets only.</source>
         <translation>--seed ne va qu'avec --worksheets.</translation>
     </message>
+    <message>
+        <source>Work your way tru these chords in left/right or up/down direction.</source>
+        <translation>Parcourez ces accords de gauche/droite ou de haut/bas.</translation>
+    </message>
+    <message>
+        <source>Worksheet created by Velmora</source>
+        <translation>Fiche créée par Velmora</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

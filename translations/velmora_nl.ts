@@ -635,6 +635,14 @@ uw computer met de zoekfunctie.
         <source>--seed goes with --worksheets only.</source>
         <translation>--seed hoort alleen bij --worksheets.</translation>
     </message>
+    <message>
+        <source>Work your way tru these chords in left/right or up/down direction.</source>
+        <translation>Werk deze akkoorden door van links/rechts of van boven/onder.</translation>
+    </message>
+    <message>
+        <source>Worksheet created by Velmora</source>
+        <translation>Werkblad gemaakt met Velmora</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -162,6 +162,9 @@ const char* const kFixedTexts[] = {
     QT_TRANSLATE_NOOP("Messages", "--worksheets needs --output DIR."),
     QT_TRANSLATE_NOOP("Messages", "--answer-key needs --output FILE.pdf."),
     QT_TRANSLATE_NOOP("Messages", "--seed goes with --worksheets only."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Work your way tru these chords in left/right or up/down direction."),
+    QT_TRANSLATE_NOOP("Messages", "Worksheet created by Velmora"),
     // The About box's help text, line by line as the box shows it.
     QT_TRANSLATE_NOOP("Messages",
         "Learn to handle and memorize musical chords. (Up to None)\n"

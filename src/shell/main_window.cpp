@@ -163,6 +163,9 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
     }
   });
   windows_.set_about_shower([this] { about_.show(); });
+  printer_.set_wording([](std::string_view text) {
+    return shown_message(std::string(text), NoteNaming::Letters);
+  });
   windows_.set_wording(
       [this](const std::string& text) { return shown_message(text, naming_).toStdString(); });
 

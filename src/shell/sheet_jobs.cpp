@@ -11,6 +11,7 @@
 #include "platform/qt/qt_printer.h"
 #include "shell/answer_key_pdf.h"
 #include "shell/command_line.h"
+#include "shell/display_texts.h"
 #include "theory/chords.h"
 #include "worksheet/worksheet_batch.h"
 
@@ -137,6 +138,9 @@ JobOutcome make_worksheets(const SheetJob& job, Clock& clock) {
                        return true;
                      },
                      [](const QString&) { return QString(); }});
+  printer.set_wording([](std::string_view text) {
+    return shown_message(std::string(text), NoteNaming::Letters);
+  });
   std::vector<std::string> names;
   for (int sheet = 1; sheet <= job.sheets; ++sheet) names.push_back(sheet_file(sheet, job.sheets));
   names.emplace_back(kAnswerKeyFile);

@@ -217,9 +217,12 @@ TEST(DisplayMenuTest, HelpsMenuSavesTheLanguageForTheNextStartAndTheNoteNamesAtO
   EXPECT_EQ(window.findChild<QPushButton*>("Create_Puzzle")->text(), "Create");
 }
 
-// The same batch of worksheets in every naming: the log's bytes stay the letters', the page
-// names its given notes as chosen.
+// The same batch of worksheets in every naming, in German: the log's bytes stay the letters',
+// the page names its given notes as chosen and speaks German.
 TEST(SheetJobNamingTest, TheLogIsTheSameWhateverTheNamesOnThePage) {
+  QTranslator german;
+  ASSERT_TRUE(german.load("velmora_de", VELMORA_TRANSLATIONS_DIR));
+  QCoreApplication::installTranslator(&german);
   const QTemporaryDir folder;
   const std::filesystem::path root = folder.path().toStdString();
   const struct { NoteNaming naming; const char* given; } runs[] = {
@@ -250,7 +253,11 @@ TEST(SheetJobNamingTest, TheLogIsTheSameWhateverTheNamesOnThePage) {
     ASSERT_TRUE(text.waitForFinished(20000));
     const QStringList words = QString::fromUtf8(text.readAllStandardOutput()).split('\n');
     EXPECT_TRUE(words.contains(run.given)) << words.join('|').toStdString();
+    EXPECT_TRUE(words.contains(
+        "Arbeiten Sie sich von links/rechts oder von oben/unten durch diese Akkorde."));
+    EXPECT_TRUE(words.contains("Arbeitsblatt erstellt mit Velmora"));
   }
+  QCoreApplication::removeTranslator(&german);
 }
 
 TEST(ShownMessageTest, FillsTemplatesKeepsUnknownTextsAndNamesNotesAsChosen) {

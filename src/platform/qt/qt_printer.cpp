@@ -117,7 +117,8 @@ Status QtPrinter::set_font_size(int points) {
 Status QtPrinter::print_line(std::string_view text) {
   if (!printer_) return not_started();
   marks_.push_back({Mark::Kind::Text, x_, y_, font_points_,
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))});
+                    wording_ ? wording_(text)
+                             : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))});
   const QFontMetricsF metrics(worksheet_font(font_points_), printer_.get());
   x_ = 0;
   y_ += static_cast<Twips>(

@@ -48,6 +48,11 @@ class QtPrinter final : public Printer {
   Status end_document() override;
   void abort_document() override;
 
+  // Puts the page's fixed texts (heading, footer) into the window's language.
+  void set_wording(std::function<QString(std::string_view)> wording) {
+    wording_ = std::move(wording);
+  }
+
  private:
   struct Mark {
     enum class Kind { Text, Circle } kind;
@@ -61,6 +66,7 @@ class QtPrinter final : public Printer {
   Status save_pdf(const QString& target) const;
 
   PrintDialogs dialogs_;
+  std::function<QString(std::string_view)> wording_;
   std::unique_ptr<QPrinter> printer_;
   std::vector<Mark> marks_;
   Twips x_ = 0;

@@ -643,6 +643,18 @@ Dateisuche Ihres Computers.
         <source>Worksheet created by Velmora</source>
         <translation>Arbeitsblatt erstellt mit Velmora</translation>
     </message>
+    <message>
+        <source>Seed %1</source>
+        <translation>Startwert %1</translation>
+    </message>
+    <message>
+        <source>Answer key: every chord reads from its far end towards its name.</source>
+        <translation>Lösungsschlüssel: Jeder Akkord wird vom fernen Ende zu seinem Namen hin gelesen.</translation>
+    </message>
+    <message>
+        <source>Answer key created by Velmora</source>
+        <translation>Lösungsschlüssel erstellt mit Velmora</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -644,6 +644,18 @@ ordenador con la función de búsqueda de archivos.
         <source>Worksheet created by Velmora</source>
         <translation>Hoja creada con Velmora</translation>
     </message>
+    <message>
+        <source>Seed %1</source>
+        <translation>Semilla %1</translation>
+    </message>
+    <message>
+        <source>Answer key: every chord reads from its far end towards its name.</source>
+        <translation>Clave de respuestas: cada acorde se lee desde su extremo hacia su nombre.</translation>
+    </message>
+    <message>
+        <source>Answer key created by Velmora</source>
+        <translation>Clave de respuestas creada con Velmora</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -643,6 +643,18 @@ votre ordinateur avec la fonction de recherche de fichiers.
         <source>Worksheet created by Velmora</source>
         <translation>Fiche créée par Velmora</translation>
     </message>
+    <message>
+        <source>Seed %1</source>
+        <translation>Graine %1</translation>
+    </message>
+    <message>
+        <source>Answer key: every chord reads from its far end towards its name.</source>
+        <translation>Corrigé : chaque accord se lit de son extrémité vers son nom.</translation>
+    </message>
+    <message>
+        <source>Answer key created by Velmora</source>
+        <translation>Corrigé créé par Velmora</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

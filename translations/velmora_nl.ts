@@ -643,6 +643,18 @@ uw computer met de zoekfunctie.
         <source>Worksheet created by Velmora</source>
         <translation>Werkblad gemaakt met Velmora</translation>
     </message>
+    <message>
+        <source>Seed %1</source>
+        <translation>Startwaarde %1</translation>
+    </message>
+    <message>
+        <source>Answer key: every chord reads from its far end towards its name.</source>
+        <translation>Antwoordsleutel: elk akkoord leest van het verre eind naar zijn naam.</translation>
+    </message>
+    <message>
+        <source>Answer key created by Velmora</source>
+        <translation>Antwoordsleutel gemaakt met Velmora</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -17,7 +17,8 @@ constexpr std::size_t kProblemsShown = 8;
 }  // namespace
 
 void make_answer_key(QtWindowSystem& windows,
-                     const std::function<QString(const QString& proposed)>& choose_file) {
+                     const std::function<QString(const QString& proposed)>& choose_file,
+                     NoteNaming naming) {
   const std::string log_name(kAnswerLogName);
   const auto failed = [&windows](const std::string& text) {
     windows.show_message({text, Buttons::Ok, Icon::Critical});
@@ -44,7 +45,8 @@ void make_answer_key(QtWindowSystem& windows,
            " it is made from; please choose another file.");
     return;
   }
-  const Status status = write_answer_key(reading.stars, regional_paper(), std::nullopt, target);
+  const Status status =
+      write_answer_key(reading.stars, regional_paper(), std::nullopt, target, naming);
   if (!status.ok()) {
     failed(status.failure().description + ".");
     return;

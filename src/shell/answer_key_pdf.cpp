@@ -15,6 +15,7 @@
 
 #include "platform/posix/replace_file.h"
 #include "platform/qt/qt_printer.h"
+#include "shell/display_texts.h"
 
 namespace velmora {
 namespace {
@@ -60,7 +61,8 @@ std::optional<std::string> read_log_file(const std::filesystem::path& log, std::
 }
 
 Status write_answer_key(const std::vector<LoggedStar>& stars, const QPageSize& paper,
-                        std::optional<std::uint64_t> seed, const std::filesystem::path& target) {
+                        std::optional<std::uint64_t> seed, const std::filesystem::path& target,
+                        NoteNaming naming) {
   if (stars.empty()) return not_saved(target, "there is no star to put in it");
   std::vector<MarkedPage> pages;
   if (Status status = lay_out_answer_key(stars, twips_of(paper), seed, pages); !status.ok()) {
@@ -90,7 +92,9 @@ Status write_answer_key(const std::vector<LoggedStar>& stars, const QPageSize& p
       painter.setFont(worksheet_font(mark.size));
       // drawText places the baseline; the text's top-left corner belongs at the mark.
       const QFontMetricsF metrics(painter.font(), painter.device());
-      painter.drawText(at + QPointF(0, metrics.ascent()), QString::fromStdString(mark.text));
+      const QString text = NoteName::from_text(mark.text) ? shown_caption(mark.text, naming)
+                                                          : shown_message(mark.text, naming);
+      painter.drawText(at + QPointF(0, metrics.ascent()), text);
     }
   }
   if (!painter.end()) return not_saved(target, "the PDF could not be finished");

@@ -99,6 +99,7 @@ const MessageTemplate kTemplates[] = {
     {QT_TRANSLATE_NOOP("Messages", "Answer key of %1 stars written to %2")},
     {QT_TRANSLATE_NOOP("Messages", "Cannot write to the folder %1: %2")},
     {QT_TRANSLATE_NOOP("Messages", "seed %1")},
+    {QT_TRANSLATE_NOOP("Messages", "Seed %1")},
     {QT_TRANSLATE_NOOP("Messages", "%1 worksheets and their answer key written to %2 (%3)")},
     {QT_TRANSLATE_NOOP("Messages", "The sheets could not be moved into %1: %2")},
     {QT_TRANSLATE_NOOP("Messages", "The history was exported to %1.")},
@@ -165,6 +166,9 @@ const char* const kFixedTexts[] = {
     QT_TRANSLATE_NOOP("Messages",
                       "Work your way tru these chords in left/right or up/down direction."),
     QT_TRANSLATE_NOOP("Messages", "Worksheet created by Velmora"),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Answer key: every chord reads from its far end towards its name."),
+    QT_TRANSLATE_NOOP("Messages", "Answer key created by Velmora"),
     // The About box's help text, line by line as the box shows it.
     QT_TRANSLATE_NOOP("Messages",
         "Learn to handle and memorize musical chords. (Up to None)\n"

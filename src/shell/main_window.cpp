@@ -557,7 +557,7 @@ std::unique_ptr<QMenu> MainWindow::create_menu() {
 std::unique_ptr<QMenu> MainWindow::worksheet_menu() {
   auto menu = std::make_unique<QMenu>(this);
   menu->addAction(tr("Answer key…"), this,
-                  [this] { make_answer_key(windows_, choose_key_file_); });
+                  [this] { make_answer_key(windows_, choose_key_file_, naming_); });
   return menu;
 }
 

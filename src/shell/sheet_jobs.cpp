@@ -66,7 +66,8 @@ JobOutcome make_answer_key(const SheetJob& job) {
     outcome.error += "velmora: " + job.log.string() + ", " + describe(problem) + "; left out\n";
   }
   const QPageSize paper(job.paper.value_or(regional_paper().id()));
-  const Status status = write_answer_key(reading.stars, paper, std::nullopt, job.output);
+  const Status status =
+      write_answer_key(reading.stars, paper, std::nullopt, job.output, job.naming);
   if (!status.ok()) return refused(status.failure().description);
   outcome.out = "Answer key of " + std::to_string(reading.stars.size()) + " stars written to " +
                 job.output.string() + "\n";
@@ -165,7 +166,8 @@ JobOutcome make_worksheets(const SheetJob& job, Clock& clock) {
                                               describe(reading.problems[0]) + ")"};
          }
          if (Status written =
-                 write_answer_key(reading.stars, paper, seed, folder.work(kAnswerKeyFile));
+                 write_answer_key(reading.stars, paper, seed, folder.work(kAnswerKeyFile),
+                                  job.naming);
              !written.ok()) {
            return written;
          }

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTest>
 #include <QMenu>
@@ -256,6 +257,13 @@ TEST(SheetJobNamingTest, TheLogIsTheSameWhateverTheNamesOnThePage) {
     EXPECT_TRUE(words.contains(
         "Arbeiten Sie sich von links/rechts oder von oben/unten durch diese Akkorde."));
     EXPECT_TRUE(words.contains("Arbeitsblatt erstellt mit Velmora"));
+    QProcess key_text;
+    key_text.start(VELMORA_PDFTOTEXT,
+                   {QString::fromStdString((job.output / "answer-key.pdf").string()), "-"});
+    ASSERT_TRUE(key_text.waitForFinished(20000));
+    const QString key = QString::fromUtf8(key_text.readAllStandardOutput());
+    EXPECT_TRUE(key.split(QRegularExpression(R"(\s+)")).contains(run.given)) << key.toStdString();
+    EXPECT_TRUE(key.contains("Lösungsschlüssel erstellt mit Velmora"));
   }
   QCoreApplication::removeTranslator(&german);
 }

@@ -116,6 +116,9 @@ TEST(CommandLineTest, SpeaksTheChosenLanguageAndRefusesUnknownChoicesInOneSenten
        "velmora: --stats kan niet samen met --answer-key of --worksheets worden gebruikt. "
        "Probeer 'velmora --help'.\n"},
       {{"--language", "de_AT", "--note-names", "fixed-do"}, 1, "", german_display},
+      {{"--language", "es", "--answer-key", "/nonexistent/log", "--output", "key.pdf"}, 2, "",
+       "velmora: No se puede leer el registro de respuestas '/nonexistent/log': No such file or "
+       "directory\n"},
       {{"--language", "de", "--worksheets", "0", "--output", "x"}, 2, "",
        "velmora: --worksheets nimmt eine Blattzahl von 1 bis 100, nicht '0'. Weitere "
        "Informationen mit 'velmora --help'.\n"},
@@ -134,6 +137,20 @@ TEST(CommandLineTest, SpeaksTheChosenLanguageAndRefusesUnknownChoicesInOneSenten
   expect_runs(environment_without_display("de_DE.UTF-8", config.path()),
               {{{"--bogus"}, 2, "",
                 "velmora: Option inconnue 'bogus'. Essayez 'velmora --help'.\n"}});
+}
+
+TEST(CommandLineTest, ABatchReportsInTheChosenLanguage) {
+  const QTemporaryDir folder;
+  QProcess velmora;
+  velmora.setProcessEnvironment(environment_without_display("C"));
+  velmora.setWorkingDirectory(folder.path());
+  velmora.start(VELMORA_EXECUTABLE,
+                {"--language", "nl", "--worksheets", "2", "--output", "out", "--seed", "7"});
+  ASSERT_TRUE(velmora.waitForFinished(60000));
+  EXPECT_EQ(velmora.exitCode(), 0);
+  EXPECT_EQ(QString::fromUtf8(velmora.readAllStandardOutput()).toStdString(),
+            "startwaarde 7\n2 werkbladen en hun antwoordsleutel geschreven naar out "
+            "(worksheet-1.pdf .. worksheet-2.pdf, answer-key.pdf)\n");
 }
 
 TEST(CommandLineTest, HelpInGermanTranslatesTheHeadingsAndEveryOption) {

@@ -690,19 +690,19 @@ Dateisuche Ihres Computers.
     </message>
     <message>
         <source>Flats</source>
-        <translation>Mit Be</translation>
+        <translation>Einfach erniedrigt</translation>
     </message>
     <message>
         <source>Double flats</source>
-        <translation>Mit Doppel-Be</translation>
+        <translation>Doppelt erniedrigt</translation>
     </message>
     <message>
         <source>Sharps</source>
-        <translation>Mit Kreuz</translation>
+        <translation>Einfach erhöht</translation>
     </message>
     <message>
         <source>Double sharps</source>
-        <translation>Mit Doppelkreuz</translation>
+        <translation>Doppelt erhöht</translation>
     </message>
     <message>
         <source>Letters (C, F#, Bb, B)</source>
@@ -738,7 +738,7 @@ Dateisuche Ihres Computers.
     </message>
     <message>
         <source>Center Question</source>
-        <translation>Mitte erfragen</translation>
+        <translation>Mitte vorgegeben</translation>
     </message>
     <message>
         <source>Beginner</source>

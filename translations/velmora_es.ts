@@ -739,7 +739,7 @@ ordenador con la función de búsqueda de archivos.
     </message>
     <message>
         <source>Center Question</source>
-        <translation>Pregunta central</translation>
+        <translation>Centro dado</translation>
     </message>
     <message>
         <source>Beginner</source>

@@ -738,7 +738,7 @@ votre ordinateur avec la fonction de recherche de fichiers.
     </message>
     <message>
         <source>Center Question</source>
-        <translation>Question au centre</translation>
+        <translation>Centre donné</translation>
     </message>
     <message>
         <source>Beginner</source>

@@ -738,7 +738,7 @@ uw computer met de zoekfunctie.
     </message>
     <message>
         <source>Center Question</source>
-        <translation>Vraag in het midden</translation>
+        <translation>Midden gegeven</translation>
     </message>
     <message>
         <source>Beginner</source>

@@ -21,7 +21,6 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-class QSettings;
 
 namespace velmora {
 
@@ -40,7 +39,7 @@ struct ShellPorts {
   PracticeHistory* history = nullptr;
   // Where the player's choices are kept between runs; without one (as in tests) the window
   // starts from the defaults and keeps nothing.
-  QSettings* settings = nullptr;
+  SettingsStore* settings = nullptr;
 };
 
 // `MainForm` on screen: lays out the controls, routes their events to the core's handlers and
@@ -127,7 +126,6 @@ class MainWindow final : public QWidget {
   ReviewOverlay* review_ = nullptr;
   MenuShower show_menu_;
   KeyFileChooser choose_key_file_;
-  QSettings* settings_ = nullptr;
   bool centred_ = false;
   // A close that arrives while a handler runs (the hint pause keeps painting) waits for it.
   int handlers_running_ = 0;
@@ -141,6 +139,7 @@ inline void MainWindow::run(Handler handler) {
   ++handlers_running_;
   handler();
   --handlers_running_;
+  input_->forget_typing();
   refresh();
   if (handlers_running_ == 0 && close_requested_) close();
 }

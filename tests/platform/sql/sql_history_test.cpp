@@ -150,16 +150,16 @@ TEST_F(SqlHistoryTest, AnOlderHistoryIsBroughtUpToDateANewerOneIsLeftAlone) {
                                                   {{"root", right}}, {{"2026-11-30", right}}}));
     ASSERT_TRUE(history.record(check(kMonday, "C", {kRight})).ok());
   }
-  EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT count(*) FROM answers;"), "2\n2");
+  EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT count(*) FROM answers;"), "3\n2");
 
-  sql(file, "PRAGMA user_version = 3;");
+  sql(file, "PRAGMA user_version = 4;");
   SqlHistory newer(folder.path());
   EXPECT_FALSE(newer.on());
   EXPECT_EQ(newer.notice(), "Your practice history " + file.toStdString() +
                                 " was written by a newer version of Velmora. This run leaves it "
                                 "as it is and does not record your answers.");
   EXPECT_FALSE(newer.record(check(kMonday, "C", {kRight})).ok());
-  EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT count(*) FROM answers;"), "3\n2");
+  EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT count(*) FROM answers;"), "4\n2");
 }
 
 void run_writer(const QString& folder, int checks, QProcess& process, bool ordinary_user = false) {

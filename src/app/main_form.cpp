@@ -34,8 +34,6 @@ void MainForm::Form_Load() {
   for (const MidiDevice& device : list.devices) {
     controls_.List1.entries.push_back({device.name, device.id});
   }
-  for (Label& label : controls_.circles) label.caption.clear();
-  Correct_Count = 17;
   load_settings();
   if (list.mapper_missing) {
     controls_.check_midi.value = 0;
@@ -48,6 +46,8 @@ void MainForm::Form_Load() {
     });
     List1_Click(kept == entries.end() ? 0 : static_cast<int>(kept - entries.begin()));
   }
+  for (Label& label : controls_.circles) label.caption.clear();
+  Correct_Count = 17;
   settings_loaded_ = true;
 }
 

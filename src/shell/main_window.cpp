@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibrary>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
@@ -19,7 +20,6 @@
 #include "shell/fonts.h"
 #include "shell/layout.h"
 #include "shell/note_labels.h"
-#include "shell/progress_window.h"
 #include "shell/star_layout.h"
 #include "platform/qt/text.h"
 
@@ -478,18 +478,38 @@ std::unique_ptr<QMenu> MainWindow::help_menu() {
   return menu;
 }
 
-ProgressWindow& MainWindow::show_progress() {
-  if (progress_ == nullptr) {
-    progress_ = new ProgressWindow(history_, this);
-    // Weak-spot practice must not go on steering toward mistakes that are forgotten.
-    progress_->set_on_forgotten([this] { form_.history_changed(); });
+QWidget* MainWindow::show_progress() {
+  if (progress_ != nullptr) {
+    QMetaObject::invokeMethod(progress_, "refresh");
   } else {
-    progress_->refresh();
+    // Installed in a library folder of its own, in a build beside the program; a program that
+    // links it (the tests) finds it loaded already.
+    const QString folder = QCoreApplication::applicationDirPath();
+    using Maker = QWidget* (*)(PracticeHistory*, QWidget*, const std::function<void()>*);
+    Maker make = nullptr;
+    QString failure;
+    for (const QString& name : {folder + "/" VELMORA_PROGRESS_FROM_PROGRAM "/libvelmora_progress.so",
+                                folder + "/libvelmora_progress.so",
+                                QString("libvelmora_progress.so")}) {
+      QLibrary library(name);
+      make = reinterpret_cast<Maker>(library.resolve("velmora_progress_window"));
+      if (make != nullptr) break;
+      if (failure.isEmpty()) failure = library.errorString();
+    }
+    if (make == nullptr) {
+      windows_.show_message({"The progress window cannot be opened (" + failure.toStdString() +
+                                 ").",
+                             Buttons::Ok, Icon::Critical});
+      return nullptr;
+    }
+    // Weak-spot practice must not go on steering toward mistakes that are forgotten.
+    const std::function<void()> forgotten = [this] { form_.history_changed(); };
+    progress_ = make(history_, this, &forgotten);
   }
   progress_->show();
   progress_->raise();
   progress_->activateWindow();
-  return *progress_;
+  return progress_;
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

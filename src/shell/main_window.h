@@ -28,7 +28,6 @@ class CircleLabel;
 class DeviceList;
 class PaletteLabel;
 class PracticeHistory;
-class ProgressWindow;
 
 // The ports the window's handlers use that come from outside the window.
 struct ShellPorts {
@@ -72,9 +71,10 @@ class MainWindow final : public QWidget {
   void set_menu_shower(MenuShower shower) { show_menu_ = std::move(shower); }
 
   // The learner's progress, opened by Ctrl+H and the Help button's context menu, up to date
-  // each time it opens; `progress_window` is the one already built, or null.
-  ProgressWindow& show_progress();
-  ProgressWindow* progress_window() const { return progress_; }
+  // each time it opens; `progress_window` is the one already built, or null. Null, after a
+  // message, when the progress window's library cannot be loaded.
+  QWidget* show_progress();
+  QWidget* progress_window() const { return progress_; }
   std::unique_ptr<QMenu> help_menu();
 
   // The "Work Sheet" button's context menu, which makes the answer key of ./Worksheet.id.
@@ -131,7 +131,7 @@ class MainWindow final : public QWidget {
   int handlers_running_ = 0;
   bool close_requested_ = false;
   PracticeHistory* history_;
-  ProgressWindow* progress_ = nullptr;
+  QWidget* progress_ = nullptr;
 };
 
 template <typename Handler>

@@ -215,8 +215,10 @@ bool SqlHistory::open_copy(QString& reason) {
   copy_ = std::make_unique<QTemporaryDir>();
   const QString copy = copy_->filePath("history.sqlite");
   for (const char* suffix : {"", "-wal"}) {
-    if (QFile::exists(file_ + suffix) &&
-        (!copy_->isValid() || !QFile::copy(file_ + suffix, copy + suffix))) {
+    if (!QFile::exists(file_ + suffix)) continue;
+    // The copy keeps the file's modes, which would not let it be brought up to date.
+    if (!copy_->isValid() || !QFile::copy(file_ + suffix, copy + suffix) ||
+        !QFile::setPermissions(copy + suffix, QFile::ReadOwner | QFile::WriteOwner)) {
       reason = "it cannot be written, and no copy of it can be made to read";
       return false;
     }
@@ -294,6 +296,12 @@ SqlHistory::Verdict SqlHistory::inspect_in(QSqlQuery& query, QString& reason) {
 
 bool SqlHistory::migrate(QString& reason) {
   QSqlQuery query(database());
+  // A history already up to date needs no write, so another copy's long one does not stop it.
+  if (query.exec("PRAGMA user_version") && query.next() &&
+      query.value(0).toInt() == kSchemaVersion) {
+    return true;
+  }
+  query.finish();
   if (!query.exec("BEGIN IMMEDIATE")) {
     reason = error_text(query.lastError());
     return false;

@@ -42,6 +42,19 @@ TEST(NeighbourCircleTest, AnArrowGoesToTheNearestOpenCircleThatWay) {
   }
 }
 
+// At equal distances the circle straighter ahead wins, whichever comes first.
+TEST(NeighbourCircleTest, AtEqualDistanceTheStraighterOneWins) {
+  for (const bool straight_first : {true, false}) {
+    CirclePlaces places{};
+    places.fill({-500, -500});
+    places[0] = {0, 0};
+    places[straight_first ? 1 : 2] = {10, 0};
+    places[straight_first ? 2 : 1] = {8, 6};
+    EXPECT_EQ(neighbour_circle(places, all_open_but(0), 1, Direction::Right).value_or(0),
+              straight_first ? 2 : 3);
+  }
+}
+
 // Whichever circle is given, the arrows lead from every open circle to every other.
 TEST(NeighbourCircleTest, EveryOpenCircleIsReachedFromEveryOther) {
   for (int closed = 0; closed <= kCircleCount; ++closed) {

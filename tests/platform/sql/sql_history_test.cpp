@@ -36,6 +36,16 @@ CheckRecord check(std::int64_t time, const char* key, std::vector<RecordedAnswer
 
 const RecordedAnswer kRight{3, "Dom9", "ninth", "G", "G", Outcome::Right};
 
+// A history as the first version wrote it, with no answers yet.
+const QString kFirstSchema =
+      "CREATE TABLE checks (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, level TEXT NOT NULL,"
+      " key TEXT NOT NULL);"
+      "CREATE TABLE answers (id INTEGER PRIMARY KEY, check_id INTEGER NOT NULL"
+      " REFERENCES checks(id) ON DELETE CASCADE, circle INTEGER NOT NULL,"
+      " chord_type TEXT NOT NULL, tone TEXT NOT NULL, given TEXT NOT NULL,"
+      " answer TEXT NOT NULL, outcome INTEGER NOT NULL CHECK (outcome BETWEEN 0 AND 3));"
+    "PRAGMA user_version = 1; PRAGMA application_id = 1449946482;";
+
 class SqlHistoryTest : public ::testing::Test {
  protected:
   QTemporaryDir folder;
@@ -134,15 +144,9 @@ TEST_F(SqlHistoryTest, ADamagedOrForeignFileIsSetAsideAndANewHistoryStarts) {
 // A first-version history is brought up to date; a newer program's is left as it is.
 TEST_F(SqlHistoryTest, AnOlderHistoryIsBroughtUpToDateANewerOneIsLeftAlone) {
   sql(file,
-      "CREATE TABLE checks (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, level TEXT NOT NULL,"
-      " key TEXT NOT NULL);"
-      "CREATE TABLE answers (id INTEGER PRIMARY KEY, check_id INTEGER NOT NULL"
-      " REFERENCES checks(id) ON DELETE CASCADE, circle INTEGER NOT NULL,"
-      " chord_type TEXT NOT NULL, tone TEXT NOT NULL, given TEXT NOT NULL,"
-      " answer TEXT NOT NULL, outcome INTEGER NOT NULL CHECK (outcome BETWEEN 0 AND 3));"
+      kFirstSchema +
       "INSERT INTO checks VALUES (1, 1796032800, 'Beginner', 'Eb');"
-      "INSERT INTO answers VALUES (1, 1, 15, 'Maj9', 'root', 'Ab', 'Ab', 0);"
-      "PRAGMA user_version = 1; PRAGMA application_id = 1449946482;");
+      "INSERT INTO answers VALUES (1, 1, 15, 'Maj9', 'root', 'Ab', 'Ab', 0);");
   {
     SqlHistory history(folder.path());
     ASSERT_TRUE(history.on()) << history.notice();
@@ -189,14 +193,7 @@ TEST_F(SqlHistoryTest, RetriesAreNotCountedAndRevealedNotesAreWrong) {
 // An earlier history counted every Check of a puzzle: a Check with the same answers to find
 // as the one before it becomes a retry, and the sums are made again without it.
 TEST_F(SqlHistoryTest, AnEarlierHistoryCountsEachPuzzleOnce) {
-  QString statements =
-      "CREATE TABLE checks (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, level TEXT NOT NULL,"
-      " key TEXT NOT NULL);"
-      "CREATE TABLE answers (id INTEGER PRIMARY KEY, check_id INTEGER NOT NULL"
-      " REFERENCES checks(id) ON DELETE CASCADE, circle INTEGER NOT NULL,"
-      " chord_type TEXT NOT NULL, tone TEXT NOT NULL, given TEXT NOT NULL,"
-      " answer TEXT NOT NULL, outcome INTEGER NOT NULL CHECK (outcome BETWEEN 0 AND 3));"
-      "PRAGMA user_version = 1; PRAGMA application_id = 1449946482;";
+  QString statements = kFirstSchema;
   // Checks 1 and 2 of one puzzle (the second after an edit), 3 of another, 4 of the first again
   // after the other: a new puzzle that happens to be the same.
   const char* checks[][3] = {{"C", "F", "2"}, {"C", "F", "0"}, {"G", "C", "0"}, {"C", "F", "3"}};
@@ -279,11 +276,14 @@ TEST_F(SqlHistoryTest, AReadOnlyFolderTurnsTheHistoryOff) {
 // A history the user cannot write (a backup, a read-only mount) is read from a copy: the
 // summary is there, nothing is recorded, the file is left as it was, and the user is told once.
 TEST_F(SqlHistoryTest, AReadOnlyHistoryIsReadButNotWritten) {
+  // Written by the first version: the copy is brought up to date, the file is not.
   const QString data = folder.filePath("data");
-  {
-    SqlHistory history(data);
-    ASSERT_TRUE(history.record(check(kMonday, "C", {kRight, kRight})).ok());
-  }
+  QDir().mkpath(data);
+  sql(SqlHistory::file_in(data),
+      kFirstSchema +
+          "INSERT INTO checks VALUES (1, 1796032800, 'Expert', 'C');"
+          "INSERT INTO answers VALUES (1, 1, 3, 'Dom9', 'ninth', 'G', 'G', 0),"
+          " (2, 1, 15, 'Dom9', 'root', 'F', 'F', 0);");
   const QByteArray before = read_file(SqlHistory::file_in(data));
   chmod(QFile::encodeName(folder.path()).constData(), 0755);
   chmod(QFile::encodeName(SqlHistory::file_in(data)).constData(), 0444);

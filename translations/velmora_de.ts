@@ -808,6 +808,66 @@ Dateisuche Ihres Computers.
         <source>Progress…</source>
         <translation>Fortschritt…</translation>
     </message>
+    <message>
+        <source>Show this chord's formula and hear it. Right-click: Play my answer (Ctrl+%1)</source>
+        <translation>Die Formel dieses Akkords zeigen und ihn hören. Rechtsklick: Meine Antwort spielen (Strg+%1)</translation>
+    </message>
+    <message>
+        <source>%1; formula: %2</source>
+        <translation>%1; Formel: %2</translation>
+    </message>
+    <message>
+        <source>%1 formula: %2</source>
+        <translation>Formel von %1: %2</translation>
+    </message>
+    <message>
+        <source>Create a new puzzle (Ctrl+N). Right-click: Practice weak spots</source>
+        <translation>Ein neues Rätsel erstellen (Strg+N). Rechtsklick: Schwächen üben</translation>
+    </message>
+    <message>
+        <source>Count the right answers (Ctrl+K); then Ctrl+M shows the mistakes</source>
+        <translation>Die richtigen Antworten zählen (Strg+K); danach zeigt Strg+M die Fehler</translation>
+    </message>
+    <message>
+        <source>Print six empty stars (Ctrl+P). Right-click: Answer key…</source>
+        <translation>Sechs leere Sterne drucken (Strg+P). Rechtsklick: Lösungsschlüssel…</translation>
+    </message>
+    <message>
+        <source>About Velmora (F1). Right-click: Progress… (Ctrl+H), Keys and features…, Language, Note names</source>
+        <translation>Über Velmora (F1). Rechtsklick: Fortschritt… (Strg+H), Tasten und Funktionen…, Sprache, Notennamen</translation>
+    </message>
+    <message>
+        <source>Allow puzzles with triple and quadruple accidentals (from the next Create)</source>
+        <translation>Rätsel mit dreifachen und vierfachen Vorzeichen zulassen (ab dem nächsten Erstellen)</translation>
+    </message>
+    <message>
+        <source>Always give the centre note (from the next Create)</source>
+        <translation>Immer den Ton in der Mitte vorgeben (ab dem nächsten Erstellen)</translation>
+    </message>
+    <message>
+        <source>The common chord types (from the next Create)</source>
+        <translation>Die gängigen Akkordtypen (ab dem nächsten Erstellen)</translation>
+    </message>
+    <message>
+        <source>Every chord type (from the next Create)</source>
+        <translation>Alle Akkordtypen (ab dem nächsten Erstellen)</translation>
+    </message>
+    <message>
+        <source>The MIDI device the chords are played on</source>
+        <translation>Das MIDI-Gerät, auf dem die Akkorde gespielt werden</translation>
+    </message>
+    <message>
+        <source>Play the chords of the hints and Play my answer</source>
+        <translation>Die Akkorde der Hilfen und „Meine Antwort spielen“ hörbar machen</translation>
+    </message>
+    <message>
+        <source>Keys and features…</source>
+        <translation>Tasten und Funktionen…</translation>
+    </message>
+    <message>
+        <source>The progress window cannot be opened (%1).</source>
+        <translation>Das Fortschrittsfenster lässt sich nicht öffnen (%1).</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ProgressWindow</name>
@@ -889,6 +949,38 @@ Dateisuche Ihres Computers.
     <message>
         <source>no mistakes</source>
         <translation>keine Fehler</translation>
+    </message>
+    <message>
+        <source>X wrong, ~ spelled wrong, ? empty</source>
+        <translation>X falsch, ~ falsch geschrieben, ? leer</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Circle %1 %2 %3</source>
+        <translation>Kreis %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>circle %1</source>
+        <translation>Kreis %1</translation>
+    </message>
+    <message>
+        <source>circles %1</source>
+        <translation>Kreise %1</translation>
+    </message>
+    <message>
+        <source>empty: %1</source>
+        <translation>leer: %1</translation>
+    </message>
+    <message>
+        <source>? empty: %1</source>
+        <translation>? leer: %1</translation>
+    </message>
+    <message>
+        <source>No mistakes.</source>
+        <translation>Keine Fehler.</translation>
     </message>
 </context>
 <context>

@@ -809,6 +809,66 @@ ordenador con la función de búsqueda de archivos.
         <source>Progress…</source>
         <translation>Progreso…</translation>
     </message>
+    <message>
+        <source>Show this chord's formula and hear it. Right-click: Play my answer (Ctrl+%1)</source>
+        <translation>Mostrar la fórmula de este acorde y oírlo. Clic derecho: Tocar mi respuesta (Ctrl+%1)</translation>
+    </message>
+    <message>
+        <source>%1; formula: %2</source>
+        <translation>%1; fórmula: %2</translation>
+    </message>
+    <message>
+        <source>%1 formula: %2</source>
+        <translation>fórmula de %1: %2</translation>
+    </message>
+    <message>
+        <source>Create a new puzzle (Ctrl+N). Right-click: Practice weak spots</source>
+        <translation>Crear un nuevo ejercicio (Ctrl+N). Clic derecho: Practicar puntos débiles</translation>
+    </message>
+    <message>
+        <source>Count the right answers (Ctrl+K); then Ctrl+M shows the mistakes</source>
+        <translation>Contar las respuestas correctas (Ctrl+K); después Ctrl+M muestra los errores</translation>
+    </message>
+    <message>
+        <source>Print six empty stars (Ctrl+P). Right-click: Answer key…</source>
+        <translation>Imprimir seis estrellas vacías (Ctrl+P). Clic derecho: Clave de respuestas…</translation>
+    </message>
+    <message>
+        <source>About Velmora (F1). Right-click: Progress… (Ctrl+H), Keys and features…, Language, Note names</source>
+        <translation>Acerca de Velmora (F1). Clic derecho: Progreso… (Ctrl+H), Teclas y funciones…, Idioma, Nombres de las notas</translation>
+    </message>
+    <message>
+        <source>Allow puzzles with triple and quadruple accidentals (from the next Create)</source>
+        <translation>Permitir ejercicios con alteraciones triples y cuádruples (desde el próximo Crear)</translation>
+    </message>
+    <message>
+        <source>Always give the centre note (from the next Create)</source>
+        <translation>Dar siempre la nota del centro (desde el próximo Crear)</translation>
+    </message>
+    <message>
+        <source>The common chord types (from the next Create)</source>
+        <translation>Los tipos de acorde habituales (desde el próximo Crear)</translation>
+    </message>
+    <message>
+        <source>Every chord type (from the next Create)</source>
+        <translation>Todos los tipos de acorde (desde el próximo Crear)</translation>
+    </message>
+    <message>
+        <source>The MIDI device the chords are played on</source>
+        <translation>El dispositivo MIDI en el que se tocan los acordes</translation>
+    </message>
+    <message>
+        <source>Play the chords of the hints and Play my answer</source>
+        <translation>Tocar los acordes de las ayudas y «Tocar mi respuesta»</translation>
+    </message>
+    <message>
+        <source>Keys and features…</source>
+        <translation>Teclas y funciones…</translation>
+    </message>
+    <message>
+        <source>The progress window cannot be opened (%1).</source>
+        <translation>No se puede abrir la ventana de progreso (%1).</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ProgressWindow</name>
@@ -890,6 +950,38 @@ ordenador con la función de búsqueda de archivos.
     <message>
         <source>no mistakes</source>
         <translation>ningún error</translation>
+    </message>
+    <message>
+        <source>X wrong, ~ spelled wrong, ? empty</source>
+        <translation>X incorrecto, ~ mal escrito, ? vacío</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Errores</translation>
+    </message>
+    <message>
+        <source>Circle %1 %2 %3</source>
+        <translation>Círculo %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>circle %1</source>
+        <translation>círculo %1</translation>
+    </message>
+    <message>
+        <source>circles %1</source>
+        <translation>círculos %1</translation>
+    </message>
+    <message>
+        <source>empty: %1</source>
+        <translation>vacío: %1</translation>
+    </message>
+    <message>
+        <source>? empty: %1</source>
+        <translation>? vacío: %1</translation>
+    </message>
+    <message>
+        <source>No mistakes.</source>
+        <translation>Ningún error.</translation>
     </message>
 </context>
 <context>

@@ -808,6 +808,66 @@ votre ordinateur avec la fonction de recherche de fichiers.
         <source>Progress…</source>
         <translation>Progrès…</translation>
     </message>
+    <message>
+        <source>Show this chord's formula and hear it. Right-click: Play my answer (Ctrl+%1)</source>
+        <translation>Montrer la formule de cet accord et l'entendre. Clic droit : Jouer ma réponse (Ctrl+%1)</translation>
+    </message>
+    <message>
+        <source>%1; formula: %2</source>
+        <translation>%1 ; formule : %2</translation>
+    </message>
+    <message>
+        <source>%1 formula: %2</source>
+        <translation>formule de %1 : %2</translation>
+    </message>
+    <message>
+        <source>Create a new puzzle (Ctrl+N). Right-click: Practice weak spots</source>
+        <translation>Créer une nouvelle grille (Ctrl+N). Clic droit : Travailler les points faibles</translation>
+    </message>
+    <message>
+        <source>Count the right answers (Ctrl+K); then Ctrl+M shows the mistakes</source>
+        <translation>Compter les bonnes réponses (Ctrl+K) ; ensuite Ctrl+M montre les erreurs</translation>
+    </message>
+    <message>
+        <source>Print six empty stars (Ctrl+P). Right-click: Answer key…</source>
+        <translation>Imprimer six étoiles vides (Ctrl+P). Clic droit : Corrigé…</translation>
+    </message>
+    <message>
+        <source>About Velmora (F1). Right-click: Progress… (Ctrl+H), Keys and features…, Language, Note names</source>
+        <translation>À propos de Velmora (F1). Clic droit : Progrès… (Ctrl+H), Touches et fonctions…, Langue, Noms des notes</translation>
+    </message>
+    <message>
+        <source>Allow puzzles with triple and quadruple accidentals (from the next Create)</source>
+        <translation>Autoriser les grilles avec des altérations triples et quadruples (dès la prochaine création)</translation>
+    </message>
+    <message>
+        <source>Always give the centre note (from the next Create)</source>
+        <translation>Toujours donner la note du centre (dès la prochaine création)</translation>
+    </message>
+    <message>
+        <source>The common chord types (from the next Create)</source>
+        <translation>Les types d'accords courants (dès la prochaine création)</translation>
+    </message>
+    <message>
+        <source>Every chord type (from the next Create)</source>
+        <translation>Tous les types d'accords (dès la prochaine création)</translation>
+    </message>
+    <message>
+        <source>The MIDI device the chords are played on</source>
+        <translation>Le périphérique MIDI sur lequel les accords sont joués</translation>
+    </message>
+    <message>
+        <source>Play the chords of the hints and Play my answer</source>
+        <translation>Jouer les accords des aides et « Jouer ma réponse »</translation>
+    </message>
+    <message>
+        <source>Keys and features…</source>
+        <translation>Touches et fonctions…</translation>
+    </message>
+    <message>
+        <source>The progress window cannot be opened (%1).</source>
+        <translation>La fenêtre des progrès ne peut pas être ouverte (%1).</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ProgressWindow</name>
@@ -889,6 +949,38 @@ votre ordinateur avec la fonction de recherche de fichiers.
     <message>
         <source>no mistakes</source>
         <translation>aucune erreur</translation>
+    </message>
+    <message>
+        <source>X wrong, ~ spelled wrong, ? empty</source>
+        <translation>X faux, ~ mal écrit, ? vide</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Circle %1 %2 %3</source>
+        <translation>Cercle %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>circle %1</source>
+        <translation>cercle %1</translation>
+    </message>
+    <message>
+        <source>circles %1</source>
+        <translation>cercles %1</translation>
+    </message>
+    <message>
+        <source>empty: %1</source>
+        <translation>vide : %1</translation>
+    </message>
+    <message>
+        <source>? empty: %1</source>
+        <translation>? vide : %1</translation>
+    </message>
+    <message>
+        <source>No mistakes.</source>
+        <translation>Aucune erreur.</translation>
     </message>
 </context>
 <context>

@@ -808,6 +808,66 @@ uw computer met de zoekfunctie.
         <source>Progress…</source>
         <translation>Voortgang…</translation>
     </message>
+    <message>
+        <source>Show this chord's formula and hear it. Right-click: Play my answer (Ctrl+%1)</source>
+        <translation>De formule van dit akkoord tonen en het horen. Rechtsklik: Mijn antwoord spelen (Ctrl+%1)</translation>
+    </message>
+    <message>
+        <source>%1; formula: %2</source>
+        <translation>%1; formule: %2</translation>
+    </message>
+    <message>
+        <source>%1 formula: %2</source>
+        <translation>formule van %1: %2</translation>
+    </message>
+    <message>
+        <source>Create a new puzzle (Ctrl+N). Right-click: Practice weak spots</source>
+        <translation>Een nieuwe puzzel maken (Ctrl+N). Rechtsklik: Zwakke punten oefenen</translation>
+    </message>
+    <message>
+        <source>Count the right answers (Ctrl+K); then Ctrl+M shows the mistakes</source>
+        <translation>De goede antwoorden tellen (Ctrl+K); daarna toont Ctrl+M de fouten</translation>
+    </message>
+    <message>
+        <source>Print six empty stars (Ctrl+P). Right-click: Answer key…</source>
+        <translation>Zes lege sterren afdrukken (Ctrl+P). Rechtsklik: Antwoordsleutel…</translation>
+    </message>
+    <message>
+        <source>About Velmora (F1). Right-click: Progress… (Ctrl+H), Keys and features…, Language, Note names</source>
+        <translation>Over Velmora (F1). Rechtsklik: Voortgang… (Ctrl+H), Toetsen en functies…, Taal, Nootnamen</translation>
+    </message>
+    <message>
+        <source>Allow puzzles with triple and quadruple accidentals (from the next Create)</source>
+        <translation>Puzzels met drievoudige en viervoudige voortekens toestaan (vanaf de volgende keer Maken)</translation>
+    </message>
+    <message>
+        <source>Always give the centre note (from the next Create)</source>
+        <translation>Altijd de noot in het midden geven (vanaf de volgende keer Maken)</translation>
+    </message>
+    <message>
+        <source>The common chord types (from the next Create)</source>
+        <translation>De gangbare akkoordtypen (vanaf de volgende keer Maken)</translation>
+    </message>
+    <message>
+        <source>Every chord type (from the next Create)</source>
+        <translation>Alle akkoordtypen (vanaf de volgende keer Maken)</translation>
+    </message>
+    <message>
+        <source>The MIDI device the chords are played on</source>
+        <translation>Het MIDI-apparaat waarop de akkoorden worden gespeeld</translation>
+    </message>
+    <message>
+        <source>Play the chords of the hints and Play my answer</source>
+        <translation>De akkoorden van de hulp en ‘Mijn antwoord spelen’ laten klinken</translation>
+    </message>
+    <message>
+        <source>Keys and features…</source>
+        <translation>Toetsen en functies…</translation>
+    </message>
+    <message>
+        <source>The progress window cannot be opened (%1).</source>
+        <translation>Het voortgangsvenster kan niet worden geopend (%1).</translation>
+    </message>
 </context>
 <context>
     <name>velmora::ProgressWindow</name>
@@ -889,6 +949,38 @@ uw computer met de zoekfunctie.
     <message>
         <source>no mistakes</source>
         <translation>geen fouten</translation>
+    </message>
+    <message>
+        <source>X wrong, ~ spelled wrong, ? empty</source>
+        <translation>X fout, ~ verkeerd gespeld, ? leeg</translation>
+    </message>
+    <message>
+        <source>Mistakes</source>
+        <translation>Fouten</translation>
+    </message>
+    <message>
+        <source>Circle %1 %2 %3</source>
+        <translation>Cirkel %1 %2 %3</translation>
+    </message>
+    <message>
+        <source>circle %1</source>
+        <translation>cirkel %1</translation>
+    </message>
+    <message>
+        <source>circles %1</source>
+        <translation>cirkels %1</translation>
+    </message>
+    <message>
+        <source>empty: %1</source>
+        <translation>leeg: %1</translation>
+    </message>
+    <message>
+        <source>? empty: %1</source>
+        <translation>? leeg: %1</translation>
+    </message>
+    <message>
+        <source>No mistakes.</source>
+        <translation>Geen fouten.</translation>
     </message>
 </context>
 <context>

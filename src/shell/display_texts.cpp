@@ -4,9 +4,13 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
+#include "puzzle/review.h"
 #include "shell/translations.h"
+#include "theory/chords.h"
 #include "theory/chord_words.h"
 
 namespace velmora {
@@ -236,6 +240,37 @@ QString filled(const QString& pattern, const QStringList& values) {
 
 using Translator = std::function<QString(const char* context, const char* english)>;
 
+// A chord type as the core says it for screen readers ("minor seventh, sharp five"), in the
+// window's words; empty for any other text.
+QString chord_from_spoken(const QString& text) {
+  static const std::vector<std::pair<QString, std::string_view>> spoken = [] {
+    std::vector<std::pair<QString, std::string_view>> said;
+    for (const ChordType& type : kChordCatalogue) {
+      said.emplace_back(QString::fromStdString(spoken_chord(type.name)), type.name);
+    }
+    return said;
+  }();
+  for (const auto& [words, name] : spoken) {
+    if (words == text) return chord_type_in_words(name);
+  }
+  return {};
+}
+
+// A note as the core says it for screen readers ("E flat", "C double sharp").
+std::optional<NoteName> spoken_english_note(const QString& text) {
+  static const QRegularExpression said(R"(([A-G])(?: (double flat|flat|sharp|double sharp))?)");
+  const QRegularExpressionMatch match = said.match(text, 0, QRegularExpression::NormalMatch,
+                                                   QRegularExpression::AnchorAtOffsetMatchOption);
+  if (!match.hasMatch() || match.capturedLength() != text.size()) return std::nullopt;
+  const QString accidental = match.captured(2);
+  const int alteration = accidental == "double flat" ? -2
+                         : accidental == "flat"      ? -1
+                         : accidental == "sharp"     ? 1
+                         : accidental == "double sharp" ? 2
+                                                        : 0;
+  return NoteName(match.captured(1)[0].toLatin1(), alteration);
+}
+
 QString worded(const std::string& english, NoteNaming naming, const Translator& translate) {
   const QString text = QString::fromStdString(english);
   // Multi-line texts end their lines in CR LF; the translations' sources in line feeds alone.
@@ -256,11 +291,18 @@ QString worded(const std::string& english, NoteNaming naming, const Translator& 
     QStringList values;
     for (int index = 1; index <= match.lastCapturedIndex(); ++index) {
       const QString value = match.captured(index);
-      const bool note = (message.notes >> (index - 1) & 1) != 0 &&
-                        NoteName::from_text(value.toStdString()).has_value();
-      // Other values may be texts of their own ("Root", "Right pitch, wrong spelling").
-      values << (note ? shown_caption(value.toStdString(), naming)
-                      : worded(value.toStdString(), naming, translate));
+      const bool may_be_note = (message.notes >> (index - 1) & 1) != 0;
+      if (may_be_note && NoteName::from_text(value.toStdString())) {
+        values << shown_caption(value.toStdString(), naming);
+      } else if (const std::optional<NoteName> said = spoken_english_note(value);
+                 may_be_note && said) {
+        values << spoken_in(*said, naming);
+      } else if (const QString chord = chord_from_spoken(value); !chord.isEmpty()) {
+        values << chord;
+      } else {
+        // Other values may be texts of their own ("Root", "Right pitch, wrong spelling").
+        values << worded(value.toStdString(), naming, translate);
+      }
     }
     return filled(translate("Messages", message.english), values);
   }
@@ -279,7 +321,7 @@ QString shown_caption(std::string_view caption, NoteNaming naming) {
   return name.size() < width && caption.starts_with(' ') ? name.rightJustified(width) : name;
 }
 
-QString spoken_note(const NoteName& note, NoteNaming naming) {
+QString spoken_in(const NoteName& note, NoteNaming naming) {
   const std::string flat = translated("Notes", QT_TRANSLATE_NOOP("Notes", "flat")).toStdString();
   const std::string double_flat =
       translated("Notes", QT_TRANSLATE_NOOP("Notes", "double flat")).toStdString();

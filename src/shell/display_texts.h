@@ -15,7 +15,7 @@ namespace velmora {
 QString shown_caption(std::string_view caption, NoteNaming naming);
 
 // What a screen reader says for a note, with the accidentals in the window's language.
-QString spoken_note(const NoteName& note, NoteNaming naming);
+QString spoken_in(const NoteName& note, NoteNaming naming);
 
 // A chord type read out in words of the window's language ("minor seventh, sharp five, sharp
 // nine"); empty for a name outside the catalogue.

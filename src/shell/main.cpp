@@ -2,7 +2,6 @@
 #include <QFile>
 #include <QIcon>
 #include <QLocale>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
@@ -11,6 +10,7 @@
 #include "app/progress_text.h"
 #include "platform/posix/system_random.h"
 #include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_settings_store.h"
 #include "platform/qt/text.h"
 #include "platform/sound/system_midi.h"
 #include "platform/sql/sql_history.h"
@@ -61,14 +61,19 @@ int print_stats(const QString& folder, velmora::NoteNaming naming) {
 int main(int argc, char* argv[]) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  QSettings settings(QSettings::UserScope, velmora::to_qstring(velmora::kAppTitle),
-                     velmora::to_qstring(velmora::kAppTitle));
+  velmora::QtSettingsStore settings(velmora::QtSettingsStore::user_file());
+  // Read here for the language and the note names; the window reads them again and tells any
+  // problem with the file.
+  std::string unread;
+  const velmora::Settings kept = settings.load(unread);
+  const QString kept_language = QString::fromStdString(kept.language);
+  const QString kept_note_names = QString::fromStdString(kept.note_names);
   // The language is known before the command line is read, so that its help and its mistakes
   // are told in it; an unknown --language is refused by the reading itself.
   const std::optional<QString> asked = velmora::language_argument(arguments);
   velmora::Translations translations(velmora::chosen_language(
       asked ? velmora::shipped_language(*asked) : std::nullopt,
-      settings.value(velmora::kLanguageSetting).toString(), QLocale::system().uiLanguages()));
+      kept_language, QLocale::system().uiLanguages()));
   const velmora::CommandLine command_line = velmora::read_command_line(arguments, &translations);
   std::fputs(command_line.out.c_str(), stdout);
   std::fputs(command_line.error.c_str(), stderr);
@@ -88,7 +93,7 @@ int main(int argc, char* argv[]) {
     velmora::QtClock clock;
     velmora::SheetJob job = *options.sheet_job;
     job.naming = velmora::chosen_note_naming(
-        options.note_naming, settings.value(velmora::kNoteNamesSetting).toString(),
+        options.note_naming, kept_note_names,
         translations.language());
     const velmora::JobOutcome outcome = velmora::run_sheet_job(job, clock);
     std::fputs(velmora::shown_lines(outcome.out).c_str(), stdout);
@@ -102,7 +107,7 @@ int main(int argc, char* argv[]) {
     return print_stats(
         history_folder(options),
         velmora::chosen_note_naming(options.note_naming,
-                                    settings.value(velmora::kNoteNamesSetting).toString(),
+                                    kept_note_names,
                                     translations.language()));
   }
 
@@ -135,7 +140,7 @@ int main(int argc, char* argv[]) {
         velmora::ShellPorts{random, clock, midi, &history, &settings});
     window->set_language(translations.language());
     window->set_note_naming(velmora::chosen_note_naming(
-        options.note_naming, settings.value(velmora::kNoteNamesSetting).toString(),
+        options.note_naming, kept_note_names,
         translations.language()));
     // Told once, when the window is up.
     if (!history.notice().empty()) {

@@ -7,21 +7,21 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibrary>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QShortcut>
 #include <algorithm>
 
 #include "shell/answer_key_menu.h"
 #include "shell/device_list.h"
 #include "shell/display_texts.h"
+#include "shell/keys_page.h"
 #include "shell/fonts.h"
 #include "shell/layout.h"
 #include "shell/note_labels.h"
-#include "shell/progress_window.h"
 #include "shell/star_layout.h"
 #include "shell/translations.h"
 #include "platform/qt/text.h"
@@ -75,6 +75,14 @@ constexpr std::pair<NoteNaming, const char*> kNamingTitles[] = {
 
 // The font made smaller, as far as it stays readable, until the text fits the width: German and
 // fixed-do names run up to five characters where the letters never pass three.
+// A chord-name button's tooltip: what it does and its shortcut.
+QString hint_tip(int line) {
+  return QCoreApplication::translate(
+             "velmora::MainWindow",
+             "Show this chord's formula and hear it. Right-click: Play my answer (Ctrl+%1)")
+      .arg(line);
+}
+
 QFont shrunk_to_fit(QFont font, const QString& text, int width) {
   constexpr int kSmallestPixels = 9;
   while (font.pixelSize() > kSmallestPixels &&
@@ -84,8 +92,6 @@ QFont shrunk_to_fit(QFont font, const QString& text, int width) {
   return font;
 }
 constexpr std::size_t kGroupSize = 7;
-
-constexpr const char* kWeakSpotsSetting = "practice/weak_spots";
 
 QColor ring_colour(Ring ring) {
   switch (ring) {
@@ -125,8 +131,7 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
       about_(*this, SysInfoPlatform{registry_, launcher_, windows_}),
       printer_(platform_print_dialogs(this)),
       form_(Platform{windows_, ports.random, ports.clock, ports.midi, printer_, answer_log_,
-                     ports.history}),
-      settings_(ports.settings),
+                     ports.history, ports.settings}),
       history_(ports.history) {
   setObjectName("MainForm");
   setWindowTitle(" Velmora");
@@ -157,9 +162,27 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
 
   windows_.set_before_message([this] { refresh(); });
   windows_.set_repainter([this](std::span<const int> circles) {
+    // A hint shows its formula in the line's circles, and the restored notes after the pause.
+    QStringList formula;
     for (int circle : circles) {
-      show_caption(circle, form_.controls().circles[circle - 1].caption);
-      circles_[circle - 1]->repaint();
+      CircleLabel* label = circles_[circle - 1];
+      const std::string& caption = form_.controls().circles[circle - 1].caption;
+      show_caption(circle, caption);
+      label->repaint();
+      if (caption.empty() || NoteName::from_text(caption)) continue;
+      const QString interval = QString::fromStdString(
+          circle == circles.front() ? std::string("root") : spoken_chord(caption));
+      label->setAccessibleName(
+          tr("%1; formula: %2")
+              .arg(shown_message(form_.circle_description(circle), naming_), interval));
+      formula << interval;
+    }
+    const auto line = std::ranges::find_if(kChordLineCircles, [&](const auto& line_circles) {
+      return line_circles.front() == circles.front() && line_circles.back() == circles.back();
+    });
+    if (line != kChordLineCircles.end() && formula.size() == static_cast<int>(circles.size())) {
+      const std::string& chord = form_.controls().hints[line - kChordLineCircles.begin()];
+      review_->announce(tr("%1 formula: %2").arg(chord_name_spoken(chord), formula.join(", ")));
     }
   });
   windows_.set_about_shower([this] { about_.show(); });
@@ -200,6 +223,7 @@ void MainWindow::build_left_column() {
   List1_->setFont(layout_font("Arial", 8.25));
   // Like a classic list box: long device names are cut off rather than scrolled sideways.
   List1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  List1_->setAccessibleName("MIDI device");
   check_midi_ =
       make_option<QCheckBox>(Frame1_, "check_midi", tr("Enable MIDI"), twips(240, 1560, 1335, 195));
   // Translated captions may run longer than the English ones the layout was made for.
@@ -214,6 +238,20 @@ void MainWindow::build_left_column() {
   }
 
 
+  Create_Puzzle_->setToolTip(tr("Create a new puzzle (Ctrl+N). Right-click: Practice weak spots"));
+  Command_Check_->setToolTip(
+      tr("Count the right answers (Ctrl+K); then Ctrl+M shows the mistakes"));
+  WorkSheet_cmd_->setToolTip(tr("Print six empty stars (Ctrl+P). Right-click: Answer key…"));
+  Help_cmd_->setToolTip(
+      tr("About Velmora (F1). Right-click: Progress… (Ctrl+H), Keys and features…, Language, "
+         "Note names"));
+  advanced_->setToolTip(
+      tr("Allow puzzles with triple and quadruple accidentals (from the next Create)"));
+  Center_Question_->setToolTip(tr("Always give the centre note (from the next Create)"));
+  Option1_->setToolTip(tr("The common chord types (from the next Create)"));
+  Option2_->setToolTip(tr("Every chord type (from the next Create)"));
+  List1_->setToolTip(tr("The MIDI device the chords are played on"));
+  check_midi_->setToolTip(tr("Play the chords of the hints and Play my answer"));
   connect(Create_Puzzle_, &QPushButton::clicked, this, [this] {
     run([this] { form_.Create_Puzzle_Click(); });
   });
@@ -253,6 +291,7 @@ void MainWindow::build_star() {
         twips(box.left, box.top + kCircleLabelOffset, kCircleSize, kCircleLabelHeight));
     label->setFont(circle_font_);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setToolTip(kCircleTip);
     connect(label, &CircleLabel::menu_requested, this, [this](int circle, QPoint at) {
       show_menu_(*circle_menu(circle), at);
     });
@@ -263,6 +302,7 @@ void MainWindow::build_star() {
     hints_[line] = make_button(this, hint_names[line], {},
                                twips(kHintPlaces[line].left, kHintPlaces[line].top, 975, 375));
     hints_[line]->setFont(layout_font("MS Serif", 6));
+    hints_[line]->setToolTip(hint_tip(line + 1));
   }
   void (MainForm::*const hint_clicks[])() = {&MainForm::Hint1_Click, &MainForm::Hint2_Click,
                                               &MainForm::Hint3_Click, &MainForm::Hint4_Click};
@@ -287,6 +327,7 @@ void MainWindow::build_palette() {
                              name.size() == 3 ? 615 : 375, 375));
     label->setFont(layout_font("MS Sans Serif", 13.5));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setToolTip("Drag onto a circle, or press Enter to pick it up");
     palette_[index] = label;
   }
   auto* instruction = new QLabel(
@@ -326,9 +367,10 @@ void MainWindow::refresh() {
   input_->keep_stop_open();
   for (int line = 0; line < kChordLineCount; ++line) {
     hints_[line]->setText(QString::fromStdString(controls.hints[line]));
+    hints_[line]->setAccessibleName(chord_name_spoken(controls.hints[line]));
     const QString words = chord_type_in_words(controls.hints[line]);
-    hints_[line]->setToolTip(words);
-    hints_[line]->setAccessibleDescription(words);
+    hints_[line]->setToolTip(words.isEmpty() ? hint_tip(line + 1)
+                                             : hint_tip(line + 1) + "\n" + words);
   }
   const QSignalBlocker blockers[] = {QSignalBlocker(advanced_), QSignalBlocker(Center_Question_),
                                      QSignalBlocker(check_midi_), QSignalBlocker(Option1_),
@@ -350,6 +392,14 @@ void MainWindow::refresh() {
     }
   }
   List1_->show_open_row(controls.List1.selected);
+  review_->board_shown();
+}
+
+QString MainWindow::chord_name_spoken(const std::string& chord) const {
+  // In another language the catalogue's names are said in its words.
+  const QString words = chord_type_in_words(chord);
+  if (language_ != "en" && !words.isEmpty()) return words;
+  return QString::fromStdString(spoken_chord(chord));
 }
 
 void MainWindow::show_caption(int circle, const std::string& caption) {
@@ -365,7 +415,9 @@ void MainWindow::set_note_naming(NoteNaming naming) {
   naming_ = naming;
   input_->set_note_naming(naming);
   form_.set_note_naming(naming);
-  if (progress_ != nullptr) progress_->set_note_naming(naming);
+  if (progress_ != nullptr) {
+    QMetaObject::invokeMethod(progress_, "set_note_naming", Q_ARG(int, static_cast<int>(naming)));
+  }
   for (std::size_t index = 0; index < palette_.size(); ++index) {
     PaletteLabel* label = palette_[index];
     const std::string name = label->name().toStdString();
@@ -384,7 +436,7 @@ void MainWindow::set_note_naming(NoteNaming naming) {
     label->setText(shown);
     const std::optional<NoteName> note = NoteName::from_text(name);
     label->setAccessibleName(naming == NoteNaming::Letters || !note ? QString()
-                                                                    : spoken_note(*note, naming));
+                                                                    : spoken_in(*note, naming));
   }
   // One size for the whole palette and one for the star, small enough for the longest name;
   // the letters keep the layout's own size.
@@ -410,7 +462,7 @@ void MainWindow::add_display_menus(QMenu& menu) {
     action->setChecked(language_ == code);
     language_group->addAction(action);
     connect(action, &QAction::triggered, this, [this, language = QString(code)] {
-      if (settings_ != nullptr) settings_->setValue(kLanguageSetting, language);
+      form_.set_language_choice(language.toStdString());
       windows_.show_message(
           {tr("Velmora speaks the chosen language from its next start.").toStdString()});
     });
@@ -423,9 +475,7 @@ void MainWindow::add_display_menus(QMenu& menu) {
     action->setChecked(naming_ == naming);
     naming_group->addAction(action);
     connect(action, &QAction::triggered, this, [this, naming] {
-      if (settings_ != nullptr) {
-        settings_->setValue(kNoteNamesSetting, QString::fromUtf8(note_naming_word(naming).data()));
-      }
+      form_.set_note_names_choice(std::string(note_naming_word(naming)));
       set_note_naming(naming);
     });
   }
@@ -463,6 +513,8 @@ void MainWindow::paintEvent(QPaintEvent*) {
   painter.drawLine(twips(10080, 5400), twips(120, 5400));
   painter.drawLine(twips(5160, 5400), twips(5160, 6840));
   painter.drawRect(twips(2040, 120, 6255, 4935).adjusted(0, 0, -1, -1));
+  painter.setRenderHint(QPainter::Antialiasing);
+  review_->paint(painter);
 }
 
 void MainWindow::add_shortcuts() {
@@ -474,6 +526,11 @@ void MainWindow::add_shortcuts() {
       {QKeySequence(Qt::CTRL | Qt::Key_M), [this] { review_->show_mistakes(); }},
       {QKeySequence(Qt::CTRL | Qt::Key_L), [this] { input_->focus_star(); }},
       {QKeySequence(Qt::CTRL | Qt::Key_H), [this] { show_progress(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_R), [this] { input_->reveal_at_stop(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_1), [this] { run([this] { form_.play_answer(1); }); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_2), [this] { run([this] { form_.play_answer(2); }); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_3), [this] { run([this] { form_.play_answer(3); }); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_4), [this] { run([this] { form_.play_answer(4); }); }},
   };
   for (const auto& [keys, action] : shortcuts) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
@@ -497,9 +554,6 @@ void MainWindow::connect_menus() {
     return QFileDialog::getSaveFileName(this, tr("Save Answer Key as PDF"), proposed,
                                         tr("PDF files (*.pdf)"));
   };
-  if (settings_ != nullptr && form_.keeps_history()) {
-    form_.set_weak_spot_practice(settings_->value(kWeakSpotsSetting, false).toBool());
-  }
 }
 
 std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
@@ -521,21 +575,22 @@ std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
   menu->addAction(tr("Clear"), this, [this, circle] { run([&] { form_.clear_circle(circle); }); })
       ->setEnabled(open);
   menu->addSeparator();
-  menu->addAction(tr("Show mistakes"), review_, &ReviewOverlay::show_mistakes);
-  menu->addAction(tr("Reveal this note"), this, [this, circle] {
-    bool revealed = false;
-    run([&] { revealed = form_.reveal_note(circle); });
-    if (revealed) review_->announce(shown_message(form_.circle_description(circle), naming_));
-  })->setEnabled(open);
+  menu->addAction(tr("Show mistakes"), review_, &ReviewOverlay::show_mistakes)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  QAction* reveal =
+      menu->addAction(tr("Reveal this note"), this, [this, circle] { input_->reveal(circle); });
+  reveal->setEnabled(open);
+  reveal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   return menu;
 }
 
 std::unique_ptr<QMenu> MainWindow::hint_menu(int line) {
   auto menu = std::make_unique<QMenu>(this);
   // The answer can only be heard while "Enable MIDI" is checked, as a hint's chord.
-  menu->addAction(tr("Play my answer"), this, [this, line] {
-        run([&] { form_.play_answer(line); });
-      })->setEnabled(form_.controls().check_midi.checked());
+  QAction* play = menu->addAction(tr("Play my answer"), this,
+                                  [this, line] { run([&] { form_.play_answer(line); }); });
+  play->setEnabled(form_.controls().check_midi.checked());
+  play->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + line - 1)));
   return menu;
 }
 
@@ -547,10 +602,7 @@ std::unique_ptr<QMenu> MainWindow::create_menu() {
   weak_spots->setChecked(form_.weak_spot_practice());
   // Without a history there are no mistakes to steer by.
   weak_spots->setEnabled(form_.keeps_history());
-  connect(weak_spots, &QAction::toggled, this, [this](bool on) {
-    form_.set_weak_spot_practice(on);
-    if (settings_ != nullptr) settings_->setValue(kWeakSpotsSetting, on);
-  });
+  connect(weak_spots, &QAction::toggled, this, [this](bool on) { form_.set_weak_spot_practice(on); });
   return menu;
 }
 
@@ -563,24 +615,50 @@ std::unique_ptr<QMenu> MainWindow::worksheet_menu() {
 
 std::unique_ptr<QMenu> MainWindow::help_menu() {
   auto menu = std::make_unique<QMenu>(this);
-  menu->addAction(tr("Progress…"), this, [this] { show_progress(); });
+  menu->addAction(tr("Progress…"), this, [this] { show_progress(); })
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  menu->addAction(tr("Keys and features…"), this, [this] {
+    auto* page = new KeysPage(this);
+    page->setAttribute(Qt::WA_DeleteOnClose);
+    page->show();
+  });
   add_display_menus(*menu);
   return menu;
 }
 
-ProgressWindow& MainWindow::show_progress() {
-  if (progress_ == nullptr) {
-    progress_ = new ProgressWindow(history_, this);
-    progress_->set_note_naming(naming_);
-    // Weak-spot practice must not go on steering toward mistakes that are forgotten.
-    progress_->set_on_forgotten([this] { form_.history_changed(); });
+QWidget* MainWindow::show_progress() {
+  if (progress_ != nullptr) {
+    QMetaObject::invokeMethod(progress_, "refresh");
   } else {
-    progress_->refresh();
+    // Installed in a library folder of its own, in a build beside the program; a program that
+    // links it (the tests) finds it loaded already.
+    const QString folder = QCoreApplication::applicationDirPath();
+    using Maker = QWidget* (*)(PracticeHistory*, QWidget*, const std::function<void()>*);
+    Maker make = nullptr;
+    QString failure;
+    for (const QString& name : {folder + "/" VELMORA_PROGRESS_FROM_PROGRAM "/libvelmora_progress.so",
+                                folder + "/libvelmora_progress.so",
+                                QString("libvelmora_progress.so")}) {
+      QLibrary library(name);
+      make = reinterpret_cast<Maker>(library.resolve("velmora_progress_window"));
+      if (make != nullptr) break;
+      if (failure.isEmpty()) failure = library.errorString();
+    }
+    if (make == nullptr) {
+      windows_.show_message(
+          {tr("The progress window cannot be opened (%1).").arg(failure).toStdString(),
+           Buttons::Ok, Icon::Critical});
+      return nullptr;
+    }
+    // Weak-spot practice must not go on steering toward mistakes that are forgotten.
+    const std::function<void()> forgotten = [this] { form_.history_changed(); };
+    progress_ = make(history_, this, &forgotten);
+    QMetaObject::invokeMethod(progress_, "set_note_naming", Q_ARG(int, static_cast<int>(naming_)));
   }
   progress_->show();
   progress_->raise();
   progress_->activateWindow();
-  return *progress_;
+  return progress_;
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

@@ -23,7 +23,6 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-class QSettings;
 
 namespace velmora {
 
@@ -31,7 +30,6 @@ class CircleLabel;
 class DeviceList;
 class PaletteLabel;
 class PracticeHistory;
-class ProgressWindow;
 
 // The ports the window's handlers use that come from outside the window.
 struct ShellPorts {
@@ -42,7 +40,7 @@ struct ShellPorts {
   PracticeHistory* history = nullptr;
   // Where the player's choices are kept between runs; without one (as in tests) the window
   // starts from the defaults and keeps nothing.
-  QSettings* settings = nullptr;
+  SettingsStore* settings = nullptr;
 };
 
 // `MainForm` on screen: lays out the controls, routes their events to the core's handlers and
@@ -81,9 +79,10 @@ class MainWindow final : public QWidget {
   void set_menu_shower(MenuShower shower) { show_menu_ = std::move(shower); }
 
   // The learner's progress, opened by Ctrl+H and the Help button's context menu, up to date
-  // each time it opens; `progress_window` is the one already built, or null.
-  ProgressWindow& show_progress();
-  ProgressWindow* progress_window() const { return progress_; }
+  // each time it opens; `progress_window` is the one already built, or null. Null, after a
+  // message, when the progress window's library cannot be loaded.
+  QWidget* show_progress();
+  QWidget* progress_window() const { return progress_; }
   std::unique_ptr<QMenu> help_menu();
 
   // The "Work Sheet" button's context menu, which makes the answer key of ./Worksheet.id.
@@ -110,6 +109,8 @@ class MainWindow final : public QWidget {
   void add_display_menus(QMenu& menu);
   // A circle's caption in the learner's note names, in a font small enough for it.
   void show_caption(int circle, const std::string& caption);
+  // A chord name as a screen reader hears it in the window's language.
+  QString chord_name_spoken(const std::string& chord) const;
   template <typename Handler>
   void run(Handler handler);
 
@@ -139,7 +140,6 @@ class MainWindow final : public QWidget {
   ReviewOverlay* review_ = nullptr;
   MenuShower show_menu_;
   KeyFileChooser choose_key_file_;
-  QSettings* settings_ = nullptr;
   NoteNaming naming_ = NoteNaming::Letters;
   // The star's font in these names.
   QFont circle_font_;
@@ -149,7 +149,7 @@ class MainWindow final : public QWidget {
   int handlers_running_ = 0;
   bool close_requested_ = false;
   PracticeHistory* history_;
-  ProgressWindow* progress_ = nullptr;
+  QWidget* progress_ = nullptr;
 };
 
 template <typename Handler>
@@ -157,6 +157,7 @@ inline void MainWindow::run(Handler handler) {
   ++handlers_running_;
   handler();
   --handlers_running_;
+  input_->forget_typing();
   refresh();
   if (handlers_running_ == 0 && close_requested_) close();
 }

@@ -34,8 +34,10 @@ class PaletteAccessible final : public QAccessibleWidget {
   explicit PaletteAccessible(PaletteLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Name) {
+      // The learner's note names when the window has set them, else the program's own, spoken.
       const auto* label = static_cast<PaletteLabel*>(widget());
-      return label->accessibleName().isEmpty() ? label->text() : label->accessibleName();
+      if (!label->accessibleName().isEmpty()) return label->accessibleName();
+      return QString::fromStdString(spoken_note(label->name().toStdString()));
     }
     return QAccessibleWidget::text(kind);
   }

@@ -36,6 +36,16 @@ void StarInput::keep_stop_open() {
   if (!circles_[star_stop_ - 1]->isEnabled()) move_star_stop(star_stop_ % kCircleCount + 1);
 }
 
+void StarInput::reveal(int circle) {
+  bool revealed = false;
+  run_([&] { revealed = form_.reveal_note(circle); });
+  if (revealed) {
+    announce_(QString::fromStdString(form_.circle_description(circle)));
+  } else {
+    QApplication::beep();
+  }
+}
+
 void StarInput::connect_circle(CircleLabel* label) {
   connect(label, &CircleLabel::note_dropped, this, [this](int target, const QString& note) {
     run_([&] { form_.Circle_DragDrop(target, note.toStdString()); });
@@ -72,8 +82,7 @@ void StarInput::connect_palette(PaletteLabel* label) {
 
 QString StarInput::spoken(const QString& name) const {
   const std::optional<NoteName> note = NoteName::from_text(name.toStdString());
-  // Letters keep being said as they are written.
-  return note && naming_ != NoteNaming::Letters ? spoken_note(*note, naming_) : name;
+  return note ? spoken_in(*note, naming_) : name;
 }
 
 void StarInput::move_star_stop(int circle) {
@@ -84,9 +93,15 @@ void StarInput::move_star_stop(int circle) {
 }
 
 void StarInput::move_in_star(int circle, Direction direction) {
-  // The given circle cannot take the focus; the move goes on past it along the same line.
-  std::optional<int> next = neighbour_circle(circle, direction);
-  while (next && !circles_[*next - 1]->isEnabled()) next = neighbour_circle(*next, direction);
+  CirclePlaces places;
+  OpenCircles open;
+  for (int other = 1; other <= kCircleCount; ++other) {
+    const QPoint centre = circle_disc(other).center();
+    places[other - 1] = {centre.x(), centre.y()};
+    // The given circle cannot take the focus.
+    open[other - 1] = circles_[other - 1]->isEnabled();
+  }
+  const std::optional<int> next = neighbour_circle(places, open, circle, direction);
   if (!next) return;
   move_star_stop(*next);
   circles_[*next - 1]->setFocus(Qt::OtherFocusReason);

@@ -9,10 +9,6 @@
 
 namespace velmora {
 
-// Where the settings keep the chosen language ("de") and note names ("german").
-inline constexpr const char* kLanguageSetting = "display/language";
-inline constexpr const char* kNoteNamesSetting = "display/note_names";
-
 // The languages the program ships, English (its own) first.
 inline const QStringList kShippedLanguages = {"en", "de", "fr", "es", "nl"};
 

@@ -56,6 +56,10 @@ TREE
 check "installed program in German" "  -h, --help            Diese Hilfe zeigen und beenden." \
   "$(LC_ALL=C XDG_CONFIG_HOME=$work "$usr/bin/velmora" --language de --help | grep -e '--help ')"
 
+# The progress window's library, in the folder the program looks in (relative to its own).
+check "the progress window's library" "$usr/lib/velmora/plugins/libvelmora_progress.so" \
+  "$(ls "$usr"/lib*/velmora/plugins/libvelmora_progress.so 2>&1)"
+
 # Up to 32 pixels the picture keeps a few flat colours; larger ones are smoothed.
 while read -r size colours; do
   png=$usr/share/icons/hicolor/${size}x$size/apps/$app.png

@@ -130,7 +130,7 @@ TEST(CommandLineTest, SpeaksTheChosenLanguageAndRefusesUnknownChoicesInOneSenten
   expect_runs(environment_without_display("de_DE.UTF-8"), {{{}, 1, "", german_display}});
   const QTemporaryDir config;
   QDir(config.path()).mkpath("Velmora");
-  QFile saved(config.path() + "/Velmora/Velmora.conf");
+  QFile saved(config.path() + "/Velmora/Velmora.ini");
   ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
   saved.write("[display]\nlanguage=fr\n");
   saved.close();

@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QMenu>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <filesystem>
@@ -18,6 +17,7 @@
 #include "fakes/main_form_fixture.h"
 #include "shell/about_box.h"
 #include "shell/display_texts.h"
+#include "platform/qt/qt_settings_store.h"
 #include "shell/main_window.h"
 #include "shell/note_labels.h"
 #include "shell/sheet_jobs.h"
@@ -111,18 +111,24 @@ TEST_F(GermanWindowTest, ThePaletteShowsGermanNamesAndDragsTheProgramsOwn) {
 TEST_F(GermanWindowTest, GermanNamesTypedInEveryCircleScoreSeventeenInAGermanCheck) {
   create();
   EXPECT_EQ(caption(9), "   G");
-  EXPECT_EQ(window_->findChild<QPushButton*>("Hint1")->toolTip(), "Major-Septnonakkord");
+  EXPECT_EQ(window_->findChild<QPushButton*>("Hint1")->toolTip(),
+            "Die Formel dieses Akkords zeigen und ihn hören. Rechtsklick: Meine Antwort spielen "
+            "(Strg+1)\nMajor-Septnonakkord");
   EXPECT_EQ(window_->findChild<QPushButton*>("Hint4")->toolTip(),
-            "Dominantseptnonakkord, Sekunde statt Terz");
+            "Die Formel dieses Akkords zeigen und ihn hören. Rechtsklick: Meine Antwort spielen "
+            "(Strg+4)\nDominantseptnonakkord, Sekunde statt Terz");
   const QStringList answers = QString("c,c,d,es,d,h,c,e,g,b,d,e,b,b,c,d,d").split(',');
   for (int circle = 1; circle <= 17; ++circle) {
     if (circle != 9) type(circle, answers[circle - 1]);
   }
   EXPECT_EQ(caption(4), "  Es");
-  EXPECT_EQ(window_->circle_label(4)->accessibleName(), "Kreis 4, b3 von Min9, enthält Es");
+  // The intervals are still said in English.
+  EXPECT_EQ(window_->circle_label(4)->accessibleName(),
+            "Kreis 4, flat three von Moll-Septnonakkord, enthält Es");
   EXPECT_EQ(window_->circle_label(9)->accessibleName(),
             "Kreis 9, Mitte aller vier Akkorde, vorgegeben, enthält G");
-  EXPECT_EQ(window_->circle_label(15)->accessibleName(), "Kreis 15, Grundton von Maj9, enthält C");
+  EXPECT_EQ(window_->circle_label(15)->accessibleName(),
+            "Kreis 15, Grundton von Major-Septnonakkord, enthält C");
   EXPECT_EQ(caption(6), "   H");
   EXPECT_EQ(caption(10), "   B");
   window_->findChild<QPushButton*>("Command_Check")->click();
@@ -179,7 +185,7 @@ TEST_F(GermanWindowTest, ProgressFiguresInGermanWithTheKeysInGermanNames) {
 
 TEST(DisplayMenuTest, HelpsMenuSavesTheLanguageForTheNextStartAndTheNoteNamesAtOnce) {
   const QTemporaryDir folder;
-  QSettings settings(folder.filePath("settings.conf"), QSettings::IniFormat);
+  QtSettingsStore settings(folder.filePath("settings.conf"));
   testing::ScriptedRandom random;
   testing::FakeClock clock;
   testing::RecordingMidiSystem midi;
@@ -204,7 +210,8 @@ TEST(DisplayMenuTest, HelpsMenuSavesTheLanguageForTheNextStartAndTheNoteNamesAtO
     return nullptr;
   };
   action("Note names", "German (C, Fis, B, H)");
-  EXPECT_EQ(settings.value(kNoteNamesSetting).toString(), "german");
+  std::string problem;
+  EXPECT_EQ(settings.load(problem).note_names, "german");
   EXPECT_EQ(window.note_naming(), NoteNaming::German);
   for (int index = 0; index < 35; ++index) {
     if (window.noot(index)->name() == "Bb") {
@@ -212,7 +219,7 @@ TEST(DisplayMenuTest, HelpsMenuSavesTheLanguageForTheNextStartAndTheNoteNamesAtO
     }
   }
   action("Language", "Nederlands");
-  EXPECT_EQ(settings.value(kLanguageSetting).toString(), "nl");
+  EXPECT_EQ(settings.load(problem).language, "nl");
   ASSERT_EQ(boxes.size(), 1U);
   EXPECT_EQ(boxes[0].text, "Velmora speaks the chosen language from its next start.");
   EXPECT_EQ(window.findChild<QPushButton*>("Create_Puzzle")->text(), "Create");

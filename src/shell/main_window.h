@@ -10,6 +10,7 @@
 
 #include "app/main_form.h"
 #include "shell/about_box.h"
+#include "shell/answer_key_pdf.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/qt/system_launcher.h"
@@ -82,6 +83,10 @@ class MainWindow final : public QWidget {
   // that no dialog opens.
   using KeyFileChooser = std::function<QString(const QString& proposed)>;
   void set_key_file_chooser(KeyFileChooser chooser) { choose_key_file_ = std::move(chooser); }
+  // Asks which paper and page the key is laid out on, proposing the last sheet's; none when
+  // cancelled.
+  using KeyPaperChooser = std::function<std::optional<SheetPaper>(const SheetPaper& proposed)>;
+  void set_key_paper_chooser(KeyPaperChooser chooser) { choose_key_paper_ = std::move(chooser); }
 
   // Marks the wrong circles red and the right pitches spelled wrongly amber, until the next
   // input or for two seconds.
@@ -115,6 +120,7 @@ class MainWindow final : public QWidget {
   void connect_palette(PaletteLabel* label);
   void connect_worksheet_menu();
   void make_answer_key();
+  SheetPaper last_sheet_paper() const;
   void move_star_stop(int circle);
   void move_in_star(int circle, Direction direction);
   void move_in_palette(PaletteLabel* from, Direction direction);
@@ -156,6 +162,8 @@ class MainWindow final : public QWidget {
   QLabel* review_status_ = nullptr;
   MenuShower show_menu_;
   KeyFileChooser choose_key_file_;
+  KeyPaperChooser choose_key_paper_;
+  PageStyle printing_style_ = PageStyle::Standard;
   QSettings* settings_ = nullptr;
   int star_stop_ = 1;
   int typing_circle_ = 0;

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QDir>
@@ -6,6 +7,7 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
 
@@ -55,7 +57,7 @@ struct Outcome {
 };
 
 // The built program, without any display, in `folder`.
-Outcome velmora(const QString& folder, const QStringList& arguments) {
+Outcome velmora(const QString& folder, const QStringList& arguments, int wait_ms = 60000) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
     environment.remove(name);
@@ -63,7 +65,11 @@ Outcome velmora(const QString& folder, const QStringList& arguments) {
   process.setProcessEnvironment(environment);
   process.setWorkingDirectory(folder);
   process.start(VELMORA_EXECUTABLE, arguments);
-  EXPECT_TRUE(process.waitForFinished(60000));
+  if (!process.waitForFinished(wait_ms)) {
+    ADD_FAILURE() << "still running after " << wait_ms << " ms";
+    process.kill();
+    process.waitForFinished();
+  }
   return {process.exitCode(), process.readAllStandardOutput().toStdString(),
           process.readAllStandardError().toStdString()};
 }
@@ -97,19 +103,35 @@ TEST(SheetJobTest, BadInputIsOneLineOnStandardErrorStatusTwoAndNothingLeftBehind
        "The answer key could not be saved as nowhere/key.pdf: No such file or directory"},
       {{"--worksheets", "2", "--output", "blocker/out"},
        "Cannot write to the folder 'blocker/out': Not a directory"},
-      // The first sheet is moved into place before the second meets a folder of its name.
       {{"--worksheets", "2", "--output", "taken"},
-       "The sheets could not be moved into 'taken': Is a directory"},
+       "The folder 'taken' holds the sheets of an earlier batch (worksheet-2.pdf); choose an empty "
+       "folder or move them away first"},
+      {{"--worksheets", "2", "--output", "out", "--level", "master"},
+       "--level takes beginner or expert, not 'master'."},
+      {{"--answer-key", "--centre-question", "--output", "key.pdf"},
+       "--seed, --level, --advanced and --centre-question go with --worksheets only."},
+      {{"--classroom"},
+       "--output, --seed, --paper, --level, --advanced, --centre-question and --classroom go with "
+       "--answer-key or --worksheets."},
+      {{"--answer-key", "pipe", "--output", "key.pdf"},
+       "Cannot read the answer log 'pipe': it is a named pipe, not a file"},
+      {{"--answer-key", "/dev/zero", "--output", "key.pdf"},
+       "Cannot read the answer log '/dev/zero': it is a device, not a file"},
+      {{"--answer-key", "taken", "--output", "key.pdf"},
+       "Cannot read the answer log 'taken': it is a folder, not a file"},
+      {{"--soundfont", "pipe"}, "Cannot read the soundfont 'pipe': it is a named pipe, not a file"},
   };
   QTemporaryDir folder;
   write(folder.filePath("Worksheet.id"), kBlock);
   write(folder.filePath("damaged.id"), "Worksheets of class 3b\n");
   write(folder.filePath("blocker"), "a file, not a folder");
   ASSERT_TRUE(QDir(folder.path()).mkpath("taken/worksheet-2.pdf/inside"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("pipe")).constData(), 0600), 0);
   const QStringList before = tree(folder.path());
   for (const auto& run : runs) {
     SCOPED_TRACE(run.arguments.join(' ').toStdString());
-    const Outcome done = velmora(folder.path(), run.arguments);
+    // A pipe or a device that was waited on or read would not be done within this.
+    const Outcome done = velmora(folder.path(), run.arguments, 5000);
     EXPECT_EQ(done.status, 2);
     EXPECT_EQ(done.error.rfind(std::string("velmora: ") + run.error, 0), 0U) << done.error;
     EXPECT_EQ(std::count(done.error.begin(), done.error.end(), '\n'), 1);
@@ -181,6 +203,8 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
     bool written;
   } runs[] = {
       {nullptr, "key.pdf", "The answer key cannot be made: the answer log Worksheet.id in ", false},
+      {"/dev/zero", "key.pdf",
+       "The answer key cannot be made: the answer log Worksheet.id in ", false},
       {"Worksheets of class 3b\n", "key.pdf",
        "The answer key cannot be made: the answer log Worksheet.id holds no worksheet star that "
        "can be read.",
@@ -209,16 +233,26 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
     proposed = offered;
     return chosen;
   });
+  std::optional<SheetPaper> offered_paper;
+  window.set_key_paper_chooser([&](const SheetPaper& offered) {
+    offered_paper = offered;
+    return std::optional<SheetPaper>(SheetPaper{QPageSize(QPageSize::Letter), PageStyle::Standard});
+  });
   window.set_menu_shower([](QMenu& menu, QPoint) {
-    ASSERT_EQ(menu.actions().size(), 1);
-    EXPECT_EQ(menu.actions()[0]->text(), QString::fromUtf8("Answer key\u2026"));
-    menu.actions()[0]->trigger();
+    ASSERT_EQ(menu.actions().size(), 2);
+    EXPECT_EQ(menu.actions()[0]->text(), QString::fromUtf8("Classroom sheet\u2026"));
+    EXPECT_EQ(menu.actions()[1]->text(), QString::fromUtf8("Answer key\u2026"));
+    menu.actions()[1]->trigger();
   });
   for (const auto& run : runs) {
     SCOPED_TRACE(run.box);
     QFile::remove("Worksheet.id");
     QFile::remove("key.pdf");
-    if (run.log) write("Worksheet.id", run.log);
+    if (run.log && run.log[0] == '/') {
+      QFile::link(run.log, "Worksheet.id");
+    } else if (run.log) {
+      write("Worksheet.id", run.log);
+    }
     chosen = run.chosen;
     boxes.clear();
     auto* button = window.findChild<QPushButton*>("WorkSheet_cmd");
@@ -245,6 +279,30 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
   for (const char* shown : {"12/06/26-1 18:02:06", "Dom7_#5_b9", "Bbb", "Dbb", "Min7_b9"}) {
     EXPECT_TRUE(page.contains(shown)) << shown;
   }
+  // Without a sheet printed before, the region's paper is offered; the key is on the paper chosen.
+  ASSERT_TRUE(offered_paper.has_value());
+  EXPECT_EQ(offered_paper->paper.id(), QPageSize::A4);
+  EXPECT_EQ(offered_paper->style, PageStyle::Standard);
+  QProcess boxes_of_text;
+  boxes_of_text.start(VELMORA_PDFTOTEXT, {"-bbox", "key.pdf", "-"});
+  ASSERT_TRUE(boxes_of_text.waitForFinished(20000));
+  EXPECT_TRUE(boxes_of_text.readAllStandardOutput().contains(
+      "<page width=\"612.000000\" height=\"792.000000\">"));
+
+  // The paper and page the window's last sheet was printed on, kept between runs, come first.
+  QSettings settings(folder.filePath("settings.ini"), QSettings::IniFormat);
+  settings.setValue("worksheet/last_paper", "Letter");
+  settings.setValue("worksheet/last_classroom", true);
+  MainWindow later(ShellPorts{random, clock, midi, nullptr, &settings});
+  later.window_system().set_presenter([](const MessageBox&) { return Answer::Ok; });
+  later.set_key_paper_chooser([&](const SheetPaper& offered) {
+    offered_paper = offered;
+    return std::nullopt;
+  });
+  later.set_menu_shower([](QMenu& menu, QPoint) { menu.actions()[1]->trigger(); });
+  emit later.findChild<QPushButton*>("WorkSheet_cmd")->customContextMenuRequested(QPoint(5, 5));
+  EXPECT_EQ(offered_paper->paper.id(), QPageSize::Letter);
+  EXPECT_EQ(offered_paper->style, PageStyle::Classroom);
   ASSERT_TRUE(QDir::setCurrent(previous));
 }
 

@@ -60,16 +60,26 @@ class BatchTest : public ::testing::Test, protected testing::MainFormOnFakes {
         {sheets, keys, chord_types, answer_log,
          seeded ? static_cast<Random&>(seeded_random) : random, clock,
          [this](int) -> Printer& { return printer; },
-         [this, seed](const std::vector<std::string>& logged) -> Status {
+         [this, sheets, seed](const std::vector<std::string>& logged) -> Status {
            std::string text;
            for (const std::string& line : logged) text += line + "\n";
            reading = read_answer_log(text);
-           if (Status status = lay_out_answer_key(reading.stars, printer.page, seed, pages);
-               !status.ok()) {
+           PageGeometry geometry;
+           if (Status status = lay_out_page(printer.page, style, geometry); !status.ok()) {
              return status;
            }
+           pages.clear();
+           AnswerKeyLayout layout(geometry, KeyBatch{sheets, seed}, [this](const MarkedPage& page) {
+             pages.push_back(page);
+             return Status();
+           });
+           for (const LoggedStar& star : reading.stars) {
+             if (Status status = layout.add(star); !status.ok()) return status;
+           }
+           if (Status status = layout.finish(); !status.ok()) return status;
            return finish_failure ? Status(Failure{9, "disk full"}) : Status();
-         }});
+         },
+         false, false, style, seed});
   }
 
   std::map<std::pair<int, int>, std::string> texts_on(int page) const {
@@ -92,6 +102,7 @@ class BatchTest : public ::testing::Test, protected testing::MainFormOnFakes {
   SeededRandom seeded_random{20261206};
   bool seeded = false;
   bool finish_failure = false;
+  PageStyle style = PageStyle::Standard;
   AnswerLogReading reading;
   std::vector<MarkedPage> pages;
 };
@@ -103,7 +114,7 @@ TEST_F(BatchTest, TheKeyFillsEveryCircleWithTheChordsAsSpelledAroundTheLoggedKey
   ASSERT_TRUE(run(1, 99).ok());
   ASSERT_EQ(pages.size(), 1U);
   const auto texts = texts_on(0);
-  EXPECT_EQ(texts.at({100, 440}), "Seed 99");
+  EXPECT_EQ(texts.at({100, 440}), "Sheet 1 of 1 \u00b7 seed 99");
   for (int star = 0; star < 2; ++star) {
     const int x = 3320 + star * 5000;
     const int y = 2920;

@@ -181,7 +181,7 @@ TEST(PrintGivenNoteTest, EachCirclesNoteBeginsAtItsOwnPlace) {
     RecordingPrinter printer;
     testing::ScriptedRandom random;
     random.values = {(static_cast<float>(circle) - 0.5F) / kCircleCount};
-    ASSERT_TRUE(Print_Given_Note(printer, notes, {5000, 6000}, random, false).ok());
+    ASSERT_TRUE(Print_Given_Note(printer, notes, {5000, 6000}, random, false, kStandardStar).ok());
     const auto texts = printer.of_kind(Kind::Text);
     ASSERT_EQ(texts.size(), 1U);
     const TwipPoint place = TwipPoint{5000, 6000} + kGivenNotes[circle - 1];

@@ -23,6 +23,7 @@
 #include "fakes/memory_answer_log.h"
 #include "fakes/recording_printer.h"
 #include "fakes/scripted_random.h"
+#include "worksheet/answer_log_reader.h"
 #include "worksheet/worksheet.h"
 
 namespace velmora {
@@ -184,6 +185,66 @@ TEST(QtClockTest, ASleepPaintsTheWindowAndLastsAtLeastItsTime) {
   QtClock().sleep_ms(15);
   EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(15));
   EXPECT_EQ(widget.paints, 1);
+}
+
+// The user's locale for the clock, from the locales the build made; the earlier one is put
+// back when the test ends.
+class UserLocale {
+ public:
+  explicit UserLocale(const char* name) : earlier_(qgetenv("LC_ALL")) {
+    qputenv("LOCPATH", VELMORA_TEST_LOCALES);
+    qputenv("LC_ALL", name);
+  }
+  ~UserLocale() {
+    qputenv("LC_ALL", earlier_);
+    qunsetenv("LOCPATH");
+  }
+
+ private:
+  QByteArray earlier_;
+};
+
+struct LocaleWords {
+  const char* locale;
+  const char* date_word;  // a word or sign only that locale's short date holds
+  const char* time_word;
+};
+
+// A sheet printed under the user's locale is logged with that locale's date and time, and the
+// log reads back star by star with the same date and time.
+TEST(QtClockTest, ALogWrittenInAnyLocaleReadsBackWithItsDateAndTime) {
+  const LocaleWords locales[] = {{"ja_JP.UTF-8", "\u5e74", "\u6642"},
+                                 {"ar_EG.UTF-8", "\u062f\u064a\u0633", "\u0635"},
+                                 {"de_DE.UTF-8", ".12.", ":"}};
+  for (const LocaleWords& words : locales) {
+    SCOPED_TRACE(words.locale);
+    const UserLocale user(words.locale);
+    QtClock clock;
+    const std::string date = clock.short_date();
+    const std::string time = clock.time_with_seconds();
+    ASSERT_NE(date.find(words.date_word), std::string::npos) << date;
+    ASSERT_NE(time.find(words.time_word), std::string::npos) << time;
+    RecordingPrinter printer;
+    testing::MemoryAnswerLog log;
+    testing::ScriptedRandom random;
+    random.queue_seeded(11, 1000);
+    testing::FakeWindowSystem windows;
+    Print_Worksheet({Fill_Key_Tables(), Fill_Chord_Types(true), false, printer, log, random, clock,
+                     windows});
+    std::string text;
+    for (const std::string& line : log.lines) text += line + "\r\n";
+    const AnswerLogReading reading = read_answer_log(text);
+    EXPECT_TRUE(reading.problems.empty()) << describe(reading.problems.front());
+    ASSERT_EQ(reading.stars.size(), 6U);
+    for (int star = 1; star <= 6; ++star) {
+      const LoggedStar& read = reading.stars[star - 1];
+      EXPECT_EQ(read.star, star);
+      EXPECT_EQ(read.date, date);
+      EXPECT_NE(read.time.find(words.time_word), std::string::npos) << read.time;
+      EXPECT_EQ(printer.of_kind(RecordingPrinter::Kind::Text)[6 * star + 1].text,
+                star_label(date, star));
+    }
+  }
 }
 
 }  // namespace

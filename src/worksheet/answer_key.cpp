@@ -26,7 +26,12 @@ void add_star(const LoggedStar& star, const StarTemplate& drawn, TwipPoint centr
     const std::optional<NoteName>& note = circle_note(star.board.Circle_Notes, circle);
     if (note) page.push_back(text_at(centre + drawn.notes[circle - 1], note->worksheet_form()));
   }
-  page.push_back(text_at(centre + drawn.label, key_star_label(star)));
+  if (drawn.key_time) {
+    page.push_back(text_at(centre + drawn.label, star_label(star.date, star.star)));
+    page.push_back(text_at(centre + *drawn.key_time, star.time));
+  } else {
+    page.push_back(text_at(centre + drawn.label, key_star_label(star)));
+  }
 }
 
 }  // namespace

@@ -52,6 +52,7 @@ constexpr StarTemplate classroom_star() {
   star.circle_radius = kClassroomRadius;
   star.chord_names = {{{1900, -2086}, {2226, -115}, {1900, 1870}, {80, 2066}}};
   star.label = {-1816, -2086};
+  star.key_time = Offset{406, -2086};
   star.chord_lines = true;
   return star;
 }

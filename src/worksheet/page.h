@@ -56,6 +56,9 @@ struct StarTemplate {
   std::array<Offset, kCircleCount> notes;
   std::array<Offset, kChordLineCount> chord_names;
   Offset label;
+  // Where the answer key prints the time of the star's block when it does not follow the label
+  // on its line, which would run into circle 2.
+  std::optional<Offset> key_time;
   // Draws each chord line between its circles and a short way past its last one, toward the
   // chord's name.
   bool chord_lines;
@@ -63,7 +66,8 @@ struct StarTemplate {
 
 inline constexpr StarTemplate kStandardStar = {kStarCircleOffsets, kStarCircleRadius,
                                                kGivenNoteOffsets, kChordNameOffsets,
-                                               kStarLabelOffset,  false};
+                                               kStarLabelOffset,  std::nullopt,
+                                               false};
 
 // The standard star spread by 1.4 with circles 12.2 mm across; the chord names sit close past
 // the lines' ends and the label above circle 1, so three rows fit on US Letter.

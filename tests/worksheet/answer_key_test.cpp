@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "fakes/main_form_fixture.h"
@@ -125,6 +126,53 @@ TEST_F(BatchTest, TheKeyFillsEveryCircleWithTheChordsAsSpelledAroundTheLoggedKey
       for (int circle : kLines[line]) {
         const std::string& note =
             texts.at({x + kNoteAt[circle - 1].dx, y + kNoteAt[circle - 1].dy});
+        found.push_back(note.substr(note.find_first_not_of(' ')));
+      }
+      EXPECT_EQ(found, kStars[star].spelled[line]) << "star " << star + 1 << " line " << line + 1;
+    }
+  }
+}
+
+TEST_F(BatchTest, EachSheetAndItsKeyPageSayWhichOfTheBatchTheyAre) {
+  seeded = true;
+  ASSERT_TRUE(run(2, 4711).ok());
+  Texts on_sheets;
+  for (const auto& text : printer.of_kind(RecordingPrinter::Kind::Text)) {
+    if (text.x == 100 && text.y == 440) on_sheets.push_back(text.text);
+  }
+  EXPECT_EQ(on_sheets, (Texts{"Sheet 1 of 2 \u00b7 seed 4711", "Sheet 2 of 2 \u00b7 seed 4711"}));
+  ASSERT_EQ(pages.size(), 2U);
+  EXPECT_EQ(texts_on(0).at({100, 440}), "Sheet 1 of 2 \u00b7 seed 4711");
+  EXPECT_EQ(texts_on(1).at({100, 440}), "Sheet 2 of 2 \u00b7 seed 4711");
+}
+
+// On the classroom key every note stands in the middle of its circle, 1.4 times as far from the
+// centre as on the window's page, and the time beside circle 2 rather than after the label.
+TEST_F(BatchTest, TheClassroomKeyFillsTheLargerStarsWhereTheSheetDrewThem) {
+  constexpr Offset kCircleAt[] = {
+      {-1050, -1050}, {0, -1200}, {1050, -1050}, {-600, -600}, {0, -600}, {600, -600},
+      {-1200, 0},     {-600, 0},  {0, 0},        {600, 0},     {1200, 0}, {-600, 600},
+      {0, 600},       {600, 600}, {-1050, 1050}, {0, 1200},    {1050, 1050}};
+  style = PageStyle::Classroom;
+  for (int star = 0; star < 6; ++star) queue_star(kStars[star % 2]);
+  ASSERT_TRUE(run(1, 5).ok());
+  ASSERT_EQ(pages.size(), 1U);
+  const auto texts = texts_on(0);
+  const auto lines = std::count_if(pages[0].begin(), pages[0].end(), [](const PageMark& mark) {
+    return mark.kind == PageMark::Kind::Line;
+  });
+  EXPECT_EQ(lines, 6 * 20);
+  // Letter: the left column at 2620, the top row at 3430, 5600 and 4500 twips apart.
+  for (int star = 0; star < 2; ++star) {
+    const int x = 2620 + star * 5600;
+    const int y = 3430;
+    EXPECT_EQ(texts.at({x - 1816, y - 2086}), "6-12-2026-" + std::to_string(star + 1));
+    EXPECT_EQ(texts.at({x + 406, y - 2086}), "14:05:" + std::to_string(10 + star * 4));
+    for (int line = 0; line < 4; ++line) {
+      Texts found;
+      for (int circle : kLines[line]) {
+        const Offset at = kCircleAt[circle - 1];
+        const std::string& note = texts.at({x + at.dx * 14 / 10 - 190, y + at.dy * 14 / 10 - 115});
         found.push_back(note.substr(note.find_first_not_of(' ')));
       }
       EXPECT_EQ(found, kStars[star].spelled[line]) << "star " << star + 1 << " line " << line + 1;

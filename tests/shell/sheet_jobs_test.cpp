@@ -10,10 +10,13 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <set>
 
 #include "fakes/main_form_fixture.h"
 #include "platform/posix/system_random.h"
+#include "platform/qt/qt_clock.h"
 #include "shell/main_window.h"
+#include "shell/sheet_jobs.h"
 #include "worksheet/answer_log_reader.h"
 #include "worksheet/worksheet.h"
 
@@ -192,6 +195,65 @@ TEST(SheetJobTest, ABatchAndAWindowsRunAppendingAtOnceLeaveWholeBlocksAndTheSame
   }
   EXPECT_NE(undated(folder.filePath("a/worksheet-1.pdf")),
             undated(folder.filePath("a/worksheet-2.pdf")));
+}
+
+// The batch's options for the window's controls: the level's list of chord types, notes of four
+// characters only when advanced.
+TEST(SheetJobTest, TheLevelAndAdvancedOptionsDrawAsTheWindowsControls) {
+  const std::set<std::string> beginner = {"Maj9",    "Maj9_#5", "Dom7_b9", "Dom9",
+                                          "Dom7_#9", "Dom9_b5", "Dom9_#5", "Min7_b9",
+                                          "Min7_#9", "Min9_b5", "Min9_maj7", "Min9"};
+  const struct {
+    const char* level;
+    bool advanced;
+    bool only_beginner;
+  } runs[] = {{"beginner", false, true}, {"Expert", true, false}, {nullptr, false, false}};
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.level ? run.level : "no level");
+    QTemporaryDir folder;
+    QString mistake;
+    std::optional<SheetJob> job = read_sheet_job(
+        {false, {}, QString("20"), folder.filePath("out"), QString("77"), std::nullopt,
+         run.level ? std::optional<QString>(run.level) : std::nullopt, run.advanced, false, false},
+        mistake);
+    ASSERT_TRUE(job.has_value()) << mistake.toStdString();
+    job->log = folder.filePath("Worksheet.id").toStdString();
+    QtClock clock;
+    const JobOutcome outcome = run_sheet_job(*job, clock);
+    ASSERT_EQ(outcome.exit_status, 0) << outcome.error;
+    const AnswerLogReading reading =
+        read_answer_log(read(folder.filePath("Worksheet.id")).toStdString());
+    ASSERT_EQ(reading.stars.size(), 120U);
+    bool outside_beginner = false;
+    bool long_note = false;
+    for (const LoggedStar& star : reading.stars) {
+      for (const std::string& chord : star.board.Chords) {
+        outside_beginner = outside_beginner || !beginner.contains(chord);
+      }
+      for (const auto& note : star.board.Circle_Notes) {
+        long_note = long_note || note->text().size() > 3;
+      }
+    }
+    EXPECT_EQ(outside_beginner, !run.only_beginner);
+    EXPECT_EQ(long_note, run.advanced);
+  }
+}
+
+// A batch under a locale whose date and time are written in other words succeeds, and its log
+// keeps them.
+TEST(SheetJobTest, ABatchUnderAJapaneseLocaleReadsItsOwnLogBack) {
+  QTemporaryDir folder;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("LOCPATH", VELMORA_TEST_LOCALES);
+  environment.insert("LC_ALL", "ja_JP.UTF-8");
+  QProcess batch;
+  batch.setProcessEnvironment(environment);
+  batch.setWorkingDirectory(folder.path());
+  batch.start(VELMORA_EXECUTABLE, {"--worksheets", "2", "--output", "out"});
+  ASSERT_TRUE(batch.waitForFinished(60000));
+  EXPECT_EQ(batch.exitCode(), 0) << batch.readAllStandardError().toStdString();
+  EXPECT_TRUE(read(folder.filePath("Worksheet.id")).contains("\u5e74"));
+  EXPECT_TRUE(QFile::exists(folder.filePath("out/answer-key.pdf")));
 }
 
 // "Answer key…" in the Work Sheet button's menu, with the save dialog answered by the test.

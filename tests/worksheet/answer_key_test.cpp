@@ -80,7 +80,7 @@ class BatchTest : public ::testing::Test, protected testing::MainFormOnFakes {
            if (Status status = layout.finish(); !status.ok()) return status;
            return finish_failure ? Status(Failure{9, "disk full"}) : Status();
          },
-         false, false, style, seed});
+         centre_question, false, style, seed});
   }
 
   std::map<std::pair<int, int>, std::string> texts_on(int page) const {
@@ -104,6 +104,7 @@ class BatchTest : public ::testing::Test, protected testing::MainFormOnFakes {
   bool seeded = false;
   bool finish_failure = false;
   PageStyle style = PageStyle::Standard;
+  bool centre_question = false;
   AnswerLogReading reading;
   std::vector<MarkedPage> pages;
 };
@@ -178,6 +179,21 @@ TEST_F(BatchTest, TheClassroomKeyFillsTheLargerStarsWhereTheSheetDrewThem) {
       EXPECT_EQ(found, kStars[star].spelled[line]) << "star " << star + 1 << " line " << line + 1;
     }
   }
+}
+
+// As the window's "Center Question" box: every star of every sheet gives its centre note.
+TEST_F(BatchTest, TheCentreQuestionGivesEveryStarsCentreNote) {
+  seeded = true;
+  centre_question = true;
+  ASSERT_TRUE(run(2, 1).ok());
+  int given_centres = 0;
+  for (const auto& text : printer.of_kind(RecordingPrinter::Kind::Text)) {
+    for (int star = 0; star < 6; ++star) {
+      given_centres += text.x == 3320 + star % 2 * 5000 - 250 &&
+                       text.y == 2920 + star / 2 * 5000 - 100;
+    }
+  }
+  EXPECT_EQ(given_centres, 12);
 }
 
 TEST_F(BatchTest, TheSameSeedGivesTheSameLogAndPages) {

@@ -155,6 +155,21 @@ TEST_F(FileAnswerLogTest, KeepsTheBlocksOfEveryProducedSheetAndNothingElse) {
   }
 }
 
+// A sheet that fails in a folder without a log leaves no empty log behind, and one that fails
+// later leaves the log of the sheets before it as it was.
+TEST_F(FileAnswerLogTest, AFailedRunRemovesOnlyALogItCreated) {
+  FileAnswerLog log;
+  printer.fail_at = 1;
+  EXPECT_NE(run_worksheet(log, clock), "");
+  EXPECT_FALSE(fs::exists("Worksheet.id"));
+  printer.fail_at = 0;
+  EXPECT_EQ(run_worksheet(log, clock), "");
+  const std::string produced = read_log(30);
+  printer.fail_at = 1;
+  EXPECT_NE(run_worksheet(log, clock), "");
+  EXPECT_EQ(read_log(30), produced);
+}
+
 // This run waits for the other program's, whose page then fails: only that run's blocks go.
 TEST_F(FileAnswerLogTest, TwoProgramsOnOneLogLoseNothingOfEachOther) {
   int told[2];

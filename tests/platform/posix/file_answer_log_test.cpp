@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "fakes/fake_clock.h"
+#include "platform/posix/text_file.h"
 #include "fakes/fake_window_system.h"
 #include "fakes/recording_printer.h"
 #include "fakes/scripted_random.h"
@@ -168,6 +169,15 @@ TEST_F(FileAnswerLogTest, AFailedRunRemovesOnlyALogItCreated) {
   printer.fail_at = 1;
   EXPECT_NE(run_worksheet(log, clock), "");
   EXPECT_EQ(read_log(30), produced);
+}
+
+// A log is read a line at a time; a line without end is handed on cut off, not held whole.
+TEST_F(FileAnswerLogTest, ReadsLinesOfAnyLengthInBoundedPieces) {
+  std::ofstream("log", std::ios::binary) << std::string(100000, 'x') << "\nshort\r\n\nlast";
+  std::vector<std::string> lines;
+  EXPECT_EQ(read_lines("log", [&](std::string_view line) { lines.emplace_back(line); }), "");
+  EXPECT_EQ(lines, (std::vector<std::string>{std::string(4096, 'x'), "short\r", "", "last"}));
+  EXPECT_EQ(read_lines("missing", [](std::string_view) {}), "No such file or directory");
 }
 
 // This run waits for the other program's, whose page then fails: only that run's blocks go.

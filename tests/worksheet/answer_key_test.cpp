@@ -196,6 +196,27 @@ TEST_F(BatchTest, TheCentreQuestionGivesEveryStarsCentreNote) {
   EXPECT_EQ(given_centres, 12);
 }
 
+// Two sheets whose first stars follow each other, their other stars lost: a page each.
+TEST(AnswerKeyLayoutTest, AStarWhosePlaceIsTakenStartsANewPage) {
+  PageGeometry geometry;
+  ASSERT_TRUE(lay_out_page({12240, 15840}, geometry).ok());
+  std::vector<std::size_t> marks;
+  AnswerKeyLayout layout(geometry, std::nullopt, [&](const MarkedPage& page) {
+    marks.push_back(page.size());
+    return Status();
+  });
+  const AnswerLogReading reading = read_answer_log(
+      "12/06/26-118:02:06Maj9 C E G B D\n12/06/26-118:02:06Dom9 C E GBb D\n"
+      "12/06/26-118:02:07Min7_b9 CEb GBbDb\n12/06/26-118:02:07Dom7_#5_b9CbEb GBbbDbb\n\n"
+      "12/06/26-118:03:06Maj9 C E G B D\n12/06/26-118:03:06Dom9 C E GBb D\n"
+      "12/06/26-118:03:07Min7_b9 CEb GBbDb\n12/06/26-118:03:07Dom7_#5_b9CbEb GBbbDbb\n");
+  ASSERT_EQ(reading.stars.size(), 2U);
+  for (const LoggedStar& star : reading.stars) ASSERT_TRUE(layout.add(star).ok());
+  ASSERT_TRUE(layout.finish().ok());
+  // The heading and footer, 17 circles, 4 chord names, 17 notes and the label.
+  EXPECT_EQ(marks, (std::vector<std::size_t>{41, 41}));
+}
+
 TEST_F(BatchTest, TheSameSeedGivesTheSameLogAndPages) {
   seeded = true;
   ASSERT_TRUE(run(2).ok());

@@ -65,7 +65,6 @@ std::string read_lines(const std::filesystem::path& file,
   if (opened < 0) return reason;
   std::array<char, kBlock> block;
   std::string partial;
-  bool cut = false;
   while (true) {
     const ssize_t count = ::read(opened, block.data(), block.size());
     if (count < 0 && errno == EINTR) continue;
@@ -78,14 +77,10 @@ std::string read_lines(const std::filesystem::path& file,
     while (!rest.empty()) {
       const std::size_t newline = rest.find('\n');
       const std::string_view piece = rest.substr(0, newline);
-      if (!cut) {
-        partial.append(piece.substr(0, kLongestLine - partial.size()));
-        cut = partial.size() == kLongestLine;
-      }
+      partial.append(piece.substr(0, kLongestLine - partial.size()));
       if (newline == std::string_view::npos) break;
       line(partial);
       partial.clear();
-      cut = false;
       rest.remove_prefix(newline + 1);
     }
   }

@@ -171,6 +171,23 @@ TEST_F(FileAnswerLogTest, AFailedRunRemovesOnlyALogItCreated) {
   EXPECT_EQ(read_log(30), produced);
 }
 
+// A run that waited for the lock of a log that the run before created and then removed again
+// logs into a new file under the log's name, not into the removed one.
+TEST_F(FileAnswerLogTest, ARunWaitingOnALogThatIsRemovedLogsIntoANewOne) {
+  FileAnswerLog first;
+  ASSERT_TRUE(first.begin_run().ok());
+  std::string failure = "not run";
+  std::thread second([&] {
+    FileAnswerLog log;
+    failure = run_worksheet(log, clock);
+  });
+  std::this_thread::sleep_for(200ms);
+  first.drop_run();
+  second.join();
+  EXPECT_EQ(failure, "");
+  read_log(30);
+}
+
 // A log is read a line at a time; a line without end is handed on cut off, not held whole.
 TEST_F(FileAnswerLogTest, ReadsLinesOfAnyLengthInBoundedPieces) {
   std::ofstream("log", std::ios::binary) << std::string(100000, 'x') << "\nshort\r\n\nlast";

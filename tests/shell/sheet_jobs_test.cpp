@@ -207,14 +207,17 @@ TEST(SheetJobTest, TheLevelAndAdvancedOptionsDrawAsTheWindowsControls) {
     const char* level;
     bool advanced;
     bool only_beginner;
-  } runs[] = {{"beginner", false, true}, {"Expert", true, false}, {nullptr, false, false}};
+    bool classroom;
+  } runs[] = {{"beginner", false, true, true}, {"Expert", true, false, false},
+              {nullptr, false, false, false}};
   for (const auto& run : runs) {
     SCOPED_TRACE(run.level ? run.level : "no level");
     QTemporaryDir folder;
     QString mistake;
     std::optional<SheetJob> job = read_sheet_job(
         {false, {}, QString("20"), folder.filePath("out"), QString("77"), std::nullopt,
-         run.level ? std::optional<QString>(run.level) : std::nullopt, run.advanced, false, false},
+         run.level ? std::optional<QString>(run.level) : std::nullopt, run.advanced, false,
+         run.classroom},
         mistake);
     ASSERT_TRUE(job.has_value()) << mistake.toStdString();
     job->log = folder.filePath("Worksheet.id").toStdString();
@@ -236,6 +239,14 @@ TEST(SheetJobTest, TheLevelAndAdvancedOptionsDrawAsTheWindowsControls) {
     }
     EXPECT_EQ(outside_beginner, !run.only_beginner);
     EXPECT_EQ(long_note, run.advanced);
+    for (const char* pdf : {"out/worksheet-20.pdf", "out/answer-key.pdf"}) {
+      QProcess text;
+      text.start(VELMORA_PDFTOTEXT, {folder.filePath(pdf), "-"});
+      ASSERT_TRUE(text.waitForFinished(20000));
+      const QByteArray words = text.readAllStandardOutput();
+      EXPECT_TRUE(words.contains("Sheet 20 of 20 \u00b7 seed 77")) << pdf;
+      EXPECT_EQ(words.contains("diagonal lines"), run.classroom && pdf[4] == 'w') << pdf;
+    }
   }
 }
 

@@ -109,6 +109,9 @@ TEST(SheetJobTest, BadInputIsOneLineOnStandardErrorStatusTwoAndNothingLeftBehind
       {{"--worksheets", "2", "--output", "taken"},
        "The folder 'taken' holds the sheets of an earlier batch (worksheet-2.pdf); choose an empty "
        "folder or move them away first"},
+      {{"--worksheets", "1", "--output", "keyed"},
+       "The folder 'keyed' holds the sheets of an earlier batch (answer-key.pdf); choose an empty "
+       "folder or move them away first"},
       {{"--worksheets", "2", "--output", "out", "--level", "master"},
        "--level takes beginner or expert, not 'master'."},
       {{"--answer-key", "--centre-question", "--output", "key.pdf"},
@@ -129,6 +132,8 @@ TEST(SheetJobTest, BadInputIsOneLineOnStandardErrorStatusTwoAndNothingLeftBehind
   write(folder.filePath("damaged.id"), "Worksheets of class 3b\n");
   write(folder.filePath("blocker"), "a file, not a folder");
   ASSERT_TRUE(QDir(folder.path()).mkpath("taken/worksheet-2.pdf/inside"));
+  ASSERT_TRUE(QDir(folder.path()).mkpath("keyed"));
+  write(folder.filePath("keyed/answer-key.pdf"), "an earlier key");
   ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("pipe")).constData(), 0600), 0);
   const QStringList before = tree(folder.path());
   for (const auto& run : runs) {
@@ -328,6 +333,7 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
     }
     chosen = run.chosen;
     boxes.clear();
+    offered_paper.reset();
     auto* button = window.findChild<QPushButton*>("WorkSheet_cmd");
     emit button->customContextMenuRequested(QPoint(5, 5));
     ASSERT_EQ(boxes.size(), std::string_view(run.box).empty() ? 0U : 1U);
@@ -336,6 +342,8 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
       EXPECT_EQ(boxes[0].icon, Icon::Critical);
     }
     EXPECT_EQ(QFile::exists("key.pdf"), run.written);
+    // A log that cannot give a key is told before any question.
+    EXPECT_EQ(offered_paper.has_value(), run.log == kBlock);
   }
   EXPECT_EQ(proposed, QDir(folder.path()).absoluteFilePath("Answer key.pdf"));
 

@@ -173,6 +173,19 @@ INSTANTIATE_TEST_SUITE_P(Runs, WorksheetRunTest, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+// "Classroom sheet…" asks as Work Sheet does, prints the classroom page with the same draws and
+// records, and puts a new puzzle up unasked.
+TEST_F(WorksheetTest, TheClassroomSheetPrintsTheClassroomPageAsWorkSheetDoes) {
+  form.classroom_sheet_click();
+  ASSERT_EQ(windows.boxes.size(), 1U);
+  EXPECT_EQ(windows.boxes[0].text, "This action will create some work sheets on your printer");
+  EXPECT_EQ(printer.of_kind(Kind::Line).size(), 120U);
+  EXPECT_EQ(printer.of_kind(Kind::Text)[2].text.substr(0, 5), "Name:");
+  ASSERT_EQ(answer_log.lines.size(), 30U);
+  EXPECT_EQ(answer_log.lines[1], "6-12-2026-114:05:11Maj9 C E G B D");
+  EXPECT_EQ(form.correct_count(), 0);
+}
+
 // Whichever circle is given, its note alone is printed, in its worksheet form, at its own place.
 TEST(PrintGivenNoteTest, EachCirclesNoteBeginsAtItsOwnPlace) {
   for (int circle = 1; circle <= kCircleCount; ++circle) {

@@ -1,15 +1,17 @@
-// The "Work Sheet" button's context menu: the classroom sheet, and the answer key of the sheets
-// printed from this folder on the paper they were printed on.
+// The answer key that the "Work Sheet" button's context menu makes of the sheets printed here,
+// on the paper they were printed on.
+#include "shell/answer_key_menu.h"
+
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QInputDialog>
-#include <QMenu>
-#include <QPushButton>
 #include <QSettings>
+#include <algorithm>
+#include <vector>
 
-#include "shell/answer_key_pdf.h"
-#include "shell/main_window.h"
+#include "platform/posix/file_answer_log.h"
+#include "platform/qt/qt_window_system.h"
+#include "worksheet/answer_log_reader.h"
 
 namespace velmora {
 namespace {
@@ -26,12 +28,30 @@ QString paper_choice(const SheetPaper& paper) {
          (paper.style == PageStyle::Classroom ? QStringLiteral(", classroom sheet") : QString());
 }
 
-// Asks with a list of A4, Letter and the proposed paper, each as the window's sheet and as the
-// classroom sheet.
-std::optional<SheetPaper> ask_paper(QWidget* parent, const SheetPaper& proposed) {
+}  // namespace
+
+SheetPaper last_sheet_paper(const QSettings* settings) {
+  SheetPaper last{regional_paper(), PageStyle::Standard};
+  if (settings == nullptr) return last;
+  const QString key = settings->value(kLastPaperKey).toString();
+  for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+    const QPageSize paper(static_cast<QPageSize::PageSizeId>(id));
+    if (!key.isEmpty() && paper.key() == key) last.paper = paper;
+  }
+  if (settings->value(kLastClassroomKey).toBool()) last.style = PageStyle::Classroom;
+  return last;
+}
+
+void remember_sheet_paper(QSettings* settings, const SheetPaper& printed) {
+  if (settings == nullptr) return;
+  settings->setValue(kLastPaperKey, printed.paper.key());
+  settings->setValue(kLastClassroomKey, printed.style == PageStyle::Classroom);
+}
+
+std::optional<SheetPaper> ask_key_paper(QWidget* parent, const SheetPaper& proposed) {
   std::vector<SheetPaper> papers;
-  for (const QPageSize& paper : {proposed.paper, QPageSize(QPageSize::A4),
-                                 QPageSize(QPageSize::Letter)}) {
+  for (const QPageSize& paper :
+       {proposed.paper, QPageSize(QPageSize::A4), QPageSize(QPageSize::Letter)}) {
     for (PageStyle style : {PageStyle::Standard, PageStyle::Classroom}) {
       const bool known = std::any_of(papers.begin(), papers.end(), [&](const SheetPaper& known) {
         return known.paper.isEquivalentTo(paper) && known.style == style;
@@ -55,69 +75,31 @@ std::optional<SheetPaper> ask_paper(QWidget* parent, const SheetPaper& proposed)
   return papers[static_cast<std::size_t>(names.indexOf(name))];
 }
 
-}  // namespace
-
-void MainWindow::connect_worksheet_menu() {
-  choose_key_file_ = [this](const QString& proposed) {
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Save Answer Key as PDF"), proposed,
-                                        QStringLiteral("PDF files (*.pdf)"));
-  };
-  choose_key_paper_ = [this](const SheetPaper& proposed) { return ask_paper(this, proposed); };
-  printer_.set_printed_on([this](const QPageSize& paper) {
-    if (settings_ == nullptr) return;
-    settings_->setValue(kLastPaperKey, paper.key());
-    settings_->setValue(kLastClassroomKey, printing_style_ == PageStyle::Classroom);
-  });
-  WorkSheet_cmd_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(WorkSheet_cmd_, &QWidget::customContextMenuRequested, this,
-          [this](QPoint at) { show_menu_(*worksheet_menu(), WorkSheet_cmd_->mapToGlobal(at)); });
-}
-
-std::unique_ptr<QMenu> MainWindow::worksheet_menu() {
-  auto menu = std::make_unique<QMenu>(this);
-  menu->addAction(QStringLiteral("Classroom sheet\u2026"), this, [this] {
-    printing_style_ = PageStyle::Classroom;
-    run([this] { form_.classroom_sheet_click(); });
-    printing_style_ = PageStyle::Standard;
-  });
-  menu->addAction(QStringLiteral("Answer key\u2026"), this, &MainWindow::make_answer_key);
-  return menu;
-}
-
-SheetPaper MainWindow::last_sheet_paper() const {
-  SheetPaper last{regional_paper(), PageStyle::Standard};
-  if (settings_ == nullptr) return last;
-  const QString key = settings_->value(kLastPaperKey).toString();
-  for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
-    const QPageSize paper(static_cast<QPageSize::PageSizeId>(id));
-    if (!key.isEmpty() && paper.key() == key) last.paper = paper;
-  }
-  if (settings_->value(kLastClassroomKey).toBool()) last.style = PageStyle::Classroom;
-  return last;
-}
-
-void MainWindow::make_answer_key() {
+void make_answer_key(
+    QtWindowSystem& windows, const SheetPaper& proposed_paper,
+    const std::function<std::optional<SheetPaper>(const SheetPaper& proposed)>& choose_paper,
+    const std::function<QString(const QString& proposed)>& choose_file) {
   const std::string log_name(kAnswerLogName);
-  const auto failed = [this](const std::string& text) {
-    windows_.show_message({text, Buttons::Ok, Icon::Critical});
+  const auto failed = [&windows](const std::string& text) {
+    windows.show_message({text, Buttons::Ok, Icon::Critical});
+  };
+  const auto unreadable = [&](const std::string& reason) {
+    failed("The answer key cannot be made: the answer log " + log_name + " in " +
+           QDir::currentPath().toStdString() + " could not be read (" + reason + ").");
   };
   // Read once before any question, so that a log without stars is told at once; a pipe or a
   // device is refused without waiting on it.
   const LogKey scan = scan_answer_log(log_name);
-  if (!scan.unreadable.empty()) {
-    failed("The answer key cannot be made: the answer log " + log_name + " in " +
-           QDir::currentPath().toStdString() + " could not be read (" + scan.unreadable + ").");
-    return;
-  }
+  if (!scan.unreadable.empty()) return unreadable(scan.unreadable);
   if (scan.stars == 0) {
     failed("The answer key cannot be made: the answer log " + log_name +
            " holds no worksheet star that can be read.");
     return;
   }
-  const std::optional<SheetPaper> paper = choose_key_paper_(last_sheet_paper());
+  const std::optional<SheetPaper> paper = choose_paper(proposed_paper);
   if (!paper) return;
   const QString file =
-      choose_key_file_(QDir::current().absoluteFilePath(QStringLiteral("Answer key.pdf")));
+      choose_file(QDir::current().absoluteFilePath(QStringLiteral("Answer key.pdf")));
   if (file.isEmpty()) return;
   const std::filesystem::path target(QFile::encodeName(file).toStdString());
   if (std::error_code ignored; std::filesystem::equivalent(log_name, target, ignored)) {
@@ -126,11 +108,7 @@ void MainWindow::make_answer_key() {
     return;
   }
   const LogKey key = write_answer_key_of_log(log_name, paper->paper, paper->style, target);
-  if (!key.unreadable.empty()) {
-    failed("The answer key cannot be made: the answer log " + log_name + " in " +
-           QDir::currentPath().toStdString() + " could not be read (" + key.unreadable + ").");
-    return;
-  }
+  if (!key.unreadable.empty()) return unreadable(key.unreadable);
   if (key.stars == 0) {
     failed("The answer key cannot be made: the answer log " + log_name +
            " holds no worksheet star that can be read.");
@@ -148,7 +126,7 @@ void MainWindow::make_answer_key() {
     skipped.append("\n").append(describe(key.problems[i]));
   }
   if (key.problems.size() > kProblemsShown) skipped += "\n...";
-  windows_.show_message({skipped});
+  windows.show_message({skipped});
 }
 
 }  // namespace velmora

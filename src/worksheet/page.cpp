@@ -28,6 +28,9 @@ constexpr std::int64_t kClassroomStarTop = 2086;
 constexpr std::int64_t kClassroomStarBottom = 2296;
 constexpr std::int64_t kClassroomColumnDistance = 5600;
 constexpr std::int64_t kClassroomRowDistance = 4500;
+// From circle 7 of the left star to the end of the right star's names.
+constexpr std::int64_t kClassroomPairWidth =
+    kClassroomColumnDistance + kClassroomStarLeft + kClassroomStarRight;
 // Free space below the name line and above the footer.
 constexpr std::int64_t kClassroomStarsTop = 1030;
 constexpr std::int64_t kClassroomStarsGap = 100;
@@ -98,8 +101,7 @@ Status lay_out_page(PageSize page, PageGeometry& geometry) {
 
 Status lay_out_classroom_page(PageSize page, PageGeometry& geometry) {
   if (Status status = lay_out_page(page, geometry); !status.ok()) return status;
-  constexpr std::int64_t kNarrowest =
-      kClassroomColumnDistance + kClassroomStarLeft + kClassroomStarRight + 2 * kClassroomSideGap;
+  constexpr std::int64_t kNarrowest = kClassroomPairWidth + 2 * kClassroomSideGap;
   const std::int64_t top_row = kClassroomStarsTop + kClassroomStarTop;
   const std::int64_t bottom_row =
       page.height - kClassroomFooterRise - kClassroomStarsGap - kClassroomStarBottom;
@@ -110,9 +112,7 @@ Status lay_out_classroom_page(PageSize page, PageGeometry& geometry) {
   }
   // The pair of columns, from circle 7 of the left star to the names of the right one, and the
   // three rows stand in the middle of the room they have.
-  const std::int64_t left = page.width / 2 -
-                            (kClassroomColumnDistance + kClassroomStarLeft + kClassroomStarRight) / 2 +
-                            kClassroomStarLeft;
+  const std::int64_t left = page.width / 2 - kClassroomPairWidth / 2 + kClassroomStarLeft;
   const std::int64_t middle = (top_row + bottom_row) / 2;
   for (int star = 0; star < kWorksheetStars; ++star) {
     const std::int64_t column = star % 2 == 0 ? 0 : kClassroomColumnDistance;

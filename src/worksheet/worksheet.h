@@ -50,7 +50,8 @@ std::string sheet_identification(int sheet, int sheets, std::uint64_t seed);
 void Print_Worksheet(const WorksheetRun& run);
 
 // The key is redrawn, with the star's chord types fixed, until every note fits three
-// characters unless the run is advanced; a line whose chord type is outside the catalogue is reported and left as it was.
+// characters unless the run is advanced; a line whose chord type is outside the catalogue is
+// reported and left as it was.
 Board spell_star(const WorksheetRun& run, const ChordNames& chords);
 
 // A circle's note as the sheet prints it and the log records it: one-letter notes after a

@@ -82,7 +82,8 @@ Status run_worksheet_batch(const WorksheetBatch& batch) {
   FailureCatcher windows;
   for (int sheet = 1; sheet <= batch.sheets; ++sheet) {
     Print_Worksheet({batch.Key_Names, batch.Chord_Types, batch.centre_question,
-                     batch.printer_for(sheet), log, batch.random, batch.clock, windows, batch.style, batch.advanced,
+                     batch.printer_for(sheet), log, batch.random, batch.clock, windows, batch.style,
+                     batch.advanced,
                      batch.seed ? sheet_identification(sheet, batch.sheets, *batch.seed) : ""});
     if (!windows.failure.empty()) {
       log.drop_run();

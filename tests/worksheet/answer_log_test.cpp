@@ -66,7 +66,8 @@ const DamagedLog kDamagedLogs[] = {
     {"DatesAndTimesInTheWordsOfOtherLocales",
      block_after("2026\u5e7412\u670807\u65e5-214\u664205\u520612\u79d2") +
          block_after("07 \u062f\u064a\u0633, 2026-3UTC 02:57:57 \u0635") +
-         block_after("07.12.2026-514:05:12") + block_after("2026\ub144 12\uc6d4-6\u0661\u0664:\u0660\u0665"),
+         block_after("07.12.2026-514:05:12") +
+         block_after("2026\ub144 12\uc6d4-6\u0661\u0664:\u0660\u0665"),
      {"2026\u5e7412\u670807\u65e5-2 14\u664205\u520612\u79d2 @1",
       "07 \u062f\u064a\u0633, 2026-3 UTC 02:57:57 \u0635 @6", "07.12.2026-5 14:05:12 @11",
       "2026\ub144 12\uc6d4-6 \u0661\u0664:\u0660\u0665 @16"},

@@ -101,6 +101,8 @@ TEST(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingI
            return chosen;
          },
          [chosen](const QString& proposed) { return chosen ? proposed : QString(); }});
+    QStringList printed_on;
+    printer.set_printed_on([&](const QPageSize& paper) { printed_on << paper.key(); });
     testing::MemoryAnswerLog log;
     QFile file(target);
     const QByteArray earlier = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
@@ -115,9 +117,11 @@ TEST(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingI
                                                 saving + c.failure});
       ASSERT_TRUE(file.open(QIODevice::ReadOnly));
       EXPECT_EQ(file.readAll(), earlier);
+      EXPECT_TRUE(printed_on.isEmpty());
       continue;
     }
     ASSERT_TRUE(boxes.empty());
+    EXPECT_EQ(printed_on, QStringList{c.width == 12240 ? "Letter" : "A4"});
     const QString html = QString::fromUtf8(output(VELMORA_PDFTOTEXT, {"-bbox", pdf, "-"}));
     const auto size =
         QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)">)re").match(html);
@@ -167,6 +171,24 @@ TEST(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingI
   }
   QLocale::setDefault(QLocale::system());
   QDir::setCurrent(previous_folder);
+}
+
+// A line mark reaches the paper from one end to the other, and no further.
+TEST(QtPrinterTest, ALineIsDrawnBetweenItsEnds) {
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath("line.pdf");
+  QtPrinter printer({[] { return false; }, [](QPrinter&) { return false; },
+                     [&pdf](const QString&) { return pdf; }});
+  ASSERT_TRUE(printer.begin_document().ok());
+  ASSERT_TRUE(printer.line({1440, 1440}, {4320, 1440}).ok());
+  ASSERT_TRUE(printer.end_document().ok());
+  output(VELMORA_PDFTOPPM, {"-r", "72", "-png", "-singlefile", pdf, folder.filePath("line")});
+  const QImage page(folder.filePath("line.png"));
+  ASSERT_FALSE(page.isNull());
+  // At 72 dots an inch a dot is 20 twips: the line runs from (72, 72) to (216, 72).
+  const auto dark = [&page](int x, int y) { return qGray(page.pixel(x, y)) < 160; };
+  EXPECT_TRUE(dark(80, 72) && dark(144, 72) && dark(208, 72));
+  EXPECT_FALSE(dark(60, 72) || dark(230, 72) || dark(144, 90));
 }
 
 struct PaintCounter final : QWidget {

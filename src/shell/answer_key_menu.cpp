@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
-#include <QSettings>
 #include <algorithm>
 #include <vector>
 
@@ -19,10 +18,6 @@ namespace {
 // Enough to show the kind of damage without a box taller than the screen.
 constexpr std::size_t kProblemsShown = 8;
 
-// Where the paper and page of the last printed sheet are kept between runs.
-constexpr const char* kLastPaperKey = "worksheet/last_paper";
-constexpr const char* kLastClassroomKey = "worksheet/last_classroom";
-
 QString paper_choice(const SheetPaper& paper) {
   return paper.paper.name() +
          (paper.style == PageStyle::Classroom ? QStringLiteral(", classroom sheet") : QString());
@@ -30,22 +25,15 @@ QString paper_choice(const SheetPaper& paper) {
 
 }  // namespace
 
-SheetPaper last_sheet_paper(const QSettings* settings) {
+SheetPaper last_sheet_paper(const Settings& settings) {
   SheetPaper last{regional_paper(), PageStyle::Standard};
-  if (settings == nullptr) return last;
-  const QString key = settings->value(kLastPaperKey).toString();
+  const QString key = QString::fromStdString(settings.sheet_paper);
   for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
     const QPageSize paper(static_cast<QPageSize::PageSizeId>(id));
     if (!key.isEmpty() && paper.key() == key) last.paper = paper;
   }
-  if (settings->value(kLastClassroomKey).toBool()) last.style = PageStyle::Classroom;
+  if (settings.sheet_classroom) last.style = PageStyle::Classroom;
   return last;
-}
-
-void remember_sheet_paper(QSettings* settings, const SheetPaper& printed) {
-  if (settings == nullptr) return;
-  settings->setValue(kLastPaperKey, printed.paper.key());
-  settings->setValue(kLastClassroomKey, printed.style == PageStyle::Classroom);
 }
 
 std::optional<SheetPaper> ask_key_paper(QWidget* parent, const SheetPaper& proposed) {

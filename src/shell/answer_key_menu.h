@@ -4,19 +4,18 @@
 #include <functional>
 #include <optional>
 
+#include "ports/settings_store.h"
 #include "shell/answer_key_pdf.h"
 
-class QSettings;
 class QWidget;
 
 namespace velmora {
 
 class QtWindowSystem;
 
-// The paper and page the window's last sheet was printed on, kept in `settings` between runs;
-// the region's paper and the window's page without settings or a sheet printed.
-SheetPaper last_sheet_paper(const QSettings* settings);
-void remember_sheet_paper(QSettings* settings, const SheetPaper& printed);
+// The paper and page the window's last sheet was printed on, as the settings keep them; the
+// region's paper and the window's page when no sheet was printed.
+SheetPaper last_sheet_paper(const Settings& settings);
 
 // Asks for the key's paper from a list of A4, Letter and the proposed paper, each with the
 // window's page and the classroom page, proposing `proposed`; none when cancelled.

@@ -22,7 +22,6 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-class QSettings;
 
 namespace velmora {
 
@@ -30,7 +29,6 @@ class CircleLabel;
 class DeviceList;
 class PaletteLabel;
 class PracticeHistory;
-class ProgressWindow;
 
 // The ports the window's handlers use that come from outside the window.
 struct ShellPorts {
@@ -41,7 +39,7 @@ struct ShellPorts {
   PracticeHistory* history = nullptr;
   // Where the player's choices are kept between runs; without one (as in tests) the window
   // starts from the defaults and keeps nothing.
-  QSettings* settings = nullptr;
+  SettingsStore* settings = nullptr;
 };
 
 // `MainForm` on screen: lays out the controls, routes their events to the core's handlers and
@@ -74,9 +72,10 @@ class MainWindow final : public QWidget {
   void set_menu_shower(MenuShower shower) { show_menu_ = std::move(shower); }
 
   // The learner's progress, opened by Ctrl+H and the Help button's context menu, up to date
-  // each time it opens; `progress_window` is the one already built, or null.
-  ProgressWindow& show_progress();
-  ProgressWindow* progress_window() const { return progress_; }
+  // each time it opens; `progress_window` is the one already built, or null. Null, after a
+  // message, when the progress window's library cannot be loaded.
+  QWidget* show_progress();
+  QWidget* progress_window() const { return progress_; }
   std::unique_ptr<QMenu> help_menu();
 
   // The "Work Sheet" button's context menu: the classroom sheet, and the answer key of
@@ -136,13 +135,12 @@ class MainWindow final : public QWidget {
   KeyPaperChooser choose_key_paper_;
   // The page the sheet being printed is on, which the printed sheet's paper is kept with.
   PageStyle printing_style_ = PageStyle::Standard;
-  QSettings* settings_ = nullptr;
   bool centred_ = false;
   // A close that arrives while a handler runs (the hint pause keeps painting) waits for it.
   int handlers_running_ = 0;
   bool close_requested_ = false;
   PracticeHistory* history_;
-  ProgressWindow* progress_ = nullptr;
+  QWidget* progress_ = nullptr;
 };
 
 template <typename Handler>
@@ -150,6 +148,7 @@ inline void MainWindow::run(Handler handler) {
   ++handlers_running_;
   handler();
   --handlers_running_;
+  input_->forget_typing();
   refresh();
   if (handlers_running_ == 0 && close_requested_) close();
 }

@@ -7,7 +7,6 @@
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <set>
@@ -15,6 +14,7 @@
 #include "fakes/main_form_fixture.h"
 #include "platform/posix/system_random.h"
 #include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_settings_store.h"
 #include "shell/main_window.h"
 #include "shell/sheet_jobs.h"
 #include "worksheet/answer_log_reader.h"
@@ -371,9 +371,9 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
       "<page width=\"612.000000\" height=\"792.000000\">"));
 
   // The paper and page the window's last sheet was printed on, kept between runs, come first.
-  QSettings settings(folder.filePath("settings.ini"), QSettings::IniFormat);
-  settings.setValue("worksheet/last_paper", "Letter");
-  settings.setValue("worksheet/last_classroom", true);
+  const QString kept = folder.filePath("settings.ini");
+  write(kept, "[worksheet]\npaper=Letter\nclassroom=true\n");
+  QtSettingsStore settings(kept);
   MainWindow later(ShellPorts{random, clock, midi, nullptr, &settings});
   later.window_system().set_presenter([](const MessageBox&) { return Answer::Ok; });
   later.set_key_paper_chooser([&](const SheetPaper& offered) {
@@ -384,6 +384,11 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
   emit later.findChild<QPushButton*>("WorkSheet_cmd")->customContextMenuRequested(QPoint(5, 5));
   EXPECT_EQ(offered_paper->paper.id(), QPageSize::Letter);
   EXPECT_EQ(offered_paper->style, PageStyle::Classroom);
+  later.form().sheet_printed("A5", false);
+  std::string problem;
+  const Settings saved = settings.load(problem);
+  EXPECT_EQ(saved.sheet_paper, "A5");
+  EXPECT_FALSE(saved.sheet_classroom);
   ASSERT_TRUE(QDir::setCurrent(previous));
 }
 

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AnswerKey</name>
+    <message>
+        <source>, classroom sheet</source>
+        <translation>, Klassenblatt</translation>
+    </message>
+    <message>
+        <source>Answer Key Paper</source>
+        <translation>Papier des Lösungsschlüssels</translation>
+    </message>
+    <message>
+        <source>The paper the sheets were printed on:</source>
+        <translation>Das Papier, auf dem die Blätter gedruckt wurden:</translation>
+    </message>
+</context>
+<context>
     <name>ChordWords</name>
     <message>
         <source>six-nine</source>
@@ -173,6 +188,26 @@
     <message>
         <source>Spell five-note ninth chords in a star of 17 circles.</source>
         <translation>Die Töne fünfstimmiger Nonenakkorde in einem Stern aus 17 Kreisen richtig benennen.</translation>
+    </message>
+    <message>
+        <source>Draw the worksheets' chord types from the list of LEVEL, beginner (12 types) or expert (all 27), as the window's level does; expert when not given.</source>
+        <translation>Die Akkordtypen der Arbeitsblätter aus der Liste von STUFE ziehen, beginner (12 Typen) oder expert (alle 27), wie es die Stufe im Fenster tut; expert, wenn nicht angegeben.</translation>
+    </message>
+    <message>
+        <source>LEVEL</source>
+        <translation>STUFE</translation>
+    </message>
+    <message>
+        <source>Let the worksheets hold notes of four characters (Bbbb, F###), as the window's &quot;Advanced&quot; box lets its puzzles.</source>
+        <translation>Auf den Arbeitsblättern Noten aus vier Zeichen (Bbbb, F###) zulassen, wie das Feld „Erweitert“ im Fenster bei seinen Rätseln.</translation>
+    </message>
+    <message>
+        <source>Give every star's centre note, as the window's &quot;Center Question&quot; box does.</source>
+        <translation>Den Mittelton jedes Sterns vorgeben, wie das Feld „Mitte vorgegeben“ im Fenster.</translation>
+    </message>
+    <message>
+        <source>Print the classroom sheet, and its answer key to match: a line for name, class and date, the chord lines drawn through each star, and circles 12 mm wide.</source>
+        <translation>Das Klassenblatt drucken, und seinen Lösungsschlüssel passend dazu: eine Zeile für Name, Klasse und Datum, die Akkordlinien durch jeden Stern gezogen und Kreise von 12 mm Breite.</translation>
     </message>
 </context>
 <context>
@@ -616,10 +651,6 @@ Dateisuche Ihres Computers.
         <translation>Die Blätter konnten nicht nach %1 verschoben werden: %2</translation>
     </message>
     <message>
-        <source>--output, --seed and --paper go with --answer-key or --worksheets.</source>
-        <translation>--output, --seed und --paper gehören zu --answer-key oder --worksheets.</translation>
-    </message>
-    <message>
         <source>--answer-key and --worksheets cannot be used together.</source>
         <translation>--answer-key und --worksheets lassen sich nicht zusammen verwenden.</translation>
     </message>
@@ -630,10 +661,6 @@ Dateisuche Ihres Computers.
     <message>
         <source>--answer-key needs --output FILE.pdf.</source>
         <translation>--answer-key braucht --output DATEI.pdf.</translation>
-    </message>
-    <message>
-        <source>--seed goes with --worksheets only.</source>
-        <translation>--seed gehört nur zu --worksheets.</translation>
     </message>
     <message>
         <source>Work your way tru these chords in left/right or up/down direction.</source>
@@ -654,6 +681,58 @@ Dateisuche Ihres Computers.
     <message>
         <source>Answer key created by Velmora</source>
         <translation>Lösungsschlüssel erstellt mit Velmora</translation>
+    </message>
+    <message>
+        <source>--level takes beginner or expert, not '%1'.</source>
+        <translation>--level nimmt beginner oder expert, nicht '%1'.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds the sheets of an earlier batch (%2); choose an empty folder or move them away first</source>
+        <translation>Der Ordner %1 enthält die Blätter eines früheren Stapels (%2); wählen Sie einen leeren Ordner oder verschieben Sie sie zuerst</translation>
+    </message>
+    <message>
+        <source>The page is too small for the classroom sheet (%1 x %2 twips)</source>
+        <translation>Die Seite ist zu klein für das Klassenblatt (%1 x %2 Twips)</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2 · seed %3</source>
+        <translation>Blatt %1 von %2 · Startwert %3</translation>
+    </message>
+    <message>
+        <source>--output, --seed, --paper, --level, --advanced, --centre-question and --classroom go with --answer-key or --worksheets.</source>
+        <translation>--output, --seed, --paper, --level, --advanced, --centre-question und --classroom gehören zu --answer-key oder --worksheets.</translation>
+    </message>
+    <message>
+        <source>--seed, --level, --advanced and --centre-question go with --worksheets only.</source>
+        <translation>--seed, --level, --advanced und --centre-question gehören nur zu --worksheets.</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>es ist eine benannte Pipe, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a special file, not a file</source>
+        <translation>es ist eine Spezialdatei, keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Spell each chord along its line towards its name: across, down and on both diagonal lines.</source>
+        <translation>Benennen Sie jeden Akkord entlang seiner Linie bis zu seinem Namen: waagerecht, senkrecht und auf beiden Diagonalen.</translation>
+    </message>
+    <message>
+        <source>Name: ____________________   Class: ________   Date: ______________</source>
+        <translation>Name: ____________________   Klasse: ________   Datum: ______________</translation>
     </message>
 </context>
 <context>
@@ -867,6 +946,10 @@ Dateisuche Ihres Computers.
     <message>
         <source>The progress window cannot be opened (%1).</source>
         <translation>Das Fortschrittsfenster lässt sich nicht öffnen (%1).</translation>
+    </message>
+    <message>
+        <source>Classroom sheet…</source>
+        <translation>Klassenblatt…</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AnswerKey</name>
+    <message>
+        <source>, classroom sheet</source>
+        <translation>, hoja de clase</translation>
+    </message>
+    <message>
+        <source>Answer Key Paper</source>
+        <translation>Papel de la clave de respuestas</translation>
+    </message>
+    <message>
+        <source>The paper the sheets were printed on:</source>
+        <translation>El papel en que se imprimieron las hojas:</translation>
+    </message>
+</context>
+<context>
     <name>ChordWords</name>
     <message>
         <source>six-nine</source>
@@ -173,6 +188,26 @@
     <message>
         <source>Spell five-note ninth chords in a star of 17 circles.</source>
         <translation>Escribir las notas de acordes de novena de cinco sonidos en una estrella de 17 círculos.</translation>
+    </message>
+    <message>
+        <source>Draw the worksheets' chord types from the list of LEVEL, beginner (12 types) or expert (all 27), as the window's level does; expert when not given.</source>
+        <translation>Tomar los tipos de acorde de las hojas de la lista de NIVEL, beginner (12 tipos) o expert (los 27), como hace el nivel de la ventana; expert si no se indica.</translation>
+    </message>
+    <message>
+        <source>LEVEL</source>
+        <translation>NIVEL</translation>
+    </message>
+    <message>
+        <source>Let the worksheets hold notes of four characters (Bbbb, F###), as the window's &quot;Advanced&quot; box lets its puzzles.</source>
+        <translation>Permitir en las hojas notas de cuatro caracteres (Bbbb, F###), como la casilla «Avanzado» de la ventana lo permite en sus ejercicios.</translation>
+    </message>
+    <message>
+        <source>Give every star's centre note, as the window's &quot;Center Question&quot; box does.</source>
+        <translation>Dar la nota central de cada estrella, como hace la casilla «Centro dado» de la ventana.</translation>
+    </message>
+    <message>
+        <source>Print the classroom sheet, and its answer key to match: a line for name, class and date, the chord lines drawn through each star, and circles 12 mm wide.</source>
+        <translation>Imprimir la hoja de clase, y su clave de respuestas a juego: una línea para nombre, clase y fecha, las líneas de los acordes trazadas en cada estrella y círculos de 12 mm de ancho.</translation>
     </message>
 </context>
 <context>
@@ -617,10 +652,6 @@ ordenador con la función de búsqueda de archivos.
         <translation>No se pudieron mover las hojas a %1: %2</translation>
     </message>
     <message>
-        <source>--output, --seed and --paper go with --answer-key or --worksheets.</source>
-        <translation>--output, --seed y --paper van con --answer-key o --worksheets.</translation>
-    </message>
-    <message>
         <source>--answer-key and --worksheets cannot be used together.</source>
         <translation>--answer-key y --worksheets no se pueden usar juntos.</translation>
     </message>
@@ -631,10 +662,6 @@ ordenador con la función de búsqueda de archivos.
     <message>
         <source>--answer-key needs --output FILE.pdf.</source>
         <translation>--answer-key necesita --output ARCHIVO.pdf.</translation>
-    </message>
-    <message>
-        <source>--seed goes with --worksheets only.</source>
-        <translation>--seed solo va con --worksheets.</translation>
     </message>
     <message>
         <source>Work your way tru these chords in left/right or up/down direction.</source>
@@ -655,6 +682,58 @@ ordenador con la función de búsqueda de archivos.
     <message>
         <source>Answer key created by Velmora</source>
         <translation>Clave de respuestas creada con Velmora</translation>
+    </message>
+    <message>
+        <source>--level takes beginner or expert, not '%1'.</source>
+        <translation>--level admite beginner o expert, no '%1'.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds the sheets of an earlier batch (%2); choose an empty folder or move them away first</source>
+        <translation>La carpeta %1 contiene las hojas de un lote anterior (%2); elija una carpeta vacía o muévalas antes</translation>
+    </message>
+    <message>
+        <source>The page is too small for the classroom sheet (%1 x %2 twips)</source>
+        <translation>La página es demasiado pequeña para la hoja de clase (%1 x %2 twips)</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2 · seed %3</source>
+        <translation>Hoja %1 de %2 · semilla %3</translation>
+    </message>
+    <message>
+        <source>--output, --seed, --paper, --level, --advanced, --centre-question and --classroom go with --answer-key or --worksheets.</source>
+        <translation>--output, --seed, --paper, --level, --advanced, --centre-question y --classroom van con --answer-key o --worksheets.</translation>
+    </message>
+    <message>
+        <source>--seed, --level, --advanced and --centre-question go with --worksheets only.</source>
+        <translation>--seed, --level, --advanced y --centre-question van solo con --worksheets.</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>es una tubería con nombre, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es una carpeta, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es un socket, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es un dispositivo, no un archivo</translation>
+    </message>
+    <message>
+        <source>it is a special file, not a file</source>
+        <translation>es un archivo especial, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>Spell each chord along its line towards its name: across, down and on both diagonal lines.</source>
+        <translation>Escriba cada acorde a lo largo de su línea hacia su nombre: en horizontal, en vertical y en ambas diagonales.</translation>
+    </message>
+    <message>
+        <source>Name: ____________________   Class: ________   Date: ______________</source>
+        <translation>Nombre: ____________________   Clase: ________   Fecha: ______________</translation>
     </message>
 </context>
 <context>
@@ -868,6 +947,10 @@ ordenador con la función de búsqueda de archivos.
     <message>
         <source>The progress window cannot be opened (%1).</source>
         <translation>No se puede abrir la ventana de progreso (%1).</translation>
+    </message>
+    <message>
+        <source>Classroom sheet…</source>
+        <translation>Hoja de clase…</translation>
     </message>
 </context>
 <context>

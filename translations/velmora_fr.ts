@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AnswerKey</name>
+    <message>
+        <source>, classroom sheet</source>
+        <translation>, fiche de classe</translation>
+    </message>
+    <message>
+        <source>Answer Key Paper</source>
+        <translation>Papier du corrigé</translation>
+    </message>
+    <message>
+        <source>The paper the sheets were printed on:</source>
+        <translation>Le papier sur lequel les fiches ont été imprimées :</translation>
+    </message>
+</context>
+<context>
     <name>ChordWords</name>
     <message>
         <source>six-nine</source>
@@ -173,6 +188,26 @@
     <message>
         <source>Spell five-note ninth chords in a star of 17 circles.</source>
         <translation>Épeler des accords de neuvième à cinq sons dans une étoile de 17 cercles.</translation>
+    </message>
+    <message>
+        <source>Draw the worksheets' chord types from the list of LEVEL, beginner (12 types) or expert (all 27), as the window's level does; expert when not given.</source>
+        <translation>Tirer les types d'accords des fiches de la liste du NIVEAU, beginner (12 types) ou expert (les 27), comme le fait le niveau de la fenêtre ; expert s'il n'est pas donné.</translation>
+    </message>
+    <message>
+        <source>LEVEL</source>
+        <translation>NIVEAU</translation>
+    </message>
+    <message>
+        <source>Let the worksheets hold notes of four characters (Bbbb, F###), as the window's &quot;Advanced&quot; box lets its puzzles.</source>
+        <translation>Permettre aux fiches des notes de quatre caractères (Bbbb, F###), comme la case « Avancé » de la fenêtre le permet à ses grilles.</translation>
+    </message>
+    <message>
+        <source>Give every star's centre note, as the window's &quot;Center Question&quot; box does.</source>
+        <translation>Donner la note centrale de chaque étoile, comme le fait la case « Centre donné » de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Print the classroom sheet, and its answer key to match: a line for name, class and date, the chord lines drawn through each star, and circles 12 mm wide.</source>
+        <translation>Imprimer la fiche de classe, et son corrigé assorti : une ligne pour le nom, la classe et la date, les lignes des accords tracées dans chaque étoile et des cercles de 12 mm de large.</translation>
     </message>
 </context>
 <context>
@@ -616,10 +651,6 @@ votre ordinateur avec la fonction de recherche de fichiers.
         <translation>Les fiches n'ont pas pu être déplacées dans %1 : %2</translation>
     </message>
     <message>
-        <source>--output, --seed and --paper go with --answer-key or --worksheets.</source>
-        <translation>--output, --seed et --paper vont avec --answer-key ou --worksheets.</translation>
-    </message>
-    <message>
         <source>--answer-key and --worksheets cannot be used together.</source>
         <translation>--answer-key et --worksheets ne peuvent pas être utilisés ensemble.</translation>
     </message>
@@ -630,10 +661,6 @@ votre ordinateur avec la fonction de recherche de fichiers.
     <message>
         <source>--answer-key needs --output FILE.pdf.</source>
         <translation>--answer-key a besoin de --output FICHIER.pdf.</translation>
-    </message>
-    <message>
-        <source>--seed goes with --worksheets only.</source>
-        <translation>--seed ne va qu'avec --worksheets.</translation>
     </message>
     <message>
         <source>Work your way tru these chords in left/right or up/down direction.</source>
@@ -654,6 +681,58 @@ votre ordinateur avec la fonction de recherche de fichiers.
     <message>
         <source>Answer key created by Velmora</source>
         <translation>Corrigé créé par Velmora</translation>
+    </message>
+    <message>
+        <source>--level takes beginner or expert, not '%1'.</source>
+        <translation>--level prend beginner ou expert, pas '%1'.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds the sheets of an earlier batch (%2); choose an empty folder or move them away first</source>
+        <translation>Le dossier %1 contient les fiches d'un lot précédent (%2) ; choisissez un dossier vide ou déplacez-les d'abord</translation>
+    </message>
+    <message>
+        <source>The page is too small for the classroom sheet (%1 x %2 twips)</source>
+        <translation>La page est trop petite pour la fiche de classe (%1 x %2 twips)</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2 · seed %3</source>
+        <translation>Fiche %1 sur %2 · graine %3</translation>
+    </message>
+    <message>
+        <source>--output, --seed, --paper, --level, --advanced, --centre-question and --classroom go with --answer-key or --worksheets.</source>
+        <translation>--output, --seed, --paper, --level, --advanced, --centre-question et --classroom vont avec --answer-key ou --worksheets.</translation>
+    </message>
+    <message>
+        <source>--seed, --level, --advanced and --centre-question go with --worksheets only.</source>
+        <translation>--seed, --level, --advanced et --centre-question vont avec --worksheets seulement.</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>c'est un tube nommé, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c'est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>c'est une socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>c'est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a special file, not a file</source>
+        <translation>c'est un fichier spécial, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>Spell each chord along its line towards its name: across, down and on both diagonal lines.</source>
+        <translation>Écrivez chaque accord le long de sa ligne vers son nom : à l'horizontale, à la verticale et sur les deux diagonales.</translation>
+    </message>
+    <message>
+        <source>Name: ____________________   Class: ________   Date: ______________</source>
+        <translation>Nom : ____________________   Classe : ________   Date : ______________</translation>
     </message>
 </context>
 <context>
@@ -867,6 +946,10 @@ votre ordinateur avec la fonction de recherche de fichiers.
     <message>
         <source>The progress window cannot be opened (%1).</source>
         <translation>La fenêtre des progrès ne peut pas être ouverte (%1).</translation>
+    </message>
+    <message>
+        <source>Classroom sheet…</source>
+        <translation>Fiche de classe…</translation>
     </message>
 </context>
 <context>

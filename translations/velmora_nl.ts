@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>AnswerKey</name>
+    <message>
+        <source>, classroom sheet</source>
+        <translation>, klassenblad</translation>
+    </message>
+    <message>
+        <source>Answer Key Paper</source>
+        <translation>Papier van de antwoordsleutel</translation>
+    </message>
+    <message>
+        <source>The paper the sheets were printed on:</source>
+        <translation>Het papier waarop de bladen zijn afgedrukt:</translation>
+    </message>
+</context>
+<context>
     <name>ChordWords</name>
     <message>
         <source>six-nine</source>
@@ -173,6 +188,26 @@
     <message>
         <source>Spell five-note ninth chords in a star of 17 circles.</source>
         <translation>Vijfstemmige noneakkoorden spellen in een ster van 17 cirkels.</translation>
+    </message>
+    <message>
+        <source>Draw the worksheets' chord types from the list of LEVEL, beginner (12 types) or expert (all 27), as the window's level does; expert when not given.</source>
+        <translation>De akkoordtypen van de werkbladen trekken uit de lijst van NIVEAU, beginner (12 typen) of expert (alle 27), zoals het niveau van het venster doet; expert als het niet gegeven is.</translation>
+    </message>
+    <message>
+        <source>LEVEL</source>
+        <translation>NIVEAU</translation>
+    </message>
+    <message>
+        <source>Let the worksheets hold notes of four characters (Bbbb, F###), as the window's &quot;Advanced&quot; box lets its puzzles.</source>
+        <translation>Noten van vier tekens (Bbbb, F###) op de werkbladen toelaten, zoals het vak „Gevorderd” van het venster bij zijn puzzels doet.</translation>
+    </message>
+    <message>
+        <source>Give every star's centre note, as the window's &quot;Center Question&quot; box does.</source>
+        <translation>De middelste noot van elke ster geven, zoals het vak „Midden gegeven” van het venster doet.</translation>
+    </message>
+    <message>
+        <source>Print the classroom sheet, and its answer key to match: a line for name, class and date, the chord lines drawn through each star, and circles 12 mm wide.</source>
+        <translation>Het klassenblad afdrukken, en de bijpassende antwoordsleutel: een regel voor naam, klas en datum, de akkoordlijnen door elke ster getrokken en cirkels van 12 mm breed.</translation>
     </message>
 </context>
 <context>
@@ -616,10 +651,6 @@ uw computer met de zoekfunctie.
         <translation>De bladen konden niet naar %1 worden verplaatst: %2</translation>
     </message>
     <message>
-        <source>--output, --seed and --paper go with --answer-key or --worksheets.</source>
-        <translation>--output, --seed en --paper horen bij --answer-key of --worksheets.</translation>
-    </message>
-    <message>
         <source>--answer-key and --worksheets cannot be used together.</source>
         <translation>--answer-key en --worksheets kunnen niet samen worden gebruikt.</translation>
     </message>
@@ -630,10 +661,6 @@ uw computer met de zoekfunctie.
     <message>
         <source>--answer-key needs --output FILE.pdf.</source>
         <translation>--answer-key heeft --output BESTAND.pdf nodig.</translation>
-    </message>
-    <message>
-        <source>--seed goes with --worksheets only.</source>
-        <translation>--seed hoort alleen bij --worksheets.</translation>
     </message>
     <message>
         <source>Work your way tru these chords in left/right or up/down direction.</source>
@@ -654,6 +681,58 @@ uw computer met de zoekfunctie.
     <message>
         <source>Answer key created by Velmora</source>
         <translation>Antwoordsleutel gemaakt met Velmora</translation>
+    </message>
+    <message>
+        <source>--level takes beginner or expert, not '%1'.</source>
+        <translation>--level neemt beginner of expert, niet '%1'.</translation>
+    </message>
+    <message>
+        <source>The folder %1 holds the sheets of an earlier batch (%2); choose an empty folder or move them away first</source>
+        <translation>De map %1 bevat de bladen van een eerdere reeks (%2); kies een lege map of verplaats ze eerst</translation>
+    </message>
+    <message>
+        <source>The page is too small for the classroom sheet (%1 x %2 twips)</source>
+        <translation>De pagina is te klein voor het klassenblad (%1 x %2 twips)</translation>
+    </message>
+    <message>
+        <source>Sheet %1 of %2 · seed %3</source>
+        <translation>Blad %1 van %2 · startwaarde %3</translation>
+    </message>
+    <message>
+        <source>--output, --seed, --paper, --level, --advanced, --centre-question and --classroom go with --answer-key or --worksheets.</source>
+        <translation>--output, --seed, --paper, --level, --advanced, --centre-question en --classroom horen bij --answer-key of --worksheets.</translation>
+    </message>
+    <message>
+        <source>--seed, --level, --advanced and --centre-question go with --worksheets only.</source>
+        <translation>--seed, --level, --advanced en --centre-question horen alleen bij --worksheets.</translation>
+    </message>
+    <message>
+        <source>it is a named pipe, not a file</source>
+        <translation>het is een named pipe, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>het is een map, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>het is een socket, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>het is een apparaat, geen bestand</translation>
+    </message>
+    <message>
+        <source>it is a special file, not a file</source>
+        <translation>het is een speciaal bestand, geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>Spell each chord along its line towards its name: across, down and on both diagonal lines.</source>
+        <translation>Vul elk akkoord in langs zijn lijn naar zijn naam: horizontaal, verticaal en op beide diagonalen.</translation>
+    </message>
+    <message>
+        <source>Name: ____________________   Class: ________   Date: ______________</source>
+        <translation>Naam: ____________________   Klas: ________   Datum: ______________</translation>
     </message>
 </context>
 <context>
@@ -867,6 +946,10 @@ uw computer met de zoekfunctie.
     <message>
         <source>The progress window cannot be opened (%1).</source>
         <translation>Het voortgangsvenster kan niet worden geopend (%1).</translation>
+    </message>
+    <message>
+        <source>Classroom sheet…</source>
+        <translation>Klassenblad…</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,10 @@ struct Settings {
   // for those the language's learners are usually taught.
   std::string language;
   std::string note_names;
+  // The paper the last work sheet was printed on, by its name ("A4", "Letter"); empty when none
+  // was printed. The window's answer key proposes it, with the sheet's page.
+  std::string sheet_paper;
+  bool sheet_classroom = false;
 
   bool operator==(const Settings&) const = default;
 };

@@ -2,11 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <system_error>
 
+#include "platform/posix/text_file.h"
 #include "shell/display_texts.h"
 #include "shell/translations.h"
 #include "velmora/version.h"
@@ -28,16 +25,6 @@ CommandLine refuse(const QString& why) {
   result.exit_status = kUsageError;
   result.error = ("velmora: " + why + "\n").toStdString();
   return result;
-}
-
-// Why the file cannot be read, or an empty text when it can.
-std::string unreadable_because(const std::filesystem::path& file) {
-  std::error_code ignored;
-  if (std::filesystem::is_directory(file, ignored)) return std::strerror(EISDIR);
-  std::FILE* stream = std::fopen(file.c_str(), "rb");
-  if (stream == nullptr) return std::strerror(errno);
-  std::fclose(stream);
-  return {};
 }
 
 }  // namespace
@@ -112,6 +99,29 @@ CommandLine read_command_line(const QStringList& arguments, const Translations* 
   const QCommandLineOption paper(
       "paper", translated(QT_TRANSLATE_NOOP("CommandLine", "Print on SIZE paper: A4 or Letter.")),
       translated(QT_TRANSLATE_NOOP("CommandLine", "SIZE")));
+  const QCommandLineOption level(
+      "level",
+      translated(QT_TRANSLATE_NOOP(
+          "CommandLine",
+          "Draw the worksheets' chord types from the list of LEVEL, beginner (12 types) or expert "
+          "(all 27), as the window's level does; expert when not given.")),
+      translated(QT_TRANSLATE_NOOP("CommandLine", "LEVEL")));
+  const QCommandLineOption advanced(
+      "advanced", translated(QT_TRANSLATE_NOOP(
+                      "CommandLine",
+                      "Let the worksheets hold notes of four characters (Bbbb, F###), as the "
+                      "window's \"Advanced\" box lets its puzzles.")));
+  const QCommandLineOption centre_question(
+      "centre-question",
+      translated(QT_TRANSLATE_NOOP(
+          "CommandLine",
+          "Give every star's centre note, as the window's \"Center Question\" box does.")));
+  const QCommandLineOption classroom(
+      "classroom",
+      translated(QT_TRANSLATE_NOOP(
+          "CommandLine",
+          "Print the classroom sheet, and its answer key to match: a line for name, class and "
+          "date, the chord lines drawn through each star, and circles 12 mm wide.")));
   const QCommandLineOption stats(
       "stats", translated(QT_TRANSLATE_NOOP(
                    "CommandLine",
@@ -138,7 +148,8 @@ CommandLine read_command_line(const QStringList& arguments, const Translations* 
                             "or fixed-do (Do, Fa♯, Si♭).")),
       translated(QT_TRANSLATE_NOOP("CommandLine", "NAMES")));
   parser.addOptions({help, version, no_splash, soundfont, answer_key, worksheets, output, seed,
-                     paper, stats, data_dir, language, note_names});
+                     paper, level, advanced, centre_question, classroom, stats, data_dir,
+                     language, note_names});
   for (const char* name : kWindowSystemOptionsWithValue) {
     QCommandLineOption passed(name, {}, "value");
     passed.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -179,7 +190,8 @@ CommandLine read_command_line(const QStringList& arguments, const Translations* 
   QString mistake;
   result.options.sheet_job = read_sheet_job(
       {parser.isSet(answer_key), parser.positionalArguments(), value_of(worksheets),
-       value_of(output), value_of(seed), value_of(paper)},
+       value_of(output), value_of(seed), value_of(paper), value_of(level), parser.isSet(advanced),
+       parser.isSet(centre_question), parser.isSet(classroom)},
       mistake);
   if (!mistake.isEmpty()) return refuse(worded(mistake) + " " + try_help);
   if (parser.isSet(help) || parser.isSet(version)) {
@@ -217,7 +229,7 @@ CommandLine read_command_line(const QStringList& arguments, const Translations* 
     if (!reason.empty()) {
       return refuse(
           translated(QT_TRANSLATE_NOOP("CommandLine", "Cannot read the soundfont '%1': %2"))
-              .arg(file, QString::fromLocal8Bit(reason)));
+              .arg(file, worded(QString::fromStdString(reason))));
     }
   }
   return result;

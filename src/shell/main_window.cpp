@@ -554,6 +554,10 @@ void MainWindow::connect_menus() {
     return QFileDialog::getSaveFileName(this, tr("Save Answer Key as PDF"), proposed,
                                         tr("PDF files (*.pdf)"));
   };
+  choose_key_paper_ = [this](const SheetPaper& proposed) { return ask_key_paper(this, proposed); };
+  printer_.set_printed_on([this](const QPageSize& paper) {
+    form_.sheet_printed(paper.key().toStdString(), printing_style_ == PageStyle::Classroom);
+  });
 }
 
 std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
@@ -608,8 +612,15 @@ std::unique_ptr<QMenu> MainWindow::create_menu() {
 
 std::unique_ptr<QMenu> MainWindow::worksheet_menu() {
   auto menu = std::make_unique<QMenu>(this);
-  menu->addAction(tr("Answer key…"), this,
-                  [this] { make_answer_key(windows_, choose_key_file_, naming_); });
+  menu->addAction(tr("Classroom sheet…"), this, [this] {
+    printing_style_ = PageStyle::Classroom;
+    run([this] { form_.classroom_sheet_click(); });
+    printing_style_ = PageStyle::Standard;
+  });
+  menu->addAction(tr("Answer key…"), this, [this] {
+    make_answer_key(windows_, last_sheet_paper(form_.kept_settings()), choose_key_paper_,
+                    choose_key_file_, naming_);
+  });
   return menu;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -33,9 +34,18 @@ struct WorksheetRun {
   Random& random;
   Clock& clock;
   WindowSystem& windows;
+  PageStyle style = PageStyle::Standard;
+  // Lets notes longer than three characters ("Bbbb", "F###") onto the sheet, as "Advanced" does
+  // for the window's puzzles; the window's sheets never have them.
+  bool advanced = false;
+  // Which sheet of a batch this is, printed on the page; empty on a sheet of its own.
+  std::string identification = {};
   // The names the given notes are printed in; the log keeps the program's letters.
   NoteNaming naming = NoteNaming::Letters;
 };
+
+// "Sheet 3 of 30 · seed 4711": what tells the sheets of a batch, and their key pages, apart.
+std::string sheet_identification(int sheet, int sheets, std::uint64_t seed);
 
 // Prints the page of six stars and logs every star before the next one is generated. Any
 // failure stops the run, removes the run's blocks from the log again, aborts the print job and
@@ -43,7 +53,8 @@ struct WorksheetRun {
 void Print_Worksheet(const WorksheetRun& run);
 
 // The key is redrawn, with the star's chord types fixed, until every note fits three
-// characters; a line whose chord type is outside the catalogue is reported and left as it was.
+// characters unless the run is advanced; a line whose chord type is outside the catalogue is
+// reported and left as it was.
 Board spell_star(const WorksheetRun& run, const ChordNames& chords);
 
 // A circle's note as the sheet prints it and the log records it: one-letter notes after a
@@ -53,7 +64,7 @@ std::string Pad_Short_Notes(const std::optional<NoteName>& note);
 // The given note printed as the sheet's form has it, in the learner's names ("Es", " H").
 Status Print_Given_Note(Printer& printer, const CircleNotes& Circle_Notes, TwipPoint centre,
                         Random& random, bool centre_question,
-                        NoteNaming naming = NoteNaming::Letters);
+                        const StarTemplate& star, NoteNaming naming = NoteNaming::Letters);
 
 // The star's label above it and at the start of each of its log records: "<date>-<n>".
 std::string star_label(std::string_view date, int n);

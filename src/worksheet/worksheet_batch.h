@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "ports/status.h"
 #include "theory/note_naming.h"
 #include "theory/notes.h"
+#include "worksheet/page.h"
 
 namespace velmora {
 
@@ -30,6 +33,11 @@ struct WorksheetBatch {
   std::function<Printer&(int sheet)> printer_for;
   // Given the lines the batch logged; a failure here drops the batch's blocks all the same.
   std::function<Status(const std::vector<std::string>& logged)> finish;
+  bool centre_question = false;
+  bool advanced = false;
+  PageStyle style = PageStyle::Standard;
+  // The seed the batch is drawn from; each sheet prints which of the batch it is with it.
+  std::optional<std::uint64_t> seed = {};
   // The names the sheets give their notes in; the log keeps the letters.
   NoteNaming naming = NoteNaming::Letters;
 };

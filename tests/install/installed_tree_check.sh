@@ -109,8 +109,8 @@ for folder in man1 de/man1 fr/man1 es/man1 nl/man1; do
     "$(sed -n '1s/.*\("Velmora [^"]*"\).*/\1/p' "$page")"
   check "$folder manual page's formatting warnings" "" \
     "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)"
-  for option in help version no-splash soundfont worksheets answer-key output seed paper stats \
-    data-dir language note-names; do
+  for option in help version no-splash soundfont worksheets answer-key output seed paper level \
+    advanced centre-question classroom stats data-dir language note-names; do
     check "$folder manual page's option --$option" "1" \
       "$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null | grep -c "^ \{7\}--$option\b")"
   done

@@ -70,6 +70,16 @@ TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
        "  --seed <S>            Draw the worksheets from seed S, so that the same S\n"
        "                        gives the same sheets.\n"
        "  --paper <SIZE>        Print on SIZE paper: A4 or Letter.\n"
+       "  --level <LEVEL>       Draw the worksheets' chord types from the list of\n"
+       "                        LEVEL, beginner (12 types) or expert (all 27), as the\n"
+       "                        window's level does; expert when not given.\n"
+       "  --advanced            Let the worksheets hold notes of four characters (Bbbb,\n"
+       "                        F###), as the window's \"Advanced\" box lets its puzzles.\n"
+       "  --centre-question     Give every star's centre note, as the window's \"Center\n"
+       "                        Question\" box does.\n"
+       "  --classroom           Print the classroom sheet, and its answer key to match:\n"
+       "                        a line for name, class and date, the chord lines drawn\n"
+       "                        through each star, and circles 12 mm wide.\n"
        "  --stats               Print a summary of the practice history and exit; no\n"
        "                        display is needed.\n"
        "  --data-dir <DIR>      Keep the practice history in DIR instead of\n"
@@ -92,8 +102,11 @@ TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
        "velmora: Missing value after '--soundfont'. Try 'velmora --help'.\n"},
       {{"--soundfont", "/nonexistent/GM.sf2"}, 2, "",
        "velmora: Cannot read the soundfont '/nonexistent/GM.sf2': No such file or directory\n"},
-      {{"--soundfont", "/"}, 2, "", "velmora: Cannot read the soundfont '/': Is a directory\n"},
-      {{"--no-splash", "--soundfont", "/dev/null"}, 1, "", no_display},
+      {{"--soundfont", "/"}, 2, "",
+       "velmora: Cannot read the soundfont '/': it is a folder, not a file\n"},
+      {{"--soundfont", "/dev/zero"}, 2, "",
+       "velmora: Cannot read the soundfont '/dev/zero': it is a device, not a file\n"},
+      {{"--no-splash", "--soundfont", VELMORA_EXECUTABLE}, 1, "", no_display},
       {{}, 1, "", no_display},
   });
 }
@@ -111,7 +124,7 @@ TEST(CommandLineTest, SpeaksTheChosenLanguageAndRefusesUnknownChoicesInOneSenten
        "velmora: Les noms de notes 'German' n'existent pas ; choisissez letters, german ou "
        "fixed-do.\n"},
       {{"--language", "es", "--soundfont", "/"}, 2, "",
-       "velmora: No se puede leer el banco de sonidos '/': Is a directory\n"},
+       "velmora: No se puede leer el banco de sonidos '/': es una carpeta, no un archivo\n"},
       {{"--language", "nl", "--stats", "--worksheets", "2", "--output", "x"}, 2, "",
        "velmora: --stats kan niet samen met --answer-key of --worksheets worden gebruikt. "
        "Probeer 'velmora --help'.\n"},
@@ -130,7 +143,7 @@ TEST(CommandLineTest, SpeaksTheChosenLanguageAndRefusesUnknownChoicesInOneSenten
   expect_runs(environment_without_display("de_DE.UTF-8"), {{{}, 1, "", german_display}});
   const QTemporaryDir config;
   QDir(config.path()).mkpath("Velmora");
-  QFile saved(config.path() + "/Velmora/Velmora.ini");
+  QFile saved(config.path() + "/Velmora/Velmora.conf");
   ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
   saved.write("[display]\nlanguage=fr\n");
   saved.close();

@@ -16,6 +16,8 @@ constexpr const char* kDevice = "midi/device";
 constexpr const char* kWeakSpots = "practice/weak_spots";
 constexpr const char* kLanguage = "display/language";
 constexpr const char* kNoteNames = "display/note_names";
+constexpr const char* kSheetPaper = "worksheet/paper";
+constexpr const char* kSheetClassroom = "worksheet/classroom";
 
 // Only "true" and "false" count: anything else, a hand edit gone wrong, keeps the default.
 bool flag(const QSettings& settings, const char* key, bool fallback) {
@@ -54,6 +56,8 @@ Settings QtSettingsStore::load(std::string& problem) {
   settings.weak_spots = flag(stored, kWeakSpots, settings.weak_spots);
   settings.language = stored.value(kLanguage).toString().toStdString();
   settings.note_names = stored.value(kNoteNames).toString().toStdString();
+  settings.sheet_paper = stored.value(kSheetPaper).toString().toStdString();
+  settings.sheet_classroom = flag(stored, kSheetClassroom, settings.sheet_classroom);
   return settings;
 }
 
@@ -69,6 +73,8 @@ Status QtSettingsStore::save(const Settings& settings) {
   stored.setValue(kWeakSpots, settings.weak_spots);
   stored.setValue(kLanguage, QString::fromStdString(settings.language));
   stored.setValue(kNoteNames, QString::fromStdString(settings.note_names));
+  stored.setValue(kSheetPaper, QString::fromStdString(settings.sheet_paper));
+  stored.setValue(kSheetClassroom, settings.sheet_classroom);
   stored.sync();
   if (stored.status() != QSettings::NoError) {
     return Failure{kSettingsFailed,

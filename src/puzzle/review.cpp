@@ -77,7 +77,7 @@ std::string describe_circle(const Board& board, const Label& label, int circle) 
     for (int line = 0; line < kChordLineCount; ++line) {
       for (int tone = 0; tone < kChordTones; ++tone) {
         if (kChordLineCircles[line][tone] != circle) continue;
-        const std::string& chord = board.Chords[line];
+        const std::string& chord = board.chords[line];
         const ChordType* type = find_chord_type(chord);
         std::string_view interval = type ? type->formula[tone] : std::string_view("tone");
         interval.remove_prefix(interval.find_first_not_of(' '));

@@ -202,7 +202,7 @@ void MainWindow::build_star() {
     label->setFont(layout_font("MS Sans Serif", 13.5));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     connect(label, &CircleLabel::note_dropped, this, [this](int target, const QString& note) {
-      run([&] { form_.Circle_DragDrop(target, note.toStdString()); });
+      run([&] { form_.circle_drop(target, note.toStdString()); });
     });
     connect_circle(label);
     circles_[circle - 1] = label;
@@ -293,7 +293,7 @@ void MainWindow::refresh() {
   check_midi_->setEnabled(controls.check_midi.enabled);
   Option2_->setChecked(controls.Option2);
   Option1_->setChecked(!controls.Option2);
-  Frame1_->setEnabled(controls.Frame1_enabled);
+  Frame1_->setEnabled(controls.frame1_enabled);
   const QSignalBlocker list_blocker(List1_);
   if (List1_->count() != static_cast<int>(controls.List1.entries.size())) {
     List1_->clear();

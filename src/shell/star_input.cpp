@@ -122,7 +122,7 @@ void MainWindow::type_into(int circle, char key) {
   if (typing_circle_ != circle) typing_.clear();
   const std::optional<std::string> name = typed_name(typing_, key);
   bool taken = false;
-  if (name) run([&] { taken = form_.Circle_DragDrop(circle, *name); });
+  if (name) run([&] { taken = form_.circle_drop(circle, *name); });
   if (!taken) {
     QApplication::beep();
     return;
@@ -136,7 +136,7 @@ void MainWindow::put_down(int circle) {
   const std::string name = carried_.toStdString();
   carried_.clear();
   bool taken = false;
-  run([&] { taken = form_.Circle_DragDrop(circle, name); });
+  run([&] { taken = form_.circle_drop(circle, name); });
   if (!taken) QApplication::beep();
   typing_circle_ = 0;
 }
@@ -154,7 +154,7 @@ std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
     for (PaletteLabel* label : row) {
       const std::string name = label->text().toStdString();
       names->addAction(label->text(), this,
-                       [this, circle, name] { run([&] { form_.Circle_DragDrop(circle, name); }); });
+                       [this, circle, name] { run([&] { form_.circle_drop(circle, name); }); });
     }
   }
   menu->addAction("Clear", this, [this, circle] { run([&] { form_.clear_circle(circle); }); })
@@ -245,7 +245,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
   const QString note = palette_note_of(event->mimeData());
   if (circle == 0 || note.isEmpty()) return event->ignore();
   event->acceptProposedAction();
-  run([&] { form_.Circle_DragDrop(circle, note.toStdString()); });
+  run([&] { form_.circle_drop(circle, note.toStdString()); });
 }
 
 }  // namespace velmora

@@ -16,7 +16,7 @@ void add_star(const LoggedStar& star, TwipPoint centre, MarkedPage& page) {
         {PageMark::Kind::Circle, centre + kStarCircleOffsets[circle - 1], kStarCircleRadius, {}});
   }
   for (int line = 0; line < kChordLineCount; ++line) {
-    page.push_back(text_at(centre + kChordNameOffsets[line], star.board.Chords[line]));
+    page.push_back(text_at(centre + kChordNameOffsets[line], star.board.chords[line]));
   }
   for (int circle = 1; circle <= kCircleCount; ++circle) {
     const std::optional<NoteName>& note = circle_note(star.board.Circle_Notes, circle);

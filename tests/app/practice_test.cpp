@@ -27,7 +27,7 @@ TEST_F(MainFormTest, CheckRecordsEachCircleTheLearnerCouldAnswerUntilTheHistoryF
   queue_pass({"Dom9", "Maj9", "Min7_b9", "6/9"}, "C", 8);
   form.Create_Puzzle_Click();
   for (const auto& [circle, name] : {std::pair{15, "F"}, {6, "D#"}, {3, "A"}, {9, "C"}}) {
-    form.Circle_DragDrop(circle, name);
+    form.circle_drop(circle, name);
   }
   clock.wall_seconds = 1796565910;
   form.Command_Check_Click();
@@ -73,6 +73,19 @@ TEST(WeightedDrawTest, EachIndexTakesItsShareOfTheValues) {
     random.values = {value};
     EXPECT_EQ(draw_weighted(weights, random), index) << value;
   }
+}
+
+// Four draws of the same value still give four types: a drawn type is out of the running for the
+// star's other lines, however heavily it is weighted.
+TEST(WeightedDrawTest, AStarNeverHoldsOneChordTypeTwice) {
+  const FramedList types = Fill_Chord_Types(true);
+  std::vector<double> weights(count_framed_entries(types) - 2, 1.0);
+  weights[3] = 1000.0;
+  testing::ScriptedRandom random;
+  random.values = {0.5F, 0.5F, 0.5F, 0.5F};
+  const ChordNames chords = choose_weighted_chords(types, weights, random);
+  EXPECT_EQ(chords[0], types[4]);
+  EXPECT_EQ(std::set<std::string>(chords.begin(), chords.end()).size(), 4U);
 }
 
 // A chord type and a key the learner keeps missing come up far more often than the rest, yet

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/main_form_fixture.h"
-
 namespace velmora {
 namespace {
 
@@ -37,41 +35,6 @@ TEST(TypedNameTest, ALetterStartsANameAndAccidentalsExtendIt) {
     EXPECT_EQ(typed_name(c.typing, c.key).value_or(""), c.made)  // empty: refused
         << "\"" << c.typing << "\" + '" << c.key << "'";
   }
-}
-
-class CircleDescriptionTest : public testing::MainFormTest {};
-
-TEST_F(CircleDescriptionTest, NamesThePlaceTheToneAndWhatTheCircleHolds) {
-  EXPECT_EQ(form.circle_description(15), "circle 15, root of chord 1, empty");
-  queue_pass({"Maj9", "Dom9", "Min9", "Dom9_sus2"}, "G", 9);
-  form.Create_Puzzle_Click();
-  form.Circle_DragDrop(6, "F#");
-  const std::pair<int, std::string_view> cases[] = {
-      {15, "circle 15, root of Maj9, empty"},
-      {6, "circle 6, 7 of Maj9, holds F#"},
-      {8, "circle 8, 3 of Dom9, empty"},
-      {5, "circle 5, 2 of Dom9_sus2, empty"},
-  };
-  for (const auto& [circle, text] : cases) EXPECT_EQ(form.circle_description(circle), text);
-}
-
-// Reveal and Clear leave the given circle alone; "Play my answer" silences the line after the
-// pause (captions and bytes in the window test); a send failure is reported as any MIDI failure.
-TEST_F(CircleDescriptionTest, RevealClearAndPlayMyAnswer) {
-  queue_pass({"Maj9", "Dom9", "Min9", "Dom9_sus2"}, "G", 9);
-  form.Create_Puzzle_Click();
-  EXPECT_FALSE(form.reveal_note(9) || form.clear_circle(9));
-  EXPECT_TRUE(form.reveal_note(15));
-  midi.sent.clear();
-  form.play_answer(1);
-  EXPECT_EQ(midi.sent.size(), 3U) << "circles 12, 6 and 3 are empty";
-  EXPECT_GE(clock.elapsed_ms, 2000);
-  EXPECT_TRUE(form.clear_circle(15));
-  EXPECT_EQ(caption(15), "");
-  midi.send_fails = MidiResult::SendFailed;
-  form.play_answer(1);
-  ASSERT_EQ(windows.boxes.size(), 1U) << "one box for the one note";
-  EXPECT_FALSE(form.controls().check_midi.checked());
 }
 
 // Each class with the words a tooltip and a screen reader give it.

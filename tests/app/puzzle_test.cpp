@@ -28,6 +28,11 @@ class PuzzleTest : public testing::MainFormTest {
     return state;
   }
 
+  void create(const std::array<std::string_view, 4>& chords, std::string_view key, int given) {
+    queue_pass(chords, key, given);
+    form.Create_Puzzle_Click();
+  }
+
   std::vector<int> disabled_circles() const {
     std::vector<int> disabled;
     for (int circle = 1; circle <= kCircleCount; ++circle) {
@@ -40,8 +45,7 @@ class PuzzleTest : public testing::MainFormTest {
 // Before any Create all 17 empty circles count as right, so Create asks nothing.
 TEST_F(PuzzleTest, BeforeAnyCreateAllSeventeenCountAndCreateAsksNothing) {
   form.Command_Check_Click();
-  queue_pass(kShortChords, "C", 8);
-  form.Create_Puzzle_Click();
+  create(kShortChords, "C", 8);
   EXPECT_EQ(windows.texts(),
             std::vector<std::string>{
                 "You have 17 correct answers out of 17.(The First is always given!)"});
@@ -54,28 +58,22 @@ TEST_F(PuzzleTest, BeforeAnyCreateAllSeventeenCountAndCreateAsksNothing) {
 TEST_F(PuzzleTest, CreateAsksUnlessTheLastCheckFoundAllSeventeenRight) {
   for (const int right : {17, 16}) {
     SCOPED_TRACE(right);
-    queue_pass(kShortChords, "C", 8);
-    form.Create_Puzzle_Click();
+    create(kShortChords, "C", 8);
     for (int circle = 1; circle <= right; ++circle) form.reveal_note(circle);
     form.Command_Check_Click();
     ASSERT_EQ(form.correct_count(), right);
     windows.boxes.clear();
-    queue_pass(kShortChords, "C", 8);
-    form.Create_Puzzle_Click();
-    if (right == 17) {
-      EXPECT_TRUE(windows.boxes.empty());
-    } else {
-      ASSERT_EQ(windows.texts(), std::vector<std::string>{std::string(kConfirmation)});
-      EXPECT_EQ(windows.boxes[0].buttons, Buttons::OkCancel);
-    }
+    create(kShortChords, "C", 8);
+    EXPECT_EQ(windows.texts(), right == 17 ? std::vector<std::string>{}
+                                           : std::vector<std::string>{std::string(kConfirmation)});
+    EXPECT_TRUE(right == 17 || windows.boxes[0].buttons == Buttons::OkCancel);
   }
 }
 
 // With "Advanced" a four-character given note shows as the key holds it.
 TEST_F(PuzzleTest, WithAdvancedALongGivenNoteShowsAsTheKeyHoldsIt) {
   form.set_advanced(true);
-  queue_pass(kLongChords, "Db", 3);
-  form.Create_Puzzle_Click();
+  create(kLongChords, "Db", 3);
   EXPECT_EQ(caption(3), "Abbb");
   EXPECT_EQ(disabled_circles(), std::vector<int>{3});
   EXPECT_EQ(form.controls().hints,
@@ -85,8 +83,7 @@ TEST_F(PuzzleTest, WithAdvancedALongGivenNoteShowsAsTheKeyHoldsIt) {
 // Check counts exact spellings: an enharmonic answer is wrong; the given circle takes no drop.
 TEST_F(PuzzleTest, CheckCountsExactSpellingsOnly) {
   form.set_advanced(true);
-  queue_pass(kLongChords, "Db", 3);
-  form.Create_Puzzle_Click();
+  create(kLongChords, "Db", 3);
   ASSERT_EQ(Pad_Note(circle_note(form.board().Circle_Notes, 4)), "  Bb");
   windows.boxes.clear();
   form.circle_drop(4, "A#");
@@ -104,8 +101,7 @@ TEST_F(PuzzleTest, CheckCountsExactSpellingsOnly) {
 // Cancel on Create's or the worksheet's question changes nothing; a level change alters only
 // the list of chord types.
 TEST_F(PuzzleTest, CancelKeepsThePuzzleAndTheLevelOnlyTheChordTypes) {
-  queue_pass(kShortChords, "C", 8);
-  form.Create_Puzzle_Click();
+  create(kShortChords, "C", 8);
   form.circle_drop(2, "Gb");
   form.Command_Check_Click();
   windows.boxes.clear();

@@ -14,10 +14,8 @@ TEST(SheetJobArgumentsTest, ABatchTakesOneToAHundredSheets) {
     given.output = QStringLiteral("out");
     QString mistake;
     const std::optional<SheetJob> job = read_sheet_job(given, mistake);
-    ASSERT_EQ(job.has_value(), taken) << sheets << ": " << mistake.toStdString();
-    if (job) {
-      EXPECT_EQ(job->sheets, QString(sheets).toInt());
-    }
+    EXPECT_EQ(job ? job->sheets : 0, taken ? QString(sheets).toInt() : 0)
+        << sheets << ": " << mistake.toStdString();
   }
 }
 

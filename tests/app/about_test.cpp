@@ -28,11 +28,9 @@ TEST(AboutTest, HelpTextEndsEveryLineWithCrLf) {
   EXPECT_TRUE(text.ends_with("the following file: worksheet.id. \r\nIf this file is not in the "
                              "program's directory search for it on your\r\ncomputer by the "
                              "windows find function.\r\n"));
-  std::size_t line_ends = 0;
-  for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) {
-    ++line_ends;
-  }
-  EXPECT_EQ(line_ends, 25U);
+  int line_ends = 0;
+  for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; at += 2) ++line_ends;
+  EXPECT_EQ(line_ends, 25);
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 25) << "a line ending in LF alone";
 }
 

@@ -123,9 +123,8 @@ TEST_F(MainFormTest, WeakSpotPracticeFavoursRecentMistakesAndExcludesNothing) {
     form.Create_Puzzle_Click();
     beginner.insert(form.controls().hints.begin(), form.controls().hints.end());
   }
-  EXPECT_EQ(beginner, (std::set<std::string>{"Maj9", "Maj9_#5", "Dom7_b9", "Dom9", "Dom7_#9",
-                                             "Dom9_b5", "Dom9_#5", "Min7_b9", "Min7_#9",
-                                             "Min9_b5", "Min9_maj7", "Min9"}));
+  const FramedList& level = form.chord_types();
+  EXPECT_EQ(beginner, std::set<std::string>(level.begin() + 1, level.end() - 1));
 }
 
 }  // namespace

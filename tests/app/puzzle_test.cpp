@@ -46,9 +46,8 @@ class PuzzleTest : public testing::MainFormTest {
 TEST_F(PuzzleTest, BeforeAnyCreateAllSeventeenCountAndCreateAsksNothing) {
   form.Command_Check_Click();
   create(kShortChords, "C", 8);
-  EXPECT_EQ(windows.texts(),
-            std::vector<std::string>{
-                "You have 17 correct answers out of 17.(The First is always given!)"});
+  EXPECT_EQ(windows.texts(), std::vector<std::string>{"You have 17 correct answers out of 17.(The "
+                                                     "First is always given!)"});
   EXPECT_EQ(form.correct_count(), 0);
   EXPECT_EQ(random.calls, "rvrvrvrvrvv") << "one pass, each draw but the given circle's re-seeded";
 }

@@ -12,11 +12,13 @@ TEST_F(CircleActionTest, NamesThePlaceTheToneAndWhatTheCircleHolds) {
   queue_pass({"Maj9", "Dom9", "Min9", "Dom9_sus2"}, "G", 9);
   form.Create_Puzzle_Click();
   form.circle_drop(6, "F#");
+  form.circle_drop(8, "Bbb");
+  form.circle_drop(5, "Ex");
   const std::pair<int, std::string_view> cases[] = {
-      {15, "circle 15, root of Maj9, empty"},
-      {6, "circle 6, 7 of Maj9, holds F#"},
-      {8, "circle 8, 3 of Dom9, empty"},
-      {5, "circle 5, 2 of Dom9_sus2, empty"},
+      {15, "circle 15, root of major ninth, empty"},
+      {6, "circle 6, seven of major ninth, holds F sharp"},
+      {8, "circle 8, three of dominant ninth, holds B double flat"},
+      {5, "circle 5, two of dominant ninth, suspended second, holds E double sharp"},
   };
   for (const auto& [circle, text] : cases) EXPECT_EQ(form.circle_description(circle), text);
 }

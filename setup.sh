@@ -11,7 +11,7 @@ build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-qp
   qt6-charts-dev locales)
 test_packages=(xvfb xauth x11-utils imagemagick poppler-utils pulseaudio pulseaudio-utils
   fluid-soundfont-gm desktop-file-utils appstream lintian librsvg2-bin man-db clang-14
-  libclang-rt-14-dev dbus-daemon at-spi2-core python3-pyatspi sqlite3)
+  libclang-rt-14-dev clang-tidy-14 dbus-daemon at-spi2-core python3-pyatspi sqlite3)
 
 install_missing() {
   local missing=() package

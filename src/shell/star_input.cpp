@@ -46,7 +46,7 @@ void StarInput::reveal(int circle) {
 
 void StarInput::connect_circle(CircleLabel* label) {
   connect(label, &CircleLabel::note_dropped, this, [this](int target, const QString& note) {
-    run_([&] { form_.Circle_DragDrop(target, note.toStdString()); });
+    run_([&] { form_.circle_drop(target, note.toStdString()); });
   });
   connect(label, &CircleLabel::arrow_pressed, this, &StarInput::move_in_star);
   connect(label, &CircleLabel::key_typed, this, &StarInput::type_into);
@@ -133,7 +133,7 @@ void StarInput::type_into(int circle, char key) {
   if (typing_circle_ != circle) typing_.clear();
   const std::optional<std::string> name = typed_name(typing_, key);
   bool taken = false;
-  if (name) run_([&] { taken = form_.Circle_DragDrop(circle, *name); });
+  if (name) run_([&] { taken = form_.circle_drop(circle, *name); });
   if (!taken) {
     QApplication::beep();
     return;
@@ -147,7 +147,7 @@ void StarInput::put_down(int circle) {
   const std::string name = carried_.toStdString();
   carried_.clear();
   bool taken = false;
-  run_([&] { taken = form_.Circle_DragDrop(circle, name); });
+  run_([&] { taken = form_.circle_drop(circle, name); });
   if (!taken) QApplication::beep();
   typing_circle_ = 0;
 }
@@ -202,7 +202,7 @@ bool StarInput::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       drop->acceptProposedAction();
-      run_([&] { form_.Circle_DragDrop(circle, note.toStdString()); });
+      run_([&] { form_.circle_drop(circle, note.toStdString()); });
       return true;
     }
     default:

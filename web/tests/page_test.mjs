@@ -1,0 +1,201 @@
+// The page in headless Chromium, used as a learner would: typing, dragging, hints, Check,
+// worksheets, the history and the page working offline. Run: node page_test.mjs PAGE_DIR
+import assert from 'node:assert/strict';
+import { after, before, describe, it } from 'node:test';
+import { launch, open, pageDir, serve } from './chromium.mjs';
+
+// The Expert board that seed 20261207 draws, circles 1..17, as the desktop's core test has it.
+const kSeed = 20261207;
+const kSeededBoard = 'Fb Eb F Ab Gb D Fb Abb Bb Ebb Gbb G C Ebb E F Gb'.split(' ');
+const kSeededChords = ['Min7_b5_b9', 'Min7_#4_b9', 'Dom9_#4', 'Min6/9'];
+
+let server;
+let browser;
+const pages = [];
+
+async function fresh(options) {
+  const page = await open(browser, server.url, options);
+  pages.push(page);
+  return page;
+}
+
+async function seededBoard(page) {
+  await page.click('#Option2');
+  await page.evaluate((seed) => window.velmora.game.seedRandom(seed), kSeed);
+  await page.click('#Create_Puzzle');
+  await page.waitForFunction(() => !document.body.classList.contains('busy'));
+}
+
+const caption = (page, circle) => page.$eval(`.circle[data-circle="${circle}"]`, (element) => element.textContent.trim());
+const label = (page, circle) => page.$eval(`.circle[data-circle="${circle}"]`, (element) => element.getAttribute('aria-label'));
+const given = (page) => page.$$eval('.circle', (elements) => elements.filter((element) => element.getAttribute('aria-disabled') === 'true').map((element) => Number(element.dataset.circle)));
+
+async function messageText(page) {
+  await page.waitForSelector('#message[open]');
+  return page.$eval('#message-text', (element) => element.textContent);
+}
+
+async function closeMessage(page, button = 'ok') {
+  await page.click(`#message button[value="${button}"]`);
+  await page.waitForFunction(() => !document.querySelector('#message[open]'));
+}
+
+before(async () => {
+  server = await serve(pageDir());
+  browser = await launch();
+});
+
+after(async () => {
+  await browser?.close();
+  server?.close();
+});
+
+describe('the page', () => {
+  it('takes a whole board typed on the keyboard to a Check of 17', async () => {
+    const page = await fresh();
+    await seededBoard(page);
+    assert.deepEqual(await page.$$eval('.hint', (buttons) => buttons.map((button) => button.textContent)), kSeededChords);
+    const givenCircles = await given(page);
+    assert.equal(givenCircles.length, 1);
+    assert.equal(await caption(page, givenCircles[0]), kSeededBoard[givenCircles[0] - 1]);
+    await page.keyboard.down('Control');
+    await page.keyboard.press('l');
+    await page.keyboard.up('Control');
+    for (let circle = 1; circle <= 17; ++circle) {
+      if (circle === givenCircles[0]) continue;
+      await page.focus(`.circle[data-circle="${circle}"]`);
+      await page.keyboard.type(kSeededBoard[circle - 1].toLowerCase());
+      assert.equal(await caption(page, circle), kSeededBoard[circle - 1], `circle ${circle}`);
+    }
+    assert.match(await label(page, 15), /^circle 15, .*, holds E$/);
+    await page.click('#Command_Check');
+    assert.equal(await messageText(page), 'You have 17 correct answers out of 17.(The First is always given!)');
+    assert.equal(await page.$eval('#message-text', (element) => element.getAttribute('role')), 'alert');
+    await closeMessage(page);
+
+    // Only the board's first Check is recorded.
+    await page.click('#Command_Check');
+    await closeMessage(page);
+    const stored = await page.evaluate(() => localStorage.getItem('velmora.history'));
+    assert.equal(stored.split('\n').filter((line) => line.startsWith('C\t')).length, 1);
+    assert.equal(stored.split('\n').filter((line) => line.startsWith('A\t')).length, 16);
+  });
+
+  it('takes a name dragged from the palette with a mouse, and one with a finger', async () => {
+    const page = await fresh({ viewport: { width: 390, height: 844, isMobile: true, hasTouch: true } });
+    await seededBoard(page);
+    const givenCircle = (await given(page))[0];
+    const [byMouse, byFinger] = [1, 2, 3].filter((circle) => circle !== givenCircle);
+    await dragName(page, 'C', byMouse, 'mouse');
+    await dragName(page, 'Fx', byFinger, 'touch');
+    assert.equal(await caption(page, byMouse), 'C');
+    assert.match(await label(page, byMouse), /^circle \d+, .*, holds C$/);
+    assert.equal(await caption(page, byFinger), 'Fx');
+    // The given circle takes nothing.
+    await dragName(page, 'D', givenCircle, 'mouse');
+    assert.equal(await caption(page, givenCircle), kSeededBoard[givenCircle - 1]);
+  });
+
+  it('shows a hint\'s formula for two seconds and plays its chord', async () => {
+    const page = await fresh();
+    await seededBoard(page);
+    const line = [15, 12, 9, 6, 3];
+    const before = await Promise.all(line.map((circle) => caption(page, circle)));
+    const start = Date.now();
+    await page.click('#Hint1');
+    await page.waitForFunction(() => document.querySelector('.circle[data-circle="15"]').classList.contains('formula'));
+    assert.deepEqual(await Promise.all(line.map((circle) => caption(page, circle))), ['1', 'b3', 'b5', 'b7', 'b9']);
+    await page.waitForFunction(() => !document.body.classList.contains('busy'), { timeout: 6000 });
+    const shown = Date.now() - start;
+    assert.ok(shown >= 1900 && shown < 3500, `the formula stayed ${shown} ms`);
+    assert.deepEqual(await Promise.all(line.map((circle) => caption(page, circle))), before);
+    // E G Bb D F rising from the E above middle C: the samples nearest to each.
+    for (const sample of [63, 66, 69, 75, 78]) assert.ok(server.served.includes(`/sound/piano-0-${sample}.wav`), `sample ${sample}`);
+  });
+
+  it('names circles, palette names and chord names for screen readers', async () => {
+    const page = await fresh();
+    await seededBoard(page);
+    const tree = await page.accessibility.snapshot();
+    const nodes = [];
+    const walk = (node) => {
+      nodes.push(node);
+      node.children?.forEach(walk);
+    };
+    walk(tree);
+    const named = (role, name) => nodes.some((node) => node.role === role && node.name === name);
+    assert.ok(named('button', 'circle 15, root of Min7_b5_b9, empty'), 'circle 15');
+    assert.ok(named('button', 'circle 9, centre of all four chords, empty') || (await given(page))[0] === 9, 'circle 9');
+    for (const name of ['C', 'Bb', 'Abb', 'F#', 'Fx', 'Min7_b5_b9', 'Create', 'Check', 'Work Sheet', 'Help']) {
+      assert.ok(named('button', name), name);
+    }
+  });
+
+  it('prints a worksheet of six stars and its answer key', async () => {
+    const page = await fresh();
+    await page.click('#WorkSheet_cmd');
+    assert.equal(await messageText(page), 'This action will create some work sheets on your printer');
+    assert.equal(await page.$eval('#message-title', (element) => element.textContent), 'Create Worksheet?');
+    await closeMessage(page, 'cancel');
+    assert.equal(await page.evaluate(() => window.printed), 0);
+    await page.click('#WorkSheet_cmd');
+    await messageText(page);
+    await closeMessage(page);
+    await page.waitForFunction(() => window.printed === 1);
+    assert.equal(await page.$$eval('#print-area .ring', (rings) => rings.length), 6 * 17);
+    const log = await page.evaluate(() => localStorage.getItem('velmora.worksheet-log'));
+    assert.equal(log.split('\r\n').filter((line) => line.length > 0).length, 6 * 5);
+    await page.click('#WorkSheet_cmd', { button: 'right' });
+    await page.click('#menu button');
+    await page.waitForFunction(() => window.printed === 2);
+    const key = await page.$eval('#print-area', (area) => area.textContent);
+    assert.match(key, /Answer key: every chord reads from its far end towards its name\./);
+    assert.equal(await page.$$eval('#print-area .ring', (rings) => rings.length), 6 * 17);
+  });
+
+  it('starts again without a network once it was visited', async () => {
+    const page = await fresh();
+    await page.evaluate(async () => {
+      await navigator.serviceWorker.ready;
+      if (!navigator.serviceWorker.controller) {
+        await new Promise((resolve) => navigator.serviceWorker.addEventListener('controllerchange', resolve, { once: true }));
+      }
+    });
+    server.close();
+    await page.setOfflineMode(true);
+    await page.reload({ waitUntil: 'load' });
+    await page.waitForSelector('html[data-ready]');
+    assert.equal(await page.$$eval('.circle', (circles) => circles.length), 17);
+    assert.ok(await page.evaluate(() => fetch('sound/piano-1-99.wav').then((response) => response.ok)));
+    await page.setOfflineMode(false);
+  });
+
+  it('wrote no errors to the console', () => {
+    assert.deepEqual(pages.flatMap((page) => page.errors), []);
+  });
+});
+
+async function dragName(page, name, circle, by) {
+  const centre = async (handle) => {
+    const box = await handle.boundingBox();
+    return [box.x + box.width / 2, box.y + box.height / 2];
+  };
+  const button = await page.evaluateHandle((text) => [...document.querySelectorAll('.palette button')].find((element) => element.textContent === text), name);
+  await button.evaluate((element) => element.scrollIntoView({ block: 'nearest' }));
+  const target = await page.$(`.circle[data-circle="${circle}"]`);
+  const [x0, y0] = await centre(button);
+  const [x1, y1] = await centre(target);
+  const steps = 8;
+  if (by === 'mouse') {
+    await page.mouse.move(x0, y0);
+    await page.mouse.down();
+    await page.mouse.move(x1, y1, { steps });
+    await page.mouse.up();
+  } else {
+    await page.touchscreen.touchStart(x0, y0);
+    for (let step = 1; step <= steps; ++step) {
+      await page.touchscreen.touchMove(x0 + ((x1 - x0) * step) / steps, y0 + ((y1 - y0) * step) / steps);
+    }
+    await page.touchscreen.touchEnd();
+  }
+}

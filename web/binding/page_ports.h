@@ -81,7 +81,7 @@ class PageClock final : public Clock {
 // the page's synthesizer plays.
 class PageMidi final : public MidiSystem {
  public:
-  static constexpr const char* kDeviceName = "Velmora piano (in the browser)";
+  static constexpr const char* kDeviceName = "Velmora piano";
   explicit PageMidi(Steps& steps) : steps_(steps) {}
   int device_count() override { return 0; }
   MidiResult device_caps(std::int16_t device_id, std::string& name) override;

@@ -57,7 +57,8 @@ function render() {
     const element = circles[index];
     const number = index + 1;
     const caption = shownOverride.has(number) ? shownOverride.get(number) : circle.caption;
-    element.textContent = caption;
+    // The core pads names to a fixed width for the desktop's labels; a circle centres them.
+    element.textContent = caption.trim();
     element.classList.toggle('formula', shownOverride.has(number));
     element.classList.toggle('given', !circle.enabled);
     element.setAttribute('aria-label', circle.description);

@@ -1,16 +1,11 @@
 // A static server for the built page and the installed Chromium, headless and offline, for
 // the page's tests and benchmarks.
-import { createReadStream, existsSync, mkdtempSync, rmSync, statSync } from 'node:fs';
-import { createServer } from 'node:http';
+import { existsSync, mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
-import { extname, join, normalize } from 'node:path';
+import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const kTypes = {
-  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.mjs': 'text/javascript',
-  '.css': 'text/css', '.wasm': 'application/wasm', '.webmanifest': 'application/manifest+json',
-  '.svg': 'image/svg+xml', '.png': 'image/png', '.wav': 'audio/wav',
-};
+export { serve } from '../tools/serve.mjs';
 
 export function pageDir() {
   const dir = process.argv[2] ?? process.env.VELMORA_WEB_PAGE_DIR;
@@ -18,26 +13,6 @@ export function pageDir() {
     throw new Error(`no built page in ${dir}: build it first (./setup.sh web, or cmake --build --preset web)`);
   }
   return dir;
-}
-
-// Serves the folder on 127.0.0.1 at a free port; `served` lists every path asked for.
-export async function serve(dir) {
-  const served = [];
-  const server = createServer((request, response) => {
-    const path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
-    served.push(path);
-    let file = normalize(join(dir, path));
-    if (!file.startsWith(normalize(dir))) file = '';
-    if (file && existsSync(file) && statSync(file).isDirectory()) file = join(file, 'index.html');
-    if (!file || !existsSync(file)) {
-      response.writeHead(404).end();
-      return;
-    }
-    response.writeHead(200, { 'content-type': kTypes[extname(file)] ?? 'application/octet-stream' });
-    createReadStream(file).pipe(response);
-  });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { url: `http://127.0.0.1:${server.address().port}/`, served, close: () => server.close() };
 }
 
 export async function launch(options = {}) {

@@ -16,7 +16,7 @@ function filesUnder(dir) {
 
 const files = filesUnder(pageDir)
   .map((path) => relative(pageDir, path))
-  .filter((name) => name !== workerName && !name.endsWith('.stamp'))
+  .filter((name) => name !== workerName)
   .sort();
 const hash = createHash('sha256');
 for (const name of files) hash.update(name).update(readFileSync(join(pageDir, name)));

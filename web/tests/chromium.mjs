@@ -33,10 +33,13 @@ export async function launch(options = {}) {
   return browser;
 }
 
-// Opens the page and waits until its star is drawn; console errors and page errors are kept.
+// Opens the page and waits until its star is drawn; console errors and page errors are kept,
+// and the addresses the page asked for.
 export async function open(browser, url, options = {}) {
   const page = await browser.newPage();
   page.errors = [];
+  page.requested = [];
+  page.on('request', (request) => page.requested.push(request.url()));
   page.on('console', (message) => {
     if (message.type() === 'error') page.errors.push(message.text());
   });

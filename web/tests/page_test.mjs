@@ -37,7 +37,7 @@ async function messageText(page) {
 
 async function closeMessage(page, button = 'ok') {
   await page.click(`#message button[value="${button}"]`);
-  await page.waitForFunction(() => !document.querySelector('#message[open]'));
+  await page.waitForFunction(() => !document.querySelector('#message[open]') && !document.body.classList.contains('busy'));
 }
 
 before(async () => {
@@ -61,8 +61,13 @@ describe('the page', () => {
     await page.keyboard.down('Control');
     await page.keyboard.press('l');
     await page.keyboard.up('Control');
+    // One note is revealed from the circle's menu; the rest are typed.
+    const revealed = givenCircles[0] === 1 ? 2 : 1;
+    await page.click(`.circle[data-circle="${revealed}"]`, { button: 'right' });
+    await page.click('#menu button:nth-child(3)');
+    assert.equal(await caption(page, revealed), kSeededBoard[revealed - 1]);
     for (let circle = 1; circle <= 17; ++circle) {
-      if (circle === givenCircles[0]) continue;
+      if (circle === givenCircles[0] || circle === revealed) continue;
       await page.focus(`.circle[data-circle="${circle}"]`);
       await page.keyboard.type(kSeededBoard[circle - 1].toLowerCase());
       assert.equal(await caption(page, circle), kSeededBoard[circle - 1], `circle ${circle}`);
@@ -73,12 +78,28 @@ describe('the page', () => {
     assert.equal(await page.$eval('#message-text', (element) => element.getAttribute('role')), 'alert');
     await closeMessage(page);
 
-    // Only the board's first Check is recorded.
+    // Only the board's first Check is recorded, and the revealed note as wrong.
     await page.click('#Command_Check');
     await closeMessage(page);
     const stored = await page.evaluate(() => localStorage.getItem('velmora.history'));
     assert.equal(stored.split('\n').filter((line) => line.startsWith('C\t')).length, 1);
-    assert.equal(stored.split('\n').filter((line) => line.startsWith('A\t')).length, 16);
+    const answers = stored.split('\n').filter((line) => line.startsWith('A\t'));
+    assert.equal(answers.length, 16);
+    assert.deepEqual(answers.filter((line) => !line.endsWith('\t0')).map((line) => line.split('\t')[1]), [String(revealed)]);
+    await page.keyboard.down('Control');
+    await page.keyboard.press('h');
+    await page.keyboard.up('Control');
+    await page.waitForSelector('#progress[open]');
+    assert.equal(await page.$eval('#progress-overview', (element) => element.textContent), '16 answers in 1 check: 94% right.');
+    await page.click('#progress button[value="ok"]');
+
+    // A new board counts again.
+    await page.click('#Create_Puzzle');
+    await page.waitForFunction(() => !document.body.classList.contains('busy'));
+    await page.click('#Command_Check');
+    await closeMessage(page);
+    const checks = await page.evaluate(() => localStorage.getItem('velmora.history').split('\n').filter((line) => line.startsWith('C\t')).length);
+    assert.equal(checks, 2);
   });
 
   it('takes a name dragged from the palette with a mouse, and one with a finger', async () => {
@@ -110,7 +131,8 @@ describe('the page', () => {
     assert.ok(shown >= 1900 && shown < 3500, `the formula stayed ${shown} ms`);
     assert.deepEqual(await Promise.all(line.map((circle) => caption(page, circle))), before);
     // E G Bb D F rising from the E above middle C: the samples nearest to each.
-    for (const sample of [63, 66, 69, 75, 78]) assert.ok(server.served.includes(`/sound/piano-0-${sample}.wav`), `sample ${sample}`);
+    const samples = page.requested.filter((url) => url.includes('/sound/')).map((url) => url.split('/').pop()).sort();
+    assert.deepEqual(samples, [63, 66, 69, 75, 78].map((note) => `piano-0-${note}.wav`));
   });
 
   it('names circles, palette names and chord names for screen readers', async () => {
@@ -168,6 +190,9 @@ describe('the page', () => {
     await page.waitForSelector('html[data-ready]');
     assert.equal(await page.$$eval('.circle', (circles) => circles.length), 17);
     assert.ok(await page.evaluate(() => fetch('sound/piano-1-99.wav').then((response) => response.ok)));
+    const client = await page.createCDPSession();
+    const { installabilityErrors } = await client.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors, []);
     await page.setOfflineMode(false);
   });
 

@@ -64,13 +64,15 @@ std::string csv_field(const std::string& text) {
 }  // namespace
 
 std::string week_of(std::int64_t unix_seconds) {
-  const std::time_t moment = static_cast<std::time_t>(unix_seconds);
+  std::time_t moment = static_cast<std::time_t>(unix_seconds);
   std::tm day{};
   localtime_r(&moment, &day);
-  day.tm_mday -= (day.tm_wday + 6) % 7;
-  day.tm_hour = 12;  // midday, so a change of summer time cannot move the date
-  day.tm_isdst = -1;
-  std::mktime(&day);
+  // Back to the Monday from the day's midday, so that a change of summer time on the way
+  // cannot move the date.
+  constexpr std::time_t kHour = 3600;
+  moment += (12 - day.tm_hour) * kHour - day.tm_min * 60 - day.tm_sec;
+  moment -= (day.tm_wday + 6) % 7 * 24 * kHour;
+  localtime_r(&moment, &day);
   char text[16];
   std::strftime(text, sizeof text, "%Y-%m-%d", &day);
   return text;

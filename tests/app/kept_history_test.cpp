@@ -24,6 +24,7 @@ std::vector<CheckRecord> two_checks() {
 
 TEST(KeptHistoryTest, SumsItsChecksAsTheDesktopHistoryDoes) {
   setenv("TZ", "UTC", 1);
+  tzset();
   KeptHistory history;
   for (const CheckRecord& check : two_checks()) ASSERT_TRUE(history.record(check).ok());
   const ProgressSummary summary = history.summary();
@@ -43,6 +44,15 @@ TEST(KeptHistoryTest, SumsItsChecksAsTheDesktopHistoryDoes) {
   const RecentTallies recent = history.recent(3);
   EXPECT_EQ(recent.by_key, (std::vector<TallyRow>{{"C", {1, 0, 0, 1}}, {"Eb", {0, 0, 1, 0}}}));
   EXPECT_EQ(recent.by_chord_type, (std::vector<TallyRow>{{"Dom9", {1, 0, 0, 0}}, {"Maj9", {0, 0, 0, 1}}}));
+}
+
+// Ten on the morning the clocks went forward, a Sunday: its week began on Monday the 23rd.
+TEST(KeptHistoryTest, AWeekBeginsOnItsMondayAcrossSummerTime) {
+  setenv("TZ", "Europe/Amsterdam", 1);
+  tzset();
+  EXPECT_EQ(week_of(1774771200), "2026-03-23");
+  setenv("TZ", "UTC", 1);
+  tzset();
 }
 
 TEST(KeptHistoryTest, ItsTextReadsBackLeavingOutWhatCannotBeRead) {

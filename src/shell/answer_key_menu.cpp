@@ -1,12 +1,12 @@
-// The "Work Sheet" button's context menu: the answer key of the sheets printed from this folder.
+// The answer key that the "Work Sheet" button's context menu makes of the sheets printed here.
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QMenu>
-#include <QPushButton>
 
 #include "shell/answer_key_pdf.h"
-#include "shell/main_window.h"
+#include "shell/answer_key_menu.h"
+#include "platform/posix/file_answer_log.h"
+#include "platform/qt/qt_window_system.h"
+#include "worksheet/answer_log_reader.h"
 
 namespace velmora {
 namespace {
@@ -16,26 +16,11 @@ constexpr std::size_t kProblemsShown = 8;
 
 }  // namespace
 
-void MainWindow::connect_worksheet_menu() {
-  choose_key_file_ = [this](const QString& proposed) {
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Save Answer Key as PDF"), proposed,
-                                        QStringLiteral("PDF files (*.pdf)"));
-  };
-  WorkSheet_cmd_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(WorkSheet_cmd_, &QWidget::customContextMenuRequested, this,
-          [this](QPoint at) { show_menu_(*worksheet_menu(), WorkSheet_cmd_->mapToGlobal(at)); });
-}
-
-std::unique_ptr<QMenu> MainWindow::worksheet_menu() {
-  auto menu = std::make_unique<QMenu>(this);
-  menu->addAction(QStringLiteral("Answer key\u2026"), this, &MainWindow::make_answer_key);
-  return menu;
-}
-
-void MainWindow::make_answer_key() {
+void make_answer_key(QtWindowSystem& windows,
+                     const std::function<QString(const QString& proposed)>& choose_file) {
   const std::string log_name(kAnswerLogName);
-  const auto failed = [this](const std::string& text) {
-    windows_.show_message({text, Buttons::Ok, Icon::Critical});
+  const auto failed = [&windows](const std::string& text) {
+    windows.show_message({text, Buttons::Ok, Icon::Critical});
   };
   std::string reason;
   const std::optional<std::string> text = read_log_file(log_name, reason);
@@ -51,7 +36,7 @@ void MainWindow::make_answer_key() {
     return;
   }
   const QString file =
-      choose_key_file_(QDir::current().absoluteFilePath(QStringLiteral("Answer key.pdf")));
+      choose_file(QDir::current().absoluteFilePath(QStringLiteral("Answer key.pdf")));
   if (file.isEmpty()) return;
   const std::filesystem::path target(QFile::encodeName(file).toStdString());
   if (std::error_code ignored; std::filesystem::equivalent(log_name, target, ignored)) {
@@ -72,7 +57,7 @@ void MainWindow::make_answer_key() {
     skipped.append("\n").append(describe(reading.problems[i]));
   }
   if (reading.problems.size() > kProblemsShown) skipped += "\n...";
-  windows_.show_message({skipped});
+  windows.show_message({skipped});
 }
 
 }  // namespace velmora

@@ -3,41 +3,29 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
+#include <QShortcut>
+#include <algorithm>
 
+#include "shell/answer_key_menu.h"
 #include "shell/device_list.h"
 #include "shell/fonts.h"
 #include "shell/layout.h"
 #include "shell/note_labels.h"
 #include "shell/progress_window.h"
+#include "shell/star_layout.h"
 #include "platform/qt/text.h"
 
 namespace velmora {
 namespace {
 
-enum class Ring { Outer, Inner, Centre };
-
-struct CircleBox {
-  int left;
-  int top;
-  Ring ring;
-};
-
-// Circles 1..17; each label lies 120 twips below its circle's box.
-constexpr std::array<CircleBox, kCircleCount> kCircleBoxes = {{
-    {3720, 1320, Ring::Outer}, {4800, 1080, Ring::Outer}, {5880, 1320, Ring::Outer},
-    {4200, 1680, Ring::Inner}, {4800, 1680, Ring::Inner}, {5400, 1680, Ring::Inner},
-    {3600, 2280, Ring::Outer}, {4200, 2280, Ring::Inner}, {4800, 2280, Ring::Centre},
-    {5400, 2280, Ring::Inner}, {6000, 2280, Ring::Outer}, {4200, 2880, Ring::Inner},
-    {4800, 2880, Ring::Inner}, {5400, 2880, Ring::Inner}, {3720, 3240, Ring::Outer},
-    {4800, 3480, Ring::Outer}, {5880, 3240, Ring::Outer},
-}};
-constexpr int kCircleSize = 615;
 constexpr int kCircleLabelOffset = 120;
 constexpr int kCircleLabelHeight = 495;
 
@@ -58,6 +46,17 @@ constexpr std::array<Place, kPaletteNames.size()> kPalettePlaces = {{
 
 constexpr std::array<Place, kChordLineCount> kHintPlaces = {
     {{7200, 240}, {7200, 2400}, {7200, 4560}, {4680, 4560}}};
+
+// The palette's groups as its rows show them, by index.
+struct PaletteGroup {
+  const char* title;
+  std::size_t first;
+};
+constexpr PaletteGroup kPaletteGroups[] = {
+    {"Naturals", 0}, {"Flats", 7}, {"Double flats", 14}, {"Sharps", 21}, {"Double sharps", 28}};
+constexpr std::size_t kGroupSize = 7;
+
+constexpr const char* kWeakSpotsSetting = "practice/weak_spots";
 
 QColor ring_colour(Ring ring) {
   switch (ring) {
@@ -117,24 +116,27 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
   build_star();
   build_palette();
   build_left_column();
+  review_ = new ReviewOverlay(*this, form_, circles_);
+  input_ = new StarInput(
+      *this, form_, circles_, palette_,
+      [this](const std::function<void()>& handler) { run(handler); },
+      [this](const QString& text) { review_->announce(text); });
   set_tab_order();
   add_shortcuts();
-  add_progress_access();
-  // Zero-sized: it is only heard, when a screen reader reports the review's results.
-  review_status_ = new QLabel(this);
-  review_status_->setObjectName("review_status");
-  review_status_->setGeometry(0, 0, 0, 0);
   show_menu_ = [](QMenu& menu, QPoint at) { menu.exec(at); };
-  mistakes_timer_.setSingleShot(true);
-  connect(&mistakes_timer_, &QTimer::timeout, this, &MainWindow::clear_mistakes);
-  setAcceptDrops(true);
 
   windows_.set_before_message([this] { refresh(); });
-  windows_.set_repainter([this](std::span<const int> circles) { repaint_circles(circles); });
+  windows_.set_repainter([this](std::span<const int> circles) {
+    for (int circle : circles) {
+      CircleLabel* label = circles_[circle - 1];
+      label->setText(QString::fromStdString(form_.controls().circles[circle - 1].caption));
+      label->repaint();
+    }
+  });
   windows_.set_about_shower([this] { about_.show(); });
 
   form_.Form_Load();
-  connect_create_menu();
+  connect_menus();
   refresh();
   Create_Puzzle_->setFocus();
 }
@@ -173,11 +175,12 @@ void MainWindow::build_left_column() {
   connect(WorkSheet_cmd_, &QPushButton::clicked, this, [this] {
     run([this] { form_.WorkSheet_cmd_Click(); });
   });
-  connect_worksheet_menu();
   connect(Help_cmd_, &QPushButton::clicked, this, [this] {
     run([this] { form_.Help_cmd_Click(); });
   });
-  connect(List1_, &DeviceList::entry_chosen, this, &MainWindow::choose_device);
+  connect(List1_, &DeviceList::entry_chosen, this, [this](int row) {
+    if (row >= 0) run([this, row] { form_.List1_Click(row); });
+  });
   connect(advanced_, &QCheckBox::toggled, this,
           [this](bool on) { form_.set_advanced(on); });
   connect(Center_Question_, &QCheckBox::toggled, this,
@@ -201,10 +204,9 @@ void MainWindow::build_star() {
         twips(box.left, box.top + kCircleLabelOffset, kCircleSize, kCircleLabelHeight));
     label->setFont(layout_font("MS Sans Serif", 13.5));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    connect(label, &CircleLabel::note_dropped, this, [this](int target, const QString& note) {
-      run([&] { form_.Circle_DragDrop(target, note.toStdString()); });
+    connect(label, &CircleLabel::menu_requested, this, [this](int circle, QPoint at) {
+      show_menu_(*circle_menu(circle), at);
     });
-    connect_circle(label);
     circles_[circle - 1] = label;
   }
   const char* hint_names[] = {"Hint1", "Hint2", "Hint3", "Hint4"};
@@ -237,7 +239,6 @@ void MainWindow::build_palette() {
     label->setFont(layout_font("MS Sans Serif", 13.5));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     palette_[index] = label;
-    connect_palette(label);
   }
   auto* instruction = new QLabel(
       "Drag and drop the correct answers in the circles. Press the buttons with the chord "
@@ -258,13 +259,8 @@ void MainWindow::set_tab_order() {
   QWidget* previous = check_midi_;
   for (QWidget* circle : circles_) setTabOrder(std::exchange(previous, circle), circle);
   for (QWidget* name : palette_) setTabOrder(std::exchange(previous, name), name);
-  circles_[star_stop_ - 1]->setFocusPolicy(Qt::StrongFocus);
+  circles_[input_->star_stop() - 1]->setFocusPolicy(Qt::StrongFocus);
   palette_[0]->setFocusPolicy(Qt::TabFocus);
-}
-
-void MainWindow::choose_device(int row) {
-  if (row < 0) return;
-  run([this, row] { form_.List1_Click(row); });
 }
 
 void MainWindow::refresh() {
@@ -278,7 +274,7 @@ void MainWindow::refresh() {
       circles_[circle - 1]->setAccessibleName(description);
     }
   }
-  if (!circles_[star_stop_ - 1]->isEnabled()) move_star_stop(star_stop_ % kCircleCount + 1);
+  input_->keep_stop_open();
   for (int line = 0; line < kChordLineCount; ++line) {
     hints_[line]->setText(QString::fromStdString(controls.hints[line]));
   }
@@ -304,34 +300,24 @@ void MainWindow::refresh() {
   List1_->show_open_row(controls.List1.selected);
 }
 
-void MainWindow::repaint_circles(std::span<const int> circles) {
-  for (int circle : circles) {
-    CircleLabel* label = circles_[circle - 1];
-    label->setText(QString::fromStdString(form_.controls().circles[circle - 1].caption));
-    label->repaint();
-  }
-}
-
 void MainWindow::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(QPen(Qt::black, 1));
   for (int circle = 1; circle <= kCircleCount; ++circle) {
-    const CircleBox& box = kCircleBoxes[circle - 1];
-    const AnswerClass verdict = mistakes_ ? (*mistakes_)[circle - 1].verdict : AnswerClass::Right;
-    painter.setBrush(verdict == AnswerClass::Wrong                     ? kWrongColour
-                     : verdict == AnswerClass::RightPitchWrongSpelling ? kMisspeltColour
-                                                                       : ring_colour(box.ring));
-    painter.drawEllipse(QRectF(twips(box.left, box.top, kCircleSize, kCircleSize))
-                            .adjusted(0.5, 0.5, -0.5, -0.5));
+    const AnswerClass verdict = review_->verdict(circle);
+    painter.setBrush(verdict == AnswerClass::Wrong ? kWrongColour
+                     : verdict == AnswerClass::RightPitchWrongSpelling
+                         ? kMisspeltColour
+                         : ring_colour(kCircleBoxes[circle - 1].ring));
+    painter.drawEllipse(QRectF(circle_disc(circle)).adjusted(0.5, 0.5, -0.5, -0.5));
   }
   painter.setBrush(Qt::NoBrush);
   for (int circle = 1; circle <= kCircleCount; ++circle) {
     const bool focused = circles_[circle - 1]->hasFocus();
-    if (!focused && circle != drag_target_) continue;
-    const CircleBox& box = kCircleBoxes[circle - 1];
+    if (!focused && circle != input_->drag_target()) continue;
     painter.setPen(QPen(focused ? kFocusColour : kDropTargetColour, 3));
-    painter.drawEllipse(twips(box.left, box.top, kCircleSize, kCircleSize).adjusted(-2, -2, 2, 2));
+    painter.drawEllipse(circle_disc(circle).adjusted(-2, -2, 2, 2));
   }
   painter.setPen(QPen(Qt::black, 1));
   painter.setRenderHint(QPainter::Antialiasing, false);
@@ -348,18 +334,120 @@ void MainWindow::paintEvent(QPaintEvent*) {
   painter.drawRect(twips(2040, 120, 6255, 4935).adjusted(0, 0, -1, -1));
 }
 
-int MainWindow::circle_at(QPoint point) const {
-  for (int circle = 1; circle <= kCircleCount; ++circle) {
-    const CircleBox& box = kCircleBoxes[circle - 1];
-    const QRectF disc(twips(box.left, box.top, kCircleSize, kCircleSize));
-    const QPointF offset = QPointF(point) - disc.center();
-    const double radius = disc.width() / 2;
-    if (QPointF::dotProduct(offset, offset) <= radius * radius &&
-        circles_[circle - 1]->isEnabled()) {
-      return circle;
+void MainWindow::add_shortcuts() {
+  const std::pair<QKeySequence, std::function<void()>> shortcuts[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_N), [this] { Create_Puzzle_->click(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_K), [this] { Command_Check_->click(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_P), [this] { WorkSheet_cmd_->click(); }},
+      {QKeySequence(Qt::Key_F1), [this] { Help_cmd_->click(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_M), [this] { review_->show_mistakes(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_L), [this] { input_->focus_star(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_H), [this] { show_progress(); }},
+  };
+  for (const auto& [keys, action] : shortcuts) {
+    connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
+  }
+}
+
+void MainWindow::connect_menus() {
+  const std::pair<QPushButton*, std::function<std::unique_ptr<QMenu>()>> menus[] = {
+      {Create_Puzzle_, [this] { return create_menu(); }},
+      {WorkSheet_cmd_, [this] { return worksheet_menu(); }},
+      {Help_cmd_, [this] { return help_menu(); }},
+  };
+  for (const auto& [button, make_menu] : menus) {
+    button->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(button, &QWidget::customContextMenuRequested, this,
+            [this, button, make_menu](QPoint at) {
+              show_menu_(*make_menu(), button->mapToGlobal(at));
+            });
+  }
+  choose_key_file_ = [this](const QString& proposed) {
+    return QFileDialog::getSaveFileName(this, QStringLiteral("Save Answer Key as PDF"), proposed,
+                                        QStringLiteral("PDF files (*.pdf)"));
+  };
+  if (settings_ != nullptr && form_.keeps_history()) {
+    form_.set_weak_spot_practice(settings_->value(kWeakSpotsSetting, false).toBool());
+  }
+}
+
+std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
+  auto menu = std::make_unique<QMenu>(this);
+  const bool open = circles_[circle - 1]->isEnabled();
+  for (const PaletteGroup& group : kPaletteGroups) {
+    QMenu* names = menu->addMenu(group.title);
+    names->setEnabled(open);
+    std::vector<PaletteLabel*> row(palette_.begin() + group.first,
+                                   palette_.begin() + group.first + kGroupSize);
+    // Left to right as on screen, where "D" stands before "E".
+    std::ranges::sort(row, {}, [](const PaletteLabel* label) { return label->x(); });
+    for (PaletteLabel* label : row) {
+      const std::string name = label->text().toStdString();
+      names->addAction(label->text(), this,
+                       [this, circle, name] { run([&] { form_.Circle_DragDrop(circle, name); }); });
     }
   }
-  return 0;
+  menu->addAction("Clear", this, [this, circle] { run([&] { form_.clear_circle(circle); }); })
+      ->setEnabled(open);
+  menu->addSeparator();
+  menu->addAction("Show mistakes", review_, &ReviewOverlay::show_mistakes);
+  menu->addAction("Reveal this note", this, [this, circle] {
+    bool revealed = false;
+    run([&] { revealed = form_.reveal_note(circle); });
+    if (revealed) review_->announce(QString::fromStdString(form_.circle_description(circle)));
+  })->setEnabled(open);
+  return menu;
+}
+
+std::unique_ptr<QMenu> MainWindow::hint_menu(int line) {
+  auto menu = std::make_unique<QMenu>(this);
+  // The answer can only be heard while "Enable MIDI" is checked, as a hint's chord.
+  menu->addAction("Play my answer", this, [this, line] {
+        run([&] { form_.play_answer(line); });
+      })->setEnabled(form_.controls().check_midi.checked());
+  return menu;
+}
+
+std::unique_ptr<QMenu> MainWindow::create_menu() {
+  auto menu = std::make_unique<QMenu>(this);
+  QAction* weak_spots = menu->addAction("Practice weak spots");
+  weak_spots->setObjectName("weak_spots");
+  weak_spots->setCheckable(true);
+  weak_spots->setChecked(form_.weak_spot_practice());
+  // Without a history there are no mistakes to steer by.
+  weak_spots->setEnabled(form_.keeps_history());
+  connect(weak_spots, &QAction::toggled, this, [this](bool on) {
+    form_.set_weak_spot_practice(on);
+    if (settings_ != nullptr) settings_->setValue(kWeakSpotsSetting, on);
+  });
+  return menu;
+}
+
+std::unique_ptr<QMenu> MainWindow::worksheet_menu() {
+  auto menu = std::make_unique<QMenu>(this);
+  menu->addAction(QStringLiteral("Answer key\u2026"), this,
+                  [this] { make_answer_key(windows_, choose_key_file_); });
+  return menu;
+}
+
+std::unique_ptr<QMenu> MainWindow::help_menu() {
+  auto menu = std::make_unique<QMenu>(this);
+  menu->addAction(QString::fromUtf8("Progress\u2026"), this, [this] { show_progress(); });
+  return menu;
+}
+
+ProgressWindow& MainWindow::show_progress() {
+  if (progress_ == nullptr) {
+    progress_ = new ProgressWindow(history_, this);
+    // Weak-spot practice must not go on steering toward mistakes that are forgotten.
+    progress_->set_on_forgotten([this] { form_.history_changed(); });
+  } else {
+    progress_->refresh();
+  }
+  progress_->show();
+  progress_->raise();
+  progress_->activateWindow();
+  return *progress_;
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

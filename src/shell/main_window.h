@@ -1,15 +1,14 @@
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
-#include <optional>
-#include <span>
 
 #include "app/main_form.h"
 #include "shell/about_box.h"
+#include "shell/review_overlay.h"
+#include "shell/star_input.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_window_system.h"
 #include "platform/qt/system_launcher.h"
@@ -45,7 +44,8 @@ struct ShellPorts {
 };
 
 // `MainForm` on screen: lays out the controls, routes their events to the core's handlers and
-// shows the core's controls after each handler.
+// shows the core's controls after each handler. The star's keyboard and drags are `StarInput`'s,
+// the review of a Check `ReviewOverlay`'s.
 class MainWindow final : public QWidget {
   Q_OBJECT
  public:
@@ -57,6 +57,8 @@ class MainWindow final : public QWidget {
   AboutBoxHolder& about() { return about_; }
   CircleLabel* circle_label(int circle) const { return circles_[circle - 1]; }
   PaletteLabel* noot(int index) const { return palette_[index]; }
+  StarInput& star_input() { return *input_; }
+  ReviewOverlay& review_overlay() { return *review_; }
 
   // Shows the core's controls in the widgets.
   void refresh();
@@ -83,24 +85,8 @@ class MainWindow final : public QWidget {
   using KeyFileChooser = std::function<QString(const QString& proposed)>;
   void set_key_file_chooser(KeyFileChooser chooser) { choose_key_file_ = std::move(chooser); }
 
-  // Marks the wrong circles red and the right pitches spelled wrongly amber, until the next
-  // input or for two seconds.
-  void show_mistakes();
-  bool showing_mistakes() const { return mistakes_.has_value(); }
-  // The object a screen reader hears the review's results from.
-  QLabel* review_status() const { return review_status_; }
-  // The circle where keyboard entry starts; the star's one stop in the Tab order.
-  int star_stop() const { return star_stop_; }
-  // A palette name picked up with the keyboard, waiting for a circle; empty when none.
-  const QString& carried_name() const { return carried_; }
-
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  void dragEnterEvent(QDragEnterEvent* event) override;
-  void dragMoveEvent(QDragMoveEvent* event) override;
-  void dragLeaveEvent(QDragLeaveEvent* event) override;
-  void dropEvent(QDropEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -110,24 +96,8 @@ class MainWindow final : public QWidget {
   void build_palette();
   void set_tab_order();
   void add_shortcuts();
-  void add_progress_access();
-  void connect_circle(CircleLabel* label);
-  void connect_palette(PaletteLabel* label);
-  void connect_worksheet_menu();
-  void make_answer_key();
-  void move_star_stop(int circle);
-  void move_in_star(int circle, Direction direction);
-  void move_in_palette(PaletteLabel* from, Direction direction);
-  void type_into(int circle, char key);
-  void put_down(int circle);
-  void clear_mistakes();
-  void announce(const QString& text);
-  // The enabled circle whose disc holds the point, 0 for none.
-  int circle_at(QPoint point) const;
-  void set_drag_target(int circle);
-  void repaint_circles(std::span<const int> circles);
-  void choose_device(int row);
-  void connect_create_menu();
+  // The context menus of Create, Work Sheet and Help.
+  void connect_menus();
   template <typename Handler>
   void run(Handler handler);
 
@@ -151,19 +121,13 @@ class MainWindow final : public QWidget {
   DeviceList* List1_ = nullptr;
   QCheckBox* check_midi_ = nullptr;
   std::array<QPushButton*, kChordLineCount> hints_{};
-  std::array<CircleLabel*, kCircleCount> circles_{};
-  std::array<PaletteLabel*, kPaletteNames.size()> palette_{};
-  QLabel* review_status_ = nullptr;
+  CircleLabelArray circles_{};
+  PaletteLabelArray palette_{};
+  StarInput* input_ = nullptr;
+  ReviewOverlay* review_ = nullptr;
   MenuShower show_menu_;
   KeyFileChooser choose_key_file_;
   QSettings* settings_ = nullptr;
-  int star_stop_ = 1;
-  int typing_circle_ = 0;
-  std::string typing_;
-  QString carried_;
-  int drag_target_ = 0;
-  std::optional<std::array<CircleReview, kCircleCount>> mistakes_;
-  QTimer mistakes_timer_;
   bool centred_ = false;
   // A close that arrives while a handler runs (the hint pause keeps painting) waits for it.
   int handlers_running_ = 0;

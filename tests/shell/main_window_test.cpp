@@ -497,7 +497,7 @@ TEST_F(MainWindowTest, AWholePuzzlePlayedWithTheKeyboardAloneScoresSeventeen) {
   ASSERT_EQ(boxes.size(), 1U);
   EXPECT_EQ(boxes[0].text, "You have 17 correct answers out of 17.(The First is always given!)");
   keys(Qt::Key_M, Qt::ControlModifier);
-  EXPECT_TRUE(window.showing_mistakes());
+  EXPECT_TRUE(window.review_overlay().showing());
   keys(Qt::Key_F1);
   EXPECT_NE(window.findChild<QWidget*>("frmAbout"), nullptr);
 }
@@ -539,7 +539,7 @@ TEST_F(MainWindowTest, MenusReviewAndScreenReaderTexts) {
   auto name_of = [](QWidget* widget, QAccessible::Text kind = QAccessible::Name) {
     return QAccessible::queryAccessibleInterface(widget)->text(kind);
   };
-  EXPECT_EQ(name_of(window.review_status()), "circle 15, root of Maj9, holds C");
+  EXPECT_EQ(name_of(window.review_overlay().status()), "circle 15, root of Maj9, holds C");
   EXPECT_EQ(name_of(window.circle_label(15)), "circle 15, root of Maj9, holds C");
   EXPECT_EQ(name_of(window.circle_label(9)), "circle 9, centre of all four chords, given, holds G");
   std::unique_ptr<QMenu> given = window.circle_menu(9);
@@ -548,7 +548,7 @@ TEST_F(MainWindowTest, MenusReviewAndScreenReaderTexts) {
   }
 
   action(*given, "Show mistakes")->trigger();
-  EXPECT_EQ(name_of(window.review_status()),
+  EXPECT_EQ(name_of(window.review_overlay().status()),
             "circle 6: wrong: A is not the note here; circle 12: sounds right, spelled wrong: Fb "
             "here is E; circle 17: wrong: C# is not the note here");
   EXPECT_EQ(window.circle_label(12)->toolTip(), "sounds right, spelled wrong: Fb here is E");
@@ -557,7 +557,7 @@ TEST_F(MainWindowTest, MenusReviewAndScreenReaderTexts) {
   EXPECT_GT(pixels_of(kWrongColour), 0);
   EXPECT_GT(pixels_of(kMisspeltColour), 0);
   QTest::keyClick(&window, Qt::Key_Shift);
-  EXPECT_FALSE(window.showing_mistakes()) << "the next input ends the marks";
+  EXPECT_FALSE(window.review_overlay().showing()) << "the next input ends the marks";
   EXPECT_EQ(window.circle_label(12)->toolTip(), "");
   EXPECT_EQ(pixels_of(kWrongColour), 0);
 
@@ -570,7 +570,7 @@ TEST_F(MainWindowTest, MenusReviewAndScreenReaderTexts) {
   // A palette name picked up with the keyboard, or through its accessible press action.
   window.noot(0)->setFocus();
   for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Return}) keys(key);
-  EXPECT_EQ(window.carried_name(), "Db");
+  EXPECT_EQ(window.star_input().carried_name(), "Db");
   EXPECT_EQ(focus(), window.circle_label(1)) << "the star's stop";
   keys(Qt::Key_Right);
   keys(Qt::Key_Return);
@@ -580,7 +580,7 @@ TEST_F(MainWindowTest, MenusReviewAndScreenReaderTexts) {
   bx->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   keys(Qt::Key_Escape);
   keys(Qt::Key_Return);
-  EXPECT_EQ(window.carried_name(), "");
+  EXPECT_EQ(window.star_input().carried_name(), "");
   EXPECT_EQ(caption(4), "  Db") << "Escape put the name back";
 }
 

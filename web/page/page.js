@@ -192,6 +192,8 @@ function setPlatform() {
 async function run(handler) {
   if (busy) return;
   busy = true;
+  // Typing starts afresh after any handler: "b" after Create makes no "Eb" of an old "E".
+  typingCircle = 0;
   document.body.classList.add('busy');
   try {
     setPlatform();
@@ -399,6 +401,7 @@ function startPaletteDrag(button) {
     button.dataset.dragged = '1';
     if (!dropped) return;
     const circle = circleAt(event.clientX, event.clientY);
+    typingCircle = 0;
     if (circle !== 0) dropName(circle, name);
   };
   button.addEventListener('pointerup', (event) => end(event, true));
@@ -458,13 +461,14 @@ function buildStar() {
     onContextMenu(element, () => {
       const open = game.controls().circles[circle - 1].enabled;
       return [
-        { label: 'Clear', disabled: !open, action: () => { game.clear(circle); render(); } },
+        { label: 'Clear', disabled: !open, action: () => { game.clear(circle); typingCircle = 0; render(); } },
         { label: 'Show mistakes', action: showMistakes },
         {
           label: 'Reveal this note',
           disabled: !open,
           action: () => {
             if (game.reveal(circle)) {
+              typingCircle = 0;
               render();
               announce(game.controls().circles[circle - 1].description);
             }
@@ -684,5 +688,9 @@ async function start() {
   }
 }
 
+// The tests reach the binding here, to draw a board from a seed as the desktop's test does.
 window.velmora = { get game() { return game; }, get WebGame() { return WebGame; } };
-start();
+start().catch((error) => {
+  $('loading').textContent = `Velmora could not start in this browser: ${error.message ?? error}. A recent Chrome, Edge, Firefox or Safari runs it.`;
+  console.error(error);
+});

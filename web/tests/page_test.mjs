@@ -117,6 +117,25 @@ describe('the page', () => {
     assert.equal(await caption(page, givenCircle), kSeededBoard[givenCircle - 1]);
   });
 
+  it('asks before Create replaces a board, and types afresh after it', async () => {
+    const page = await fresh();
+    await seededBoard(page);
+    const circle = (await given(page))[0] === 1 ? 2 : 1;
+    await page.focus(`.circle[data-circle="${circle}"]`);
+    await page.keyboard.type('e');
+    await page.click('#Create_Puzzle');
+    assert.equal(await messageText(page), 'Are You sure you want to create a new Velmora?');
+    await closeMessage(page, 'cancel');
+    assert.equal(await caption(page, circle), 'E');
+    await page.click('#Create_Puzzle');
+    await messageText(page);
+    await closeMessage(page);
+    assert.equal(await caption(page, circle), '');
+    await page.focus(`.circle[data-circle="${circle}"]`);
+    await page.keyboard.type('b');
+    assert.equal(await caption(page, circle), 'B');
+  });
+
   it('shows a hint\'s formula for two seconds and plays its chord', async () => {
     const page = await fresh();
     await seededBoard(page);

@@ -172,6 +172,14 @@ describe('the page', () => {
     }
   });
 
+  it('fits a phone without sideways scrolling, in the dark colour scheme', async () => {
+    const page = await fresh({ viewport: { width: 360, height: 740, isMobile: true, hasTouch: true }, dark: true });
+    assert.equal(await page.evaluate(() => getComputedStyle(document.body).backgroundColor), 'rgb(42, 29, 18)');
+    assert.ok(await page.evaluate(() => document.documentElement.scrollWidth <= innerWidth));
+    const smallest = await page.$$eval('.circle, .palette button', (elements) => Math.min(...elements.map((element) => Math.min(element.offsetWidth, element.offsetHeight))));
+    assert.ok(smallest >= 36, `the smallest target is ${smallest} px`);
+  });
+
   it('prints a worksheet of six stars and its answer key', async () => {
     const page = await fresh();
     await page.click('#WorkSheet_cmd');

@@ -683,6 +683,15 @@ async function start() {
   document.documentElement.dataset.ready = String(Math.round(performance.now()));
   $('Create_Puzzle').focus();
   if (unreadable > 0) announce(`${unreadable} lines of the stored practice history could not be read and were left out.`);
+  // Other tabs of the page record too: take their history and log before adding to them.
+  window.addEventListener('storage', (event) => {
+    if (event.key === kStore.history) {
+      game.loadHistory(event.newValue ?? '');
+      savedHistory = game.historyText();
+    } else if (event.key === kStore.log) {
+      game.loadAnswerLog(event.newValue ?? '');
+    }
+  });
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('service-worker.js').catch(() => {});
   }

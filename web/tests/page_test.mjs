@@ -117,6 +117,22 @@ describe('the page', () => {
     assert.equal(await caption(page, givenCircle), kSeededBoard[givenCircle - 1]);
   });
 
+  it('keeps the Checks of two tabs in one history', async () => {
+    const [first, second] = [await fresh(), await fresh()];
+    const checks = () => first.evaluate(() => (localStorage.getItem('velmora.history') ?? '').split('\n').filter((line) => line.startsWith('C\t')).length);
+    const before = await checks();
+    for (const page of [first, second, first]) {
+      await page.bringToFront();
+      await page.click('#Create_Puzzle');
+      if (await page.$('#message[open]')) await closeMessage(page);
+      await page.click('#Command_Check');
+      await messageText(page);
+      await closeMessage(page);
+      await new Promise((resolve) => setTimeout(resolve, 100));
+    }
+    assert.equal(await checks(), before + 3);
+  });
+
   it('asks before Create replaces a board, and types afresh after it', async () => {
     const page = await fresh();
     await seededBoard(page);

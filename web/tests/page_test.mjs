@@ -133,6 +133,20 @@ describe('the page', () => {
     assert.equal(await checks(), before + 3);
   });
 
+  it('keeps weak-spot practice on for the next visit', async () => {
+    const page = await fresh();
+    await page.click('#Create_Puzzle', { button: 'right' });
+    assert.equal(await page.$eval('#menu button', (item) => item.getAttribute('aria-checked')), 'false');
+    await page.click('#menu button');
+    await page.reload({ waitUntil: 'load' });
+    await page.waitForSelector('html[data-ready]');
+    assert.equal(await page.evaluate(() => window.velmora.game.controls().weakSpots), true);
+    await page.click('#Create_Puzzle', { button: 'right' });
+    assert.equal(await page.$eval('#menu button', (item) => item.getAttribute('aria-checked')), 'true');
+    await page.click('#menu button');
+    assert.equal(await page.evaluate(() => window.velmora.game.controls().weakSpots), false);
+  });
+
   it('asks before Create replaces a board, and types afresh after it', async () => {
     const page = await fresh();
     await seededBoard(page);

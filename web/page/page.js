@@ -49,8 +49,6 @@ function store(key, value) {
   }
 }
 
-// ---- drawing the controls
-
 function render() {
   const controls = game.controls();
   controls.circles.forEach((circle, index) => {
@@ -95,8 +93,6 @@ function applyMistakes() {
     else element.removeAttribute('aria-description');
   });
 }
-
-// ---- playing a handler's steps
 
 function dialogAnswer(dialog) {
   return new Promise((resolve) => {
@@ -150,8 +146,9 @@ async function play(steps, again) {
         if (await showMessage(step, true)) {
           game.answerNextQuestion(true);
           await play(again(), again);
+          return;
         }
-        return;
+        break;
       case 'repaint':
         for (const shown of step.circles) shownOverride.set(shown.circle, shown.caption);
         render();
@@ -183,7 +180,7 @@ async function play(steps, again) {
 function setPlatform() {
   const now = new Date();
   game.setNow(Math.floor(now.getTime() / 1000), now.toLocaleDateString(), now.toLocaleTimeString());
-  // US and Canadian printers take Letter paper; the rest of the world A4.
+  // Letter paper in the United States, Canada and Mexico; A4 elsewhere.
   const letter = /^(en|es|fr)-(US|CA|MX)$/.test(navigator.language);
   if (letter) game.setPaper(12240, 15840);
   else game.setPaper(11906, 16838);
@@ -214,8 +211,6 @@ function saveHistory() {
   savedHistory = text;
   if (!store(kStore.history, text)) announce('Your practice history could not be kept in this browser\'s storage.');
 }
-
-// ---- entering names
 
 function dropName(circle, name) {
   if (busy) return false;
@@ -290,8 +285,6 @@ function circleKey(event, circle) {
   event.preventDefault();
 }
 
-// ---- mistakes and the context menus
-
 function showMistakes() {
   clearMistakes();
   mistakes = game.review();
@@ -356,8 +349,6 @@ function onContextMenu(element, items) {
   });
 }
 
-// ---- dragging names with a mouse, a pen or a finger
-
 let drag = null;
 
 function circleAt(x, y) {
@@ -372,6 +363,8 @@ function showTarget(circle) {
 function startPaletteDrag(button) {
   button.addEventListener('pointerdown', (event) => {
     if (busy || event.button !== 0) return;
+    // A finger's drag may end without a click: the mark of the last drag goes here.
+    delete button.dataset.dragged;
     drag = { button, name: button.textContent, x: event.clientX, y: event.clientY, moved: false, ghost: null };
     button.setPointerCapture(event.pointerId);
   });
@@ -418,8 +411,6 @@ function startPaletteDrag(button) {
     circles[starStop - 1].focus();
   });
 }
-
-// ---- building the page
 
 function buildStar() {
   const star = $('star');
@@ -538,8 +529,6 @@ function paletteKey(event, index) {
   paletteButtons[next].focus();
 }
 
-// ---- progress, weak spots and the answer key
-
 function showProgress() {
   const progress = game.progress();
   $('progress-overview').textContent = progress.checks === 0 ? progress.empty : progress.overview;
@@ -604,8 +593,6 @@ async function printAnswerKey() {
   await wait(50);
   window.print();
 }
-
-// ---- start
 
 function connect() {
   $('Create_Puzzle').addEventListener('click', () => run(() => game.create()));

@@ -117,6 +117,17 @@ describe('the page', () => {
     assert.equal(await caption(page, givenCircle), kSeededBoard[givenCircle - 1]);
   });
 
+  it('gives the centre when asked, and the arrows go on past a given circle', async () => {
+    const page = await fresh();
+    await page.click('#Center_Question');
+    await page.click('#Create_Puzzle');
+    assert.deepEqual(await given(page), [9]);
+    await page.focus('.circle[data-circle="8"]');
+    await page.keyboard.press('ArrowRight');
+    assert.equal(await page.evaluate(() => document.activeElement.dataset.circle), '10');
+    await page.click('#Center_Question');
+  });
+
   it('keeps the Checks of two tabs in one history', async () => {
     const [first, second] = [await fresh(), await fresh()];
     const checks = () => first.evaluate(() => (localStorage.getItem('velmora.history') ?? '').split('\n').filter((line) => line.startsWith('C\t')).length);
@@ -182,6 +193,16 @@ describe('the page', () => {
     // E G Bb D F rising from the E above middle C: the samples nearest to each.
     const samples = page.requested.filter((url) => url.includes('/sound/')).map((url) => url.split('/').pop()).sort();
     assert.deepEqual(samples, [63, 66, 69, 75, 78].map((note) => `piano-0-${note}.wav`));
+
+    // Without MIDI a hint only shows its formula, and the answer cannot be played.
+    await page.click('#check_midi');
+    const asked = page.requested.length;
+    await page.click('#Hint3');
+    await page.waitForFunction(() => !document.body.classList.contains('busy'), { timeout: 6000 });
+    assert.deepEqual(page.requested.slice(asked).filter((url) => url.includes('/sound/')), []);
+    await page.click('#Hint3', { button: 'right' });
+    assert.equal(await page.$eval('#menu button', (item) => item.disabled), true);
+    await page.keyboard.press('Escape');
   });
 
   it('names circles, palette names and chord names for screen readers', async () => {

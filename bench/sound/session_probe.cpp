@@ -1,5 +1,6 @@
-// A whole session of the real window on the built-in synthesizer, playing into a PulseAudio
-// daemon of its own with a null sink: start, Create, the four hints, Check, ten seconds of
+// A whole session of the real window on the built-in synthesizer, with a practice history and
+// settings, playing into a PulseAudio daemon of its own with a null sink: start, Create, the
+// four hints, Check (recorded), ten seconds of
 // idling, one more note, and closing while the audio server is frozen. Prints the peak resident
 // memory (VmHWM), the time a Program Change and the first Note On after it take, the CPU the
 // program and the audio server use while idle, how soon the note after idling comes out of the
@@ -9,6 +10,7 @@
 //   velmora_sound_session --soundfont FILE [MB] one session with FILE, memory target MB (60)
 #include <QApplication>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <unistd.h>
 
 #include <algorithm>
@@ -24,6 +26,8 @@
 #include "fakes/audio_processes.h"
 #include "platform/posix/system_random.h"
 #include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_settings_store.h"
+#include "platform/sql/sql_history.h"
 #include "platform/sound/system_midi.h"
 #include "shell/main_window.h"
 
@@ -113,7 +117,12 @@ int run_session(const char* soundfont, double memory_limit_mb) {
   QtClock clock;
   SystemMidi system_midi{std::filesystem::path(soundfont)};
   TimedMidi midi(system_midi);
-  auto window = std::make_unique<MainWindow>(ShellPorts{random, clock, midi});
+  // The whole run keeps a practice history and settings, as the program does.
+  QTemporaryDir data;
+  SqlHistory history(data.path());
+  QtSettingsStore settings(data.filePath("Velmora.conf"));
+  auto window =
+      std::make_unique<MainWindow>(ShellPorts{random, clock, midi, &history, &settings});
   std::vector<std::string> boxes;
   window->window_system().set_presenter([&boxes](const MessageBox& box) {
     boxes.push_back(box.text);

@@ -1,5 +1,8 @@
 #include "app/main_form.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "app/practice.h"
 #include "hints/hints.h"
 #include "ports/clock.h"
@@ -10,24 +13,80 @@
 #include "theory/chords.h"
 
 namespace velmora {
+namespace {
+
+std::string settings_unread_message(const std::string& problem) {
+  return "Velmora could not read your settings (" + problem +
+         "), so it starts with the usual ones.";
+}
+
+std::string settings_unsaved_message(const std::string& reason) {
+  return "Velmora could not save your settings (" + reason +
+         "). Your choices last until Velmora closes.";
+}
+
+}  // namespace
 
 void MainForm::Form_Load() {
   Key_Names = Fill_Key_Tables();
-  Chord_Types = Fill_Chord_Types(controls_.Option2);
   const MidiDeviceList list = FillMidiDeviceList(platform_.midi);
   controls_.List1.entries.clear();
   for (const MidiDevice& device : list.devices) {
     controls_.List1.entries.push_back({device.name, device.id});
   }
+  load_settings();
   if (list.mapper_missing) {
     controls_.check_midi.value = 0;
     controls_.check_midi.enabled = false;
   } else {
-    List1_Click(0);
+    // The kept device by its name; when it is gone, the first entry, the built-in synthesizer.
+    const std::vector<ListEntry>& entries = controls_.List1.entries;
+    const auto kept = std::find_if(entries.begin(), entries.end(), [&](const ListEntry& entry) {
+      return entry.text == settings_.device;
+    });
+    List1_Click(kept == entries.end() ? 0 : static_cast<int>(kept - entries.begin()));
   }
   for (Label& label : controls_.circles) label.caption.clear();
   Correct_Count = 17;
+  settings_loaded_ = true;
+}
+
+void MainForm::load_settings() {
+  std::string problem;
+  if (platform_.settings != nullptr) settings_ = platform_.settings->load(problem);
+  if (!problem.empty()) platform_.windows.show_message({settings_unread_message(problem)});
+  controls_.Option2 = settings_.expert;
+  Chord_Types = Fill_Chord_Types(settings_.expert);
+  controls_.advanced.value = settings_.advanced ? 1 : 0;
+  controls_.Center_Question.value = settings_.centre_question ? 1 : 0;
+  controls_.check_midi.value = settings_.midi_enabled ? 1 : 0;
+  weak_spots_ = settings_.weak_spots && keeps_history();
   refresh_weights();
+}
+
+void MainForm::save_settings() {
+  if (!settings_loaded_ || platform_.settings == nullptr) return;
+  const Status saved = platform_.settings->save(settings_);
+  if (saved.ok() || std::exchange(settings_failed_, true)) return;
+  platform_.windows.show_message({settings_unsaved_message(saved.failure().description)});
+}
+
+void MainForm::set_advanced(bool checked) {
+  controls_.advanced.value = checked ? 1 : 0;
+  settings_.advanced = checked;
+  save_settings();
+}
+
+void MainForm::set_centre_question(bool checked) {
+  controls_.Center_Question.value = checked ? 1 : 0;
+  settings_.centre_question = checked;
+  save_settings();
+}
+
+void MainForm::set_midi_enabled(bool checked) {
+  controls_.check_midi.value = checked ? 1 : 0;
+  settings_.midi_enabled = checked;
+  save_settings();
 }
 
 void MainForm::Form_Unload() { report_midi(midi_out_.MidiClose()); }
@@ -36,11 +95,15 @@ void MainForm::select_level(bool expert) {
   controls_.Option2 = expert;
   Chord_Types = Fill_Chord_Types(expert);
   refresh_weights();
+  settings_.expert = expert;
+  save_settings();
 }
 
 void MainForm::set_weak_spot_practice(bool on) {
   weak_spots_ = on;
   refresh_weights();
+  settings_.weak_spots = on;
+  save_settings();
 }
 
 void MainForm::refresh_weights() {
@@ -59,6 +122,8 @@ void MainForm::Create_Puzzle_Click() {
     if (answer == Answer::Cancel) return;
   }
   Correct_Count = 0;
+  checked_ = false;
+  revealed_ = {};
   bool Regenerate = true;
   while (Regenerate) {
     for (Label& label : controls_.circles) label.enabled = true;
@@ -92,11 +157,14 @@ void MainForm::Command_Check_Click() {
 
 void MainForm::record_check() {
   CheckRecord check = make_check_record(board_, controls_.circles, controls_.Option2,
-                                        platform_.clock.unix_seconds());
+                                        platform_.clock.unix_seconds(), revealed_, checked_);
   Status recorded;
-  if (platform_.history != nullptr && !history_failed_ && !check.answers.empty()) {
+  const bool puzzle = circle_note(board_.Circle_Notes, kCentreCircle).has_value();
+  if (platform_.history != nullptr && platform_.history->records() && !history_failed_ &&
+      puzzle) {
     recorded = platform_.history->record(check);
   }
+  checked_ = checked_ || puzzle;
   platform_.windows.show_message({check_message(Correct_Count)});
   if (!recorded.ok()) {
     history_failed_ = true;
@@ -122,6 +190,7 @@ bool MainForm::reveal_note(int circle) {
   Label& label = controls_.circles[circle - 1];
   if (!answer || !label.enabled) return false;
   label.caption = answer->fixed_width();
+  revealed_[circle - 1] = true;
   return true;
 }
 
@@ -189,6 +258,10 @@ void MainForm::List1_Click(int row) {
   ListBox& list = controls_.List1;
   if (row < 0 || row >= static_cast<int>(list.entries.size())) return;
   list.selected = row;
+  if (settings_loaded_) {
+    settings_.device = row == 0 ? std::string() : list.entries[row].text;
+    save_settings();
+  }
   report_midi(midi_out_.MidiClose());
   report_midi(midi_out_.MidiOpen(static_cast<std::int16_t>(list.entries[row].item_data)));
 }

@@ -4,9 +4,11 @@
 #include <string_view>
 
 #include "app/controls.h"
+#include "app/practice.h"
 #include "midi/midi_out.h"
 #include "ports/midi_system.h"
 #include "ports/practice_history.h"
+#include "ports/settings_store.h"
 #include "puzzle/board.h"
 #include "puzzle/review.h"
 #include "theory/notes.h"
@@ -29,6 +31,9 @@ struct Platform {
   AnswerLogFile& answer_log;
   // The learner's history; none when the run keeps no history.
   PracticeHistory* history = nullptr;
+  // Where the player's choices are kept; none (as in most tests) starts from the defaults and
+  // keeps nothing.
+  SettingsStore* settings = nullptr;
 };
 
 // The main window's state and its event handlers, free of any toolkit. The Qt window calls a
@@ -44,10 +49,11 @@ class MainForm {
   // The level options: each selects its level and rebuilds the list later draws use.
   void Option1_Click() { select_level(false); }
   void Option2_Click() { select_level(true); }
-  // The check boxes have no handlers; the player's changes are only kept for later handlers.
-  void set_advanced(bool checked) { controls_.advanced.value = checked ? 1 : 0; }
-  void set_centre_question(bool checked) { controls_.Center_Question.value = checked ? 1 : 0; }
-  void set_midi_enabled(bool checked) { controls_.check_midi.value = checked ? 1 : 0; }
+  // The check boxes have no handlers; the player's changes are kept for later handlers and in
+  // the settings.
+  void set_advanced(bool checked);
+  void set_centre_question(bool checked);
+  void set_midi_enabled(bool checked);
   // Weak-spot practice: Create draws chord types and keys weighted toward the recent mistakes
   // in the history; off, the draws are uniform.
   void set_weak_spot_practice(bool on);
@@ -105,14 +111,26 @@ class MainForm {
   // Hands the Check to the history; the first failure is told and ends recording for the run.
   void record_check();
   void refresh_weights();
+  // Applies the kept settings, the device last; tells once when they could not be read.
+  void load_settings();
+  // Keeps the player's choices; the first failure is told, later ones are not.
+  void save_settings();
 
   Platform platform_;
+  // The player's own choices: the device chosen stays chosen while it is missing, and MIDI
+  // switched off by a failure stays wanted.
+  Settings settings_;
+  bool settings_loaded_ = false;
+  bool settings_failed_ = false;
   MidiOut midi_out_;
   MainFormControls controls_;
   std::int16_t Correct_Count = 0;
   FramedList Key_Names;
   FramedList Chord_Types;
   Board board_;
+  // Whether the puzzle on screen was checked already, and which of its notes were revealed.
+  bool checked_ = false;
+  RevealedCircles revealed_{};
   bool weak_spots_ = false;
   bool history_failed_ = false;
   std::vector<double> key_weights_;

@@ -37,18 +37,24 @@ std::string given_name(const std::string& caption) {
 }  // namespace
 
 CheckRecord make_check_record(const Board& board, const CircleLabels& labels, bool expert,
-                              std::int64_t time) {
+                              std::int64_t time, const RevealedCircles& revealed, bool retry) {
   CheckRecord record;
   record.time = time;
   record.level = expert ? "Expert" : "Beginner";
   const std::optional<NoteName>& centre = circle_note(board.Circle_Notes, kCentreCircle);
   record.key = centre ? centre->text() : std::string();
+  record.retry = retry;
   for (int circle = 1; circle <= kCircleCount; ++circle) {
     const std::optional<NoteName>& answer = circle_note(board.Circle_Notes, circle);
     const Label& label = labels[circle - 1];
     if (!answer || !label.enabled) continue;
     RecordedAnswer recorded{circle, {}, {}, given_name(label.caption), answer->text(),
                             outcome_of(classify_answer(label.caption, answer))};
+    if (revealed[circle - 1]) {
+      recorded.given.clear();
+      recorded.outcome = Outcome::Wrong;
+      recorded.revealed = true;
+    }
     for (int line = 0; line < kChordLineCount; ++line) {
       for (int tone = 0; tone < kChordTones; ++tone) {
         if (kChordLineCircles[line][tone] != circle) continue;

@@ -15,11 +15,15 @@ inline constexpr int kRecentAnswers = 300;
 // Every name keeps at least this weight, however well it went, so none drops out of practice.
 inline constexpr double kFloorWeight = 0.05;
 
+// Which circles 1..17 (entry n - 1) the learner had the program reveal on the puzzle.
+using RevealedCircles = std::array<bool, kCircleCount>;
+
 // What one Check leaves in the history: each circle the player could answer, with its chord
 // type, its place in the chord, the name given and its outcome. The given circle, and a circle
-// with no answer (no puzzle yet), teach nothing and are left out.
+// with no answer (no puzzle yet), teach nothing and are left out. A revealed circle counts as
+// wrong with nothing given. A retry is a later Check of the same puzzle.
 CheckRecord make_check_record(const Board& board, const CircleLabels& labels, bool expert,
-                              std::int64_t time);
+                              std::int64_t time, const RevealedCircles& revealed, bool retry);
 
 // What the player is told, once, when a Check could not be recorded.
 std::string history_off_message(const std::string& reason);

@@ -98,6 +98,12 @@ ProgressText progress_text(const ProgressSummary& summary) {
   text.overview = counted(total.answers(), "answer", "answers") + " in " +
                   counted(summary.checks, "check", "checks") + ": " +
                   std::to_string(percent_right(total)) + "% right.";
+  if (summary.retries > 0) {
+    text.overview += " " +
+                     counted(summary.retries, "later Check of the same puzzle is",
+                             "later Checks of the same puzzles are") +
+                     " not counted again.";
+  }
   text.chord_types = right_section("Accuracy per chord type", summary.by_chord_type);
   text.keys = right_section("Accuracy per key", summary.by_key);
   text.classes.title = "Answers by kind";

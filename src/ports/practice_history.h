@@ -31,6 +31,7 @@ struct TallyRow {
 
 // What the learner's recorded answers add up to.
 struct ProgressSummary {
+  // A puzzle's first Check; its answers are the ones counted.
   int checks = 0;
   Tally total;
   std::vector<TallyRow> by_chord_type;
@@ -39,6 +40,8 @@ struct ProgressSummary {
   std::vector<TallyRow> by_tone;
   // The last weeks that hold answers, oldest first.
   std::vector<TallyRow> by_week;
+  // Later Checks of the same puzzle, whose answers are not counted again.
+  int retries = 0;
 
   bool operator==(const ProgressSummary&) const = default;
 };
@@ -57,11 +60,14 @@ struct RecordedAnswer {
   // The name that belongs there.
   std::string answer;
   Outcome outcome = Outcome::Empty;
+  // The learner had the program show the note: counted as wrong, whatever the circle holds.
+  bool revealed = false;
 
   bool operator==(const RecordedAnswer&) const = default;
 };
 
-// One press of "Check": the circles the player could answer, the given one left out.
+// One press of "Check": the circles the player could answer, the given one left out. A later
+// Check of the same puzzle is a retry: its answers are kept but not counted again.
 struct CheckRecord {
   // Seconds since 1970.
   std::int64_t time = 0;
@@ -70,6 +76,7 @@ struct CheckRecord {
   // The puzzle's key, its centre note.
   std::string key;
   std::vector<RecordedAnswer> answers;
+  bool retry = false;
 
   bool operator==(const CheckRecord&) const = default;
 };
@@ -92,6 +99,8 @@ class PracticeHistory {
   virtual ~PracticeHistory() = default;
   // Adds one Check's answers; a failure turns the history off for the rest of the run.
   virtual Status record(const CheckRecord& check) = 0;
+  // False for a history that can be read but not written: it is not asked to record.
+  virtual bool records() const { return true; }
   // The last `answers` recorded answers, summed.
   virtual RecentTallies recent(int answers) = 0;
   virtual ProgressSummary summary() = 0;

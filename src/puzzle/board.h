@@ -22,8 +22,8 @@ struct Offset {
   int dy;
 };
 
-// The centres of circles 1..17 from the centre of a printed star: the star's shape, which the
-// keyboard follows too. Entry n - 1 belongs to circle n.
+// The centres of circles 1..17 from the centre of a printed star: the star's shape. Entry n - 1
+// belongs to circle n.
 // clang-format off
 inline constexpr std::array<Offset, kCircleCount> kStarCircleOffsets = {{
     {-1050, -1050}, {0, -1200}, {1050, -1050}, {-600, -600}, {0, -600}, {600, -600},

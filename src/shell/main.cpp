@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTimer>
 #include <cstdio>
@@ -10,6 +9,7 @@
 #include "app/progress_text.h"
 #include "platform/posix/system_random.h"
 #include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_settings_store.h"
 #include "platform/qt/text.h"
 #include "platform/sound/system_midi.h"
 #include "platform/sql/sql_history.h"
@@ -98,8 +98,7 @@ int main(int argc, char* argv[]) {
   velmora::QtClock clock;
   velmora::SystemMidi midi(options.soundfont);
   velmora::SqlHistory history(history_folder(options));
-  QSettings settings(QSettings::UserScope, velmora::to_qstring(velmora::kAppTitle),
-                     velmora::to_qstring(velmora::kAppTitle));
+  velmora::QtSettingsStore settings(velmora::QtSettingsStore::user_file());
   std::unique_ptr<velmora::MainWindow> window;
   const auto load_main_window = [&]() -> QWidget* {
     window = std::make_unique<velmora::MainWindow>(

@@ -6,20 +6,20 @@
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibrary>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QShortcut>
 #include <algorithm>
 
 #include "shell/answer_key_menu.h"
 #include "shell/device_list.h"
+#include "shell/keys_page.h"
 #include "shell/fonts.h"
 #include "shell/layout.h"
 #include "shell/note_labels.h"
-#include "shell/progress_window.h"
 #include "shell/star_layout.h"
 #include "platform/qt/text.h"
 
@@ -55,8 +55,6 @@ struct PaletteGroup {
 constexpr PaletteGroup kPaletteGroups[] = {
     {"Naturals", 0}, {"Flats", 7}, {"Double flats", 14}, {"Sharps", 21}, {"Double sharps", 28}};
 constexpr std::size_t kGroupSize = 7;
-
-constexpr const char* kWeakSpotsSetting = "practice/weak_spots";
 
 QColor ring_colour(Ring ring) {
   switch (ring) {
@@ -96,8 +94,7 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
       about_(*this, SysInfoPlatform{registry_, launcher_, windows_}),
       printer_(platform_print_dialogs(this)),
       form_(Platform{windows_, ports.random, ports.clock, ports.midi, printer_, answer_log_,
-                     ports.history}),
-      settings_(ports.settings),
+                     ports.history, ports.settings}),
       history_(ports.history) {
   setObjectName("MainForm");
   setWindowTitle(" Velmora");
@@ -127,10 +124,27 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
 
   windows_.set_before_message([this] { refresh(); });
   windows_.set_repainter([this](std::span<const int> circles) {
+    // A hint shows its formula in the line's circles, and the restored notes after the pause.
+    QStringList formula;
     for (int circle : circles) {
       CircleLabel* label = circles_[circle - 1];
-      label->setText(QString::fromStdString(form_.controls().circles[circle - 1].caption));
+      const std::string& caption = form_.controls().circles[circle - 1].caption;
+      label->setText(QString::fromStdString(caption));
       label->repaint();
+      if (caption.empty() || NoteName::from_text(caption)) continue;
+      const QString interval = QString::fromStdString(
+          circle == circles.front() ? std::string("root") : spoken_chord(caption));
+      label->setAccessibleName(QString::fromStdString(form_.circle_description(circle)) +
+                               "; formula: " + interval);
+      formula << interval;
+    }
+    const auto line = std::ranges::find_if(kChordLineCircles, [&](const auto& line_circles) {
+      return line_circles.front() == circles.front() && line_circles.back() == circles.back();
+    });
+    if (line != kChordLineCircles.end() && formula.size() == static_cast<int>(circles.size())) {
+      const std::string& chord = form_.controls().hints[line - kChordLineCircles.begin()];
+      review_->announce(QString::fromStdString(spoken_chord(chord)) + " formula: " +
+                        formula.join(", "));
     }
   });
   windows_.set_about_shower([this] { about_.show(); });
@@ -163,9 +177,22 @@ void MainWindow::build_left_column() {
   List1_->setFont(layout_font("Arial", 8.25));
   // Like a classic list box: long device names are cut off rather than scrolled sideways.
   List1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  List1_->setAccessibleName("MIDI device");
   check_midi_ =
       make_option<QCheckBox>(Frame1_, "check_midi", "Enable MIDI", twips(240, 1560, 1335, 195));
 
+  Create_Puzzle_->setToolTip("Create a new puzzle (Ctrl+N). Right-click: Practice weak spots");
+  Command_Check_->setToolTip("Count the right answers (Ctrl+K); then Ctrl+M shows the mistakes");
+  WorkSheet_cmd_->setToolTip(
+      QString::fromUtf8("Print six empty stars (Ctrl+P). Right-click: Answer key\u2026"));
+  Help_cmd_->setToolTip(QString::fromUtf8(
+      "About Velmora (F1). Right-click: Progress\u2026 (Ctrl+H), Keys and features\u2026"));
+  advanced_->setToolTip("Allow puzzles with triple and quadruple accidentals (from the next Create)");
+  Center_Question_->setToolTip("Always give the centre note (from the next Create)");
+  Option1_->setToolTip("The common chord types (from the next Create)");
+  Option2_->setToolTip("Every chord type (from the next Create)");
+  List1_->setToolTip("The MIDI device the chords are played on");
+  check_midi_->setToolTip("Play the chords of the hints and Play my answer");
   connect(Create_Puzzle_, &QPushButton::clicked, this, [this] {
     run([this] { form_.Create_Puzzle_Click(); });
   });
@@ -204,6 +231,7 @@ void MainWindow::build_star() {
         twips(box.left, box.top + kCircleLabelOffset, kCircleSize, kCircleLabelHeight));
     label->setFont(layout_font("MS Sans Serif", 13.5));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setToolTip(kCircleTip);
     connect(label, &CircleLabel::menu_requested, this, [this](int circle, QPoint at) {
       show_menu_(*circle_menu(circle), at);
     });
@@ -214,6 +242,9 @@ void MainWindow::build_star() {
     hints_[line] = make_button(this, hint_names[line], {},
                                twips(kHintPlaces[line].left, kHintPlaces[line].top, 975, 375));
     hints_[line]->setFont(layout_font("MS Serif", 6));
+    hints_[line]->setToolTip(QString("Show this chord's formula and hear it. Right-click: Play my "
+                                     "answer (Ctrl+%1)")
+                                 .arg(line + 1));
   }
   void (MainForm::*const hint_clicks[])() = {&MainForm::Hint1_Click, &MainForm::Hint2_Click,
                                               &MainForm::Hint3_Click, &MainForm::Hint4_Click};
@@ -238,6 +269,7 @@ void MainWindow::build_palette() {
                              name.size() == 3 ? 615 : 375, 375));
     label->setFont(layout_font("MS Sans Serif", 13.5));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setToolTip("Drag onto a circle, or press Enter to pick it up");
     palette_[index] = label;
   }
   auto* instruction = new QLabel(
@@ -277,6 +309,7 @@ void MainWindow::refresh() {
   input_->keep_stop_open();
   for (int line = 0; line < kChordLineCount; ++line) {
     hints_[line]->setText(QString::fromStdString(controls.hints[line]));
+    hints_[line]->setAccessibleName(QString::fromStdString(spoken_chord(controls.hints[line])));
   }
   const QSignalBlocker blockers[] = {QSignalBlocker(advanced_), QSignalBlocker(Center_Question_),
                                      QSignalBlocker(check_midi_), QSignalBlocker(Option1_),
@@ -298,6 +331,7 @@ void MainWindow::refresh() {
     }
   }
   List1_->show_open_row(controls.List1.selected);
+  review_->board_shown();
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
@@ -332,6 +366,8 @@ void MainWindow::paintEvent(QPaintEvent*) {
   painter.drawLine(twips(10080, 5400), twips(120, 5400));
   painter.drawLine(twips(5160, 5400), twips(5160, 6840));
   painter.drawRect(twips(2040, 120, 6255, 4935).adjusted(0, 0, -1, -1));
+  painter.setRenderHint(QPainter::Antialiasing);
+  review_->paint(painter);
 }
 
 void MainWindow::add_shortcuts() {
@@ -343,6 +379,11 @@ void MainWindow::add_shortcuts() {
       {QKeySequence(Qt::CTRL | Qt::Key_M), [this] { review_->show_mistakes(); }},
       {QKeySequence(Qt::CTRL | Qt::Key_L), [this] { input_->focus_star(); }},
       {QKeySequence(Qt::CTRL | Qt::Key_H), [this] { show_progress(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_R), [this] { input_->reveal_at_stop(); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_1), [this] { run([this] { form_.play_answer(1); }); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_2), [this] { run([this] { form_.play_answer(2); }); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_3), [this] { run([this] { form_.play_answer(3); }); }},
+      {QKeySequence(Qt::CTRL | Qt::Key_4), [this] { run([this] { form_.play_answer(4); }); }},
   };
   for (const auto& [keys, action] : shortcuts) {
     connect(new QShortcut(keys, this), &QShortcut::activated, this, action);
@@ -366,9 +407,6 @@ void MainWindow::connect_menus() {
     return QFileDialog::getSaveFileName(this, QStringLiteral("Save Answer Key as PDF"), proposed,
                                         QStringLiteral("PDF files (*.pdf)"));
   };
-  if (settings_ != nullptr && form_.keeps_history()) {
-    form_.set_weak_spot_practice(settings_->value(kWeakSpotsSetting, false).toBool());
-  }
 }
 
 std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
@@ -390,21 +428,22 @@ std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
   menu->addAction("Clear", this, [this, circle] { run([&] { form_.clear_circle(circle); }); })
       ->setEnabled(open);
   menu->addSeparator();
-  menu->addAction("Show mistakes", review_, &ReviewOverlay::show_mistakes);
-  menu->addAction("Reveal this note", this, [this, circle] {
-    bool revealed = false;
-    run([&] { revealed = form_.reveal_note(circle); });
-    if (revealed) review_->announce(QString::fromStdString(form_.circle_description(circle)));
-  })->setEnabled(open);
+  menu->addAction("Show mistakes", review_, &ReviewOverlay::show_mistakes)
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  QAction* reveal =
+      menu->addAction("Reveal this note", this, [this, circle] { input_->reveal(circle); });
+  reveal->setEnabled(open);
+  reveal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   return menu;
 }
 
 std::unique_ptr<QMenu> MainWindow::hint_menu(int line) {
   auto menu = std::make_unique<QMenu>(this);
   // The answer can only be heard while "Enable MIDI" is checked, as a hint's chord.
-  menu->addAction("Play my answer", this, [this, line] {
-        run([&] { form_.play_answer(line); });
-      })->setEnabled(form_.controls().check_midi.checked());
+  QAction* play =
+      menu->addAction("Play my answer", this, [this, line] { run([&] { form_.play_answer(line); }); });
+  play->setEnabled(form_.controls().check_midi.checked());
+  play->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + line - 1)));
   return menu;
 }
 
@@ -416,10 +455,7 @@ std::unique_ptr<QMenu> MainWindow::create_menu() {
   weak_spots->setChecked(form_.weak_spot_practice());
   // Without a history there are no mistakes to steer by.
   weak_spots->setEnabled(form_.keeps_history());
-  connect(weak_spots, &QAction::toggled, this, [this](bool on) {
-    form_.set_weak_spot_practice(on);
-    if (settings_ != nullptr) settings_->setValue(kWeakSpotsSetting, on);
-  });
+  connect(weak_spots, &QAction::toggled, this, [this](bool on) { form_.set_weak_spot_practice(on); });
   return menu;
 }
 
@@ -432,22 +468,48 @@ std::unique_ptr<QMenu> MainWindow::worksheet_menu() {
 
 std::unique_ptr<QMenu> MainWindow::help_menu() {
   auto menu = std::make_unique<QMenu>(this);
-  menu->addAction(QString::fromUtf8("Progress\u2026"), this, [this] { show_progress(); });
+  menu->addAction(QString::fromUtf8("Progress\u2026"), this, [this] { show_progress(); })
+      ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  menu->addAction(QString::fromUtf8("Keys and features\u2026"), this, [this] {
+    auto* page = new KeysPage(this);
+    page->setAttribute(Qt::WA_DeleteOnClose);
+    page->show();
+  });
   return menu;
 }
 
-ProgressWindow& MainWindow::show_progress() {
-  if (progress_ == nullptr) {
-    progress_ = new ProgressWindow(history_, this);
-    // Weak-spot practice must not go on steering toward mistakes that are forgotten.
-    progress_->set_on_forgotten([this] { form_.history_changed(); });
+QWidget* MainWindow::show_progress() {
+  if (progress_ != nullptr) {
+    QMetaObject::invokeMethod(progress_, "refresh");
   } else {
-    progress_->refresh();
+    // Installed in a library folder of its own, in a build beside the program; a program that
+    // links it (the tests) finds it loaded already.
+    const QString folder = QCoreApplication::applicationDirPath();
+    using Maker = QWidget* (*)(PracticeHistory*, QWidget*, const std::function<void()>*);
+    Maker make = nullptr;
+    QString failure;
+    for (const QString& name : {folder + "/" VELMORA_PROGRESS_FROM_PROGRAM "/libvelmora_progress.so",
+                                folder + "/libvelmora_progress.so",
+                                QString("libvelmora_progress.so")}) {
+      QLibrary library(name);
+      make = reinterpret_cast<Maker>(library.resolve("velmora_progress_window"));
+      if (make != nullptr) break;
+      if (failure.isEmpty()) failure = library.errorString();
+    }
+    if (make == nullptr) {
+      windows_.show_message({"The progress window cannot be opened (" + failure.toStdString() +
+                                 ").",
+                             Buttons::Ok, Icon::Critical});
+      return nullptr;
+    }
+    // Weak-spot practice must not go on steering toward mistakes that are forgotten.
+    const std::function<void()> forgotten = [this] { form_.history_changed(); };
+    progress_ = make(history_, this, &forgotten);
   }
   progress_->show();
   progress_->raise();
   progress_->activateWindow();
-  return *progress_;
+  return progress_;
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

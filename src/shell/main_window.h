@@ -21,7 +21,6 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QRadioButton;
-class QSettings;
 
 namespace velmora {
 
@@ -29,7 +28,6 @@ class CircleLabel;
 class DeviceList;
 class PaletteLabel;
 class PracticeHistory;
-class ProgressWindow;
 
 // The ports the window's handlers use that come from outside the window.
 struct ShellPorts {
@@ -40,7 +38,7 @@ struct ShellPorts {
   PracticeHistory* history = nullptr;
   // Where the player's choices are kept between runs; without one (as in tests) the window
   // starts from the defaults and keeps nothing.
-  QSettings* settings = nullptr;
+  SettingsStore* settings = nullptr;
 };
 
 // `MainForm` on screen: lays out the controls, routes their events to the core's handlers and
@@ -73,9 +71,10 @@ class MainWindow final : public QWidget {
   void set_menu_shower(MenuShower shower) { show_menu_ = std::move(shower); }
 
   // The learner's progress, opened by Ctrl+H and the Help button's context menu, up to date
-  // each time it opens; `progress_window` is the one already built, or null.
-  ProgressWindow& show_progress();
-  ProgressWindow* progress_window() const { return progress_; }
+  // each time it opens; `progress_window` is the one already built, or null. Null, after a
+  // message, when the progress window's library cannot be loaded.
+  QWidget* show_progress();
+  QWidget* progress_window() const { return progress_; }
   std::unique_ptr<QMenu> help_menu();
 
   // The "Work Sheet" button's context menu, which makes the answer key of ./Worksheet.id.
@@ -127,13 +126,12 @@ class MainWindow final : public QWidget {
   ReviewOverlay* review_ = nullptr;
   MenuShower show_menu_;
   KeyFileChooser choose_key_file_;
-  QSettings* settings_ = nullptr;
   bool centred_ = false;
   // A close that arrives while a handler runs (the hint pause keeps painting) waits for it.
   int handlers_running_ = 0;
   bool close_requested_ = false;
   PracticeHistory* history_;
-  ProgressWindow* progress_ = nullptr;
+  QWidget* progress_ = nullptr;
 };
 
 template <typename Handler>
@@ -141,6 +139,7 @@ inline void MainWindow::run(Handler handler) {
   ++handlers_running_;
   handler();
   --handlers_running_;
+  input_->forget_typing();
   refresh();
   if (handlers_running_ == 0 && close_requested_) close();
 }

@@ -33,7 +33,10 @@ class PaletteAccessible final : public QAccessibleWidget {
  public:
   explicit PaletteAccessible(PaletteLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
   QString text(QAccessible::Text kind) const override {
-    if (kind == QAccessible::Name) return static_cast<PaletteLabel*>(widget())->text();
+    if (kind == QAccessible::Name) {
+      return QString::fromStdString(
+          spoken_note(static_cast<PaletteLabel*>(widget())->text().toStdString()));
+    }
     return QAccessibleWidget::text(kind);
   }
   QStringList actionNames() const override { return {pressAction(), setFocusAction()}; }

@@ -319,4 +319,11 @@ void ProgressWindow::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) place_on_screen(*this);
 }
 
+QWidget* velmora_progress_window(PracticeHistory* history, QWidget* owner,
+                                 const std::function<void()>* on_forgotten) {
+  auto* window = new ProgressWindow(history, owner);
+  window->set_on_forgotten(*on_forgotten);
+  return window;
+}
+
 }  // namespace velmora

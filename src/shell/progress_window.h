@@ -20,13 +20,16 @@ struct ProgressSummary;
 // The learner's progress: accuracy per chord type and per key, the kinds of answer, the tones
 // most often missed and the weekly trend, as charts and as text; and the history's export and
 // its forgetting. A modeless window of its own beside the main window.
+// It lives in a library of its own with the charts, which the program loads when the window
+// first opens (see `open_progress_window`).
 class ProgressWindow final : public QDialog {
+  Q_OBJECT
  public:
   // `history` may be null, when the run keeps none; it must outlive the window.
   ProgressWindow(PracticeHistory* history, QWidget* owner);
 
   // Reads the summary again and shows it.
-  void refresh();
+  Q_INVOKABLE void refresh();
 
   // The file the export writes, chosen by the learner; empty when they cancel. Tests replace it
   // so that no file dialog opens.
@@ -62,5 +65,10 @@ class ProgressWindow final : public QDialog {
   QPushButton* export_;
   QPushButton* forget_;
 };
+
+// The progress window's library's one entry: a new window on `history` under `owner`, which
+// runs `on_forgotten` after the history has been forgotten.
+extern "C" Q_DECL_EXPORT QWidget* velmora_progress_window(PracticeHistory* history, QWidget* owner,
+                                                         const std::function<void()>* on_forgotten);
 
 }  // namespace velmora

@@ -1,16 +1,35 @@
 #include "shell/review_overlay.h"
 
-#include <QCoreApplication>
 #include <QLabel>
+#include <QListWidget>
+#include <QPainter>
 #include <QStringList>
 
 #include "app/main_form.h"
+#include "shell/layout.h"
 #include "shell/note_labels.h"
+#include "shell/star_layout.h"
 
 namespace velmora {
 namespace {
 
-constexpr int kMistakesShownMs = 2000;
+// The sign of each kind of mistake, so that none is told by colour alone.
+QString sign_of(AnswerClass verdict) {
+  switch (verdict) {
+    case AnswerClass::Wrong:
+      return "X";
+    case AnswerClass::RightPitchWrongSpelling:
+      return "~";
+    case AnswerClass::Empty:
+      return "?";
+    case AnswerClass::Right:
+      break;
+  }
+  return {};
+}
+
+constexpr const char* kLegend = "X wrong, ~ spelled wrong, ? empty";
+constexpr int kSignSize = 16;
 
 }  // namespace
 
@@ -20,53 +39,94 @@ ReviewOverlay::ReviewOverlay(QWidget& window, MainForm& form, const CircleLabelA
   status_ = new QLabel(&window);
   status_->setObjectName("review_status");
   status_->setGeometry(0, 0, 0, 0);
-  timer_.setSingleShot(true);
-  connect(&timer_, &QTimer::timeout, this, &ReviewOverlay::clear);
+  // The column right of the star's frame holds nothing else.
+  list_ = new QListWidget(&window);
+  list_->setObjectName("review_list");
+  list_->setAccessibleName("Mistakes");
+  list_->setGeometry(twips(8400, 120, 1680, 5160));
+  list_->setWordWrap(true);
+  list_->setFocusPolicy(Qt::NoFocus);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list_->hide();
+}
+
+std::string ReviewOverlay::board_state() const {
+  std::string state;
+  for (const Label& label : form_.controls().circles) {
+    state.append(label.caption).append(label.enabled ? "|" : "!");
+  }
+  for (const std::string& chord : form_.board().Chords) state.append(chord).append("/");
+  return state;
 }
 
 void ReviewOverlay::show_mistakes() {
   clear();
-  mistakes_ = form_.review();
+  reviews_ = form_.review();
+  reviewed_board_ = board_state();
   QStringList told;
+  QStringList empty;
+  list_->addItem(kLegend);
   for (int circle = 1; circle <= kCircleCount; ++circle) {
-    const CircleReview& review = (*mistakes_)[circle - 1];
-    if (review.verdict != AnswerClass::Wrong &&
-        review.verdict != AnswerClass::RightPitchWrongSpelling) {
-      continue;
-    }
+    const CircleReview& review = (*reviews_)[circle - 1];
+    if (review.verdict == AnswerClass::Right || !circles_[circle - 1]->isEnabled()) continue;
     const QString text = QString::fromStdString(review.text);
     circles_[circle - 1]->setToolTip(text);
     circles_[circle - 1]->setAccessibleDescription(text);
+    if (review.verdict == AnswerClass::Empty) {
+      empty << QString::number(circle);
+      continue;
+    }
     told << QString("circle %1: %2").arg(circle).arg(text);
+    list_->addItem(QString("Circle %1 %2 %3").arg(circle).arg(sign_of(review.verdict), text));
   }
+  if (!empty.isEmpty()) {
+    const QString circles = (empty.size() == 1 ? "circle " : "circles ") + empty.join(", ");
+    told << "empty: " + circles;
+    list_->addItem("? empty: " + circles);
+  }
+  if (told.isEmpty()) list_->addItem("No mistakes.");
   announce(told.isEmpty() ? QString("no mistakes") : told.join("; "));
-  timer_.start(kMistakesShownMs);
-  qApp->installEventFilter(this);
+  list_->show();
   window_.update();
 }
 
 void ReviewOverlay::clear() {
-  if (!mistakes_) return;
-  mistakes_.reset();
-  timer_.stop();
-  qApp->removeEventFilter(this);
+  if (!reviews_) return;
+  reviews_.reset();
+  list_->clear();
+  list_->hide();
   for (CircleLabel* label : circles_) {
-    label->setToolTip({});
+    label->setToolTip(kCircleTip);
     label->setAccessibleDescription({});
   }
   window_.update();
 }
 
+void ReviewOverlay::board_shown() {
+  if (reviews_ && board_state() != reviewed_board_) clear();
+}
+
 AnswerClass ReviewOverlay::verdict(int circle) const {
-  return mistakes_ ? (*mistakes_)[circle - 1].verdict : AnswerClass::Right;
+  if (!reviews_ || !circles_[circle - 1]->isEnabled()) return AnswerClass::Right;
+  return (*reviews_)[circle - 1].verdict;
+}
+
+void ReviewOverlay::paint(QPainter& painter) const {
+  for (int circle = 1; circle <= kCircleCount; ++circle) {
+    const QString sign = sign_of(verdict(circle));
+    if (sign.isEmpty()) continue;
+    const QRect disc = circle_disc(circle);
+    const QRect badge(disc.right() - kSignSize + 4, disc.top() - 4, kSignSize, kSignSize);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(badge);
+    QFont bold = painter.font();
+    bold.setBold(true);
+    painter.setFont(bold);
+    painter.drawText(badge, Qt::AlignCenter, sign);
+  }
 }
 
 void ReviewOverlay::announce(const QString& text) { status_->setAccessibleName(text); }
-
-bool ReviewOverlay::eventFilter(QObject* watched, QEvent* event) {
-  const QEvent::Type type = event->type();
-  if (type == QEvent::KeyPress || type == QEvent::MouseButtonPress) clear();
-  return QObject::eventFilter(watched, event);
-}
 
 }  // namespace velmora

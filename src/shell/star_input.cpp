@@ -34,6 +34,16 @@ void StarInput::keep_stop_open() {
   if (!circles_[star_stop_ - 1]->isEnabled()) move_star_stop(star_stop_ % kCircleCount + 1);
 }
 
+void StarInput::reveal(int circle) {
+  bool revealed = false;
+  run_([&] { revealed = form_.reveal_note(circle); });
+  if (revealed) {
+    announce_(QString::fromStdString(form_.circle_description(circle)));
+  } else {
+    QApplication::beep();
+  }
+}
+
 void StarInput::connect_circle(CircleLabel* label) {
   connect(label, &CircleLabel::note_dropped, this, [this](int target, const QString& note) {
     run_([&] { form_.Circle_DragDrop(target, note.toStdString()); });
@@ -48,7 +58,9 @@ void StarInput::connect_circle(CircleLabel* label) {
   });
   connect(label, &CircleLabel::enter_pressed, this, &StarInput::put_down);
   connect(label, &CircleLabel::escape_pressed, this, [this] {
-    if (!carried_.isEmpty()) announce_(carried_ + " put back");
+    if (!carried_.isEmpty()) {
+      announce_(QString::fromStdString(spoken_note(carried_.toStdString())) + " put back");
+    }
     carried_.clear();
   });
   connect(label, &CircleLabel::drag_target, this, &StarInput::set_drag_target);
@@ -62,7 +74,8 @@ void StarInput::connect_palette(PaletteLabel* label) {
   connect(label, &PaletteLabel::arrow_pressed, this, &StarInput::move_in_palette);
   connect(label, &PaletteLabel::picked, this, [this](const QString& name) {
     carried_ = name;
-    announce_(name + " picked up: choose a circle with the arrow keys and press Enter");
+    announce_(QString::fromStdString(spoken_note(name.toStdString())) +
+              " picked up: choose a circle with the arrow keys and press Enter");
     circles_[star_stop_ - 1]->setFocus(Qt::OtherFocusReason);
   });
 }
@@ -75,9 +88,15 @@ void StarInput::move_star_stop(int circle) {
 }
 
 void StarInput::move_in_star(int circle, Direction direction) {
-  // The given circle cannot take the focus; the move goes on past it along the same line.
-  std::optional<int> next = neighbour_circle(circle, direction);
-  while (next && !circles_[*next - 1]->isEnabled()) next = neighbour_circle(*next, direction);
+  CirclePlaces places;
+  OpenCircles open;
+  for (int other = 1; other <= kCircleCount; ++other) {
+    const QPoint centre = circle_disc(other).center();
+    places[other - 1] = {centre.x(), centre.y()};
+    // The given circle cannot take the focus.
+    open[other - 1] = circles_[other - 1]->isEnabled();
+  }
+  const std::optional<int> next = neighbour_circle(places, open, circle, direction);
   if (!next) return;
   move_star_stop(*next);
   circles_[*next - 1]->setFocus(Qt::OtherFocusReason);

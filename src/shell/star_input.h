@@ -44,6 +44,11 @@ class StarInput final : public QObject {
   void focus_star();
   // Moves the stop on when its circle can no longer take input (it became the given one).
   void keep_stop_open();
+  // The next letter typed starts a new name: whatever ran since may have changed the circle.
+  void forget_typing() { typing_circle_ = 0; }
+  // Shows circle 1..17's right note, as its context menu's "Reveal this note" does.
+  void reveal(int circle);
+  void reveal_at_stop() { reveal(star_stop_); }
 
  protected:
   // The window's drag events: a drop anywhere on a disc lands on its circle.

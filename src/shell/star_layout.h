@@ -27,6 +27,11 @@ inline constexpr std::array<CircleBox, kCircleCount> kCircleBoxes = {{
 }};
 inline constexpr int kCircleSize = 615;
 
+// A circle's tooltip while no review explains it.
+inline constexpr const char* kCircleTip =
+    "Type a name or drop one here. Right-click: names, Clear, Show mistakes (Ctrl+M), Reveal "
+    "this note (Ctrl+R)";
+
 // The disc of circle 1..17 in the window.
 inline QRect circle_disc(int circle) {
   const CircleBox& box = kCircleBoxes[circle - 1];

@@ -64,6 +64,49 @@ TEST_F(MainFormTest, CheckRecordsEachCircleTheLearnerCouldAnswerUntilTheHistoryF
                 "You have 3 correct answers out of 17.(The First is always given!)"}));
 }
 
+// A puzzle's answers count once, at its first Check; a revealed note counts as wrong with
+// nothing given, whatever the circle holds later; a new puzzle starts afresh.
+TEST_F(MainFormTest, AnswersCountOnceAndARevealedNoteAsMissed) {
+  queue_pass({"Dom9", "Maj9", "Min7_b9", "6/9"}, "C", 9);
+  form.Create_Puzzle_Click();
+  for (int circle = 1; circle <= kCircleCount; ++circle) {
+    if (circle != 9) form.Circle_DragDrop(circle, circle_note(form.board().Circle_Notes, circle)->text());
+  }
+  form.clear_circle(15);
+  ASSERT_TRUE(form.reveal_note(15));
+  const auto outcomes = [&](const CheckRecord& check) {
+    std::vector<std::string> parts{check.retry ? "retry:" : "first:"};
+    for (const RecordedAnswer& answer : check.answers) {
+      if (answer.outcome != Outcome::Right || answer.revealed) parts.push_back(answer_line(answer));
+      if (answer.revealed) parts.emplace_back("revealed");
+    }
+    parts.push_back("of " + std::to_string(check.answers.size()));
+    std::string text;
+    for (const std::string& part : parts) text.append(text.empty() ? "" : " ").append(part);
+    return text;
+  };
+  form.Command_Check_Click();
+  form.Command_Check_Click();
+  form.Circle_DragDrop(3, "Fx");
+  form.Circle_DragDrop(15, "F");
+  form.Command_Check_Click();
+  queue_pass({"Dom9", "Maj9", "Min7_b9", "6/9"}, "C", 9);
+  form.Create_Puzzle_Click();
+  form.Command_Check_Click();
+  std::vector<std::string> checks;
+  for (const CheckRecord& check : history.recorded) checks.push_back(outcomes(check));
+  EXPECT_EQ(checks, (std::vector<std::string>{
+                        "first: 15 Dom9 root '' F wrong revealed of 16",
+                        "retry: 15 Dom9 root '' F wrong revealed of 16",
+                        "retry: 3 Dom9 ninth 'Fx' G misspelled 15 Dom9 root '' F wrong revealed of 16",
+                        "first: 1 Min7_b9 root '' F empty 2 6/9 root '' F empty 3 Dom9 ninth '' G "
+                        "empty 4 Min7_b9 third '' Ab empty 5 6/9 third '' A empty 6 Dom9 seventh "
+                        "'' Eb empty 7 Maj9 root '' F empty 8 Maj9 third '' A empty 10 Maj9 "
+                        "seventh '' E empty 11 Maj9 ninth '' G empty 12 Dom9 third '' A empty 13 "
+                        "6/9 seventh '' D empty 14 Min7_b9 seventh '' Eb empty 15 Dom9 root '' F "
+                        "empty 16 6/9 ninth '' G empty 17 Min7_b9 ninth '' Gb empty of 16"}));
+}
+
 // Values at the edges of each weight's share; a zero weight is skipped however the value falls.
 TEST(WeightedDrawTest, EachIndexTakesItsShareOfTheValues) {
   const std::vector<double> weights{0, 1, 0, 3};

@@ -75,6 +75,15 @@ TEST(ProgressTextTest, OneAnswerOneCheckAndOneWeekAndTheTrendEitherWay) {
   EXPECT_EQ(summary_text(summary).substr(0, 32), "1 answer in 1 check: 0% right.\n\n");
   EXPECT_EQ(one.weeks.lines, std::vector<std::string>{"Week of 2026-01-05: 0% right (1 answer)"});
   EXPECT_EQ(one.weeks.points, (std::vector<ChartPoint>{{"5 Jan", 0}}));
+  // Retries follow the counted figures, which still lead.
+  for (const auto& [retries, overview] :
+       {std::pair{1, "1 answer in 1 check: 0% right. 1 later Check of the same puzzle is not "
+                     "counted again."},
+        {2, "1 answer in 1 check: 0% right. 2 later Checks of the same puzzles are not counted "
+            "again."}}) {
+    summary.retries = retries;
+    EXPECT_EQ(progress_text(summary).overview, overview);
+  }
 
   summary.by_week = {{"2026-11-16", {3, 1, 0, 0}}, {"2026-11-23", {1, 1, 0, 0}},
                      {"2026-11-30", {1, 1, 0, 0}}};

@@ -44,6 +44,10 @@ share/doc/velmora/copyright 644
 share/doc/velmora/changelog.gz 644
 TREE
 
+# The progress window's library, in the folder the program looks in (relative to its own).
+check "the progress window's library" "$usr/lib/velmora/plugins/libvelmora_progress.so" \
+  "$(ls "$usr"/lib*/velmora/plugins/libvelmora_progress.so 2>&1)"
+
 # Up to 32 pixels the picture keeps a few flat colours; larger ones are smoothed.
 while read -r size colours; do
   png=$usr/share/icons/hicolor/${size}x$size/apps/$app.png

@@ -3,25 +3,78 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "fakes/main_form_fixture.h"
 
 namespace velmora {
 namespace {
 
-// The arrows follow the star: along the horizontal and vertical lines, out along the
-// diagonals, and nowhere past an edge. That every circle is reached, the keyboard test shows.
-TEST(NeighbourCircleTest, ArrowsFollowTheStarsLines) {
+// The window's circle centres, in pixels.
+constexpr CirclePlaces kScreen = {{{268, 108}, {340, 92}, {412, 108}, {300, 132}, {340, 132},
+                                   {380, 132}, {260, 172}, {300, 172}, {340, 172}, {380, 172},
+                                   {420, 172}, {300, 212}, {340, 212}, {380, 212}, {268, 236},
+                                   {340, 252}, {412, 236}}};
+
+OpenCircles all_open_but(int closed) {
+  OpenCircles open;
+  open.fill(true);
+  if (closed > 0) open[closed - 1] = false;
+  return open;
+}
+
+// The nearest circle less than 45 degrees off the arrow; a closed one is passed over.
+TEST(NeighbourCircleTest, AnArrowGoesToTheNearestOpenCircleThatWay) {
   using D = Direction;
-  const struct { int from; D direction; int to; } cases[] = {  // to 0: none
-      {9, D::Right, 10}, {10, D::Right, 11}, {11, D::Right, 0}, {9, D::Left, 8},
-      {8, D::Left, 7},   {7, D::Left, 0},    {9, D::Up, 5},     {5, D::Up, 2},
-      {2, D::Up, 0},     {9, D::Down, 13},   {13, D::Down, 16}, {16, D::Down, 0},
-      {4, D::Up, 1},     {1, D::Right, 4},   {1, D::Down, 4},   {6, D::Up, 3},
-      {3, D::Up, 0},     {14, D::Down, 17},  {12, D::Down, 15}, {5, D::Right, 6},
+  const struct { int closed; int from; D direction; int to; } cases[] = {  // to 0: none
+      {0, 9, D::Right, 10}, {0, 11, D::Right, 0}, {0, 9, D::Left, 8},   {0, 9, D::Up, 5},
+      {0, 2, D::Up, 0},     {0, 1, D::Right, 4},  {0, 1, D::Down, 7},   {0, 1, D::Up, 0},
+      {0, 4, D::Up, 0},     {0, 12, D::Left, 15}, {0, 16, D::Left, 15}, {0, 14, D::Right, 17},
+      {0, 7, D::Up, 1},     {0, 12, D::Down, 0},  {9, 8, D::Right, 10}, {9, 5, D::Down, 13},
+      {5, 9, D::Up, 2},     {4, 1, D::Right, 2},  {2, 1, D::Right, 4},  {13, 16, D::Up, 9},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(neighbour_circle(c.from, c.direction).value_or(0), c.to)
-        << c.from << " " << static_cast<int>(c.direction);
+    EXPECT_EQ(neighbour_circle(kScreen, all_open_but(c.closed), c.from, c.direction).value_or(0),
+              c.to)
+        << "closed " << c.closed << ", from " << c.from << " " << static_cast<int>(c.direction);
+  }
+}
+
+// At equal distances the circle straighter ahead wins, whichever comes first.
+TEST(NeighbourCircleTest, AtEqualDistanceTheStraighterOneWins) {
+  for (const bool straight_first : {true, false}) {
+    CirclePlaces places{};
+    places.fill({-500, -500});
+    places[0] = {0, 0};
+    places[straight_first ? 1 : 2] = {10, 0};
+    places[straight_first ? 2 : 1] = {8, 6};
+    EXPECT_EQ(neighbour_circle(places, all_open_but(0), 1, Direction::Right).value_or(0),
+              straight_first ? 2 : 3);
+  }
+}
+
+// Whichever circle is given, the arrows lead from every open circle to every other.
+TEST(NeighbourCircleTest, EveryOpenCircleIsReachedFromEveryOther) {
+  for (int closed = 0; closed <= kCircleCount; ++closed) {
+    const OpenCircles open = all_open_but(closed);
+    for (int start = 1; start <= kCircleCount; ++start) {
+      if (!open[start - 1]) continue;
+      std::array<bool, kCircleCount> reached{};
+      std::vector<int> to_visit{start};
+      reached[start - 1] = true;
+      while (!to_visit.empty()) {
+        const int circle = to_visit.back();
+        to_visit.pop_back();
+        for (Direction direction : {Direction::Left, Direction::Right, Direction::Up, Direction::Down}) {
+          const std::optional<int> next = neighbour_circle(kScreen, open, circle, direction);
+          if (next && !std::exchange(reached[*next - 1], true)) to_visit.push_back(*next);
+        }
+      }
+      EXPECT_EQ(std::count(reached.begin(), reached.end(), true), closed == 0 ? 17 : 16)
+          << "closed " << closed << ", from " << start;
+    }
   }
 }
 
@@ -46,13 +99,36 @@ TEST_F(CircleDescriptionTest, NamesThePlaceTheToneAndWhatTheCircleHolds) {
   queue_pass({"Maj9", "Dom9", "Min9", "Dom9_sus2"}, "G", 9);
   form.Create_Puzzle_Click();
   form.Circle_DragDrop(6, "F#");
+  form.Circle_DragDrop(8, "Bbb");
+  form.Circle_DragDrop(5, "Ex");
   const std::pair<int, std::string_view> cases[] = {
-      {15, "circle 15, root of Maj9, empty"},
-      {6, "circle 6, 7 of Maj9, holds F#"},
-      {8, "circle 8, 3 of Dom9, empty"},
-      {5, "circle 5, 2 of Dom9_sus2, empty"},
+      {15, "circle 15, root of major ninth, empty"},
+      {6, "circle 6, seven of major ninth, holds F sharp"},
+      {8, "circle 8, three of dominant ninth, holds B double flat"},
+      {5, "circle 5, two of dominant ninth, suspended second, holds E double sharp"},
   };
   for (const auto& [circle, text] : cases) EXPECT_EQ(form.circle_description(circle), text);
+}
+
+// What a speech synthesizer is given for the names on screen; unknown parts stay as written.
+TEST(SpokenNameTest, NotesChordNamesAndIntervalsAreSaidInWords) {
+  const std::pair<std::string_view, std::string_view> notes[] = {
+      {"Bb", "B flat"}, {"Cx", "C double sharp"}, {"  Abb", "A double flat"},
+      {"F#", "F sharp"}, {"G", "G"}, {"H", "H"}};
+  for (const auto& [name, said] : notes) EXPECT_EQ(spoken_note(name), said) << name;
+  const std::pair<std::string_view, std::string_view> chords[] = {
+      {"Min7_#5_#9", "minor seventh, sharp five, sharp nine"},
+      {"Dom9_sus", "dominant ninth, suspended fourth"},
+      {"Min9_maj7", "minor ninth, major seventh"},
+      {"6/9", "six nine"},
+      {"Min6/9", "minor six nine"},
+      {"Dom7_b5_b9", "dominant seventh, flat five, flat nine"},
+      {"Maj 9", "major ninth"},
+      {"9 sus4", "ninth suspended fourth"},
+      {"  b7", "flat seven"},
+      {"  3", "three"},
+      {"Odd_x1", "Odd, x1"}};
+  for (const auto& [name, said] : chords) EXPECT_EQ(spoken_chord(name), said) << name;
 }
 
 // Reveal and Clear leave the given circle alone; "Play my answer" silences the line after the

@@ -46,12 +46,12 @@ try:
                      "circle 9, centre of all four chords, empty"]:
         if expected not in names(found):
             failures.append("no circle named " + repr(expected))
-    palette = [a for a in found if a.getRoleName() == "push button" and a.name == "Bx"]
+    palette = [a for a in found if a.getRoleName() == "push button" and a.name == "B double sharp"]
     if len(palette) != 1:
         failures.append("the palette's Bx is not one push button")
     else:
         press(palette[0])
-        announced = "Bx picked up: choose a circle with the arrow keys and press Enter"
+        announced = "B double sharp picked up: choose a circle with the arrow keys and press Enter"
         found = program_accessibles(lambda found: announced in names(found))
         if announced not in names(found):
             failures.append("pressing Bx announced nothing")

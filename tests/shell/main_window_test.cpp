@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QListWidget>
+#include <QListWidgetItem>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -25,6 +26,7 @@
 #include "fakes/scripted_launcher.h"
 #include "fakes/scripted_registry.h"
 #include "shell/about_box.h"
+#include "shell/keys_page.h"
 #include "shell/layout.h"
 #include "shell/note_labels.h"
 #include "shell/splash.h"
@@ -480,7 +482,7 @@ TEST_F(MainWindowTest, AWholePuzzlePlayedWithTheKeyboardAloneScoresSeventeen) {
   // From circle 1 around the star, stepping over the given centre; first letters in lower case.
   const QStringList answers = QString("c,c,d,eb,d,b,c,e,g,bb,d,e,bb,bb,c,d,d").split(',');
   int typed = 0;
-  for (const char arrow : std::string_view("RRURRDDRLLLDLRRDRR.")) {
+  for (const char arrow : std::string_view("RRURLDRDLLDLURD.")) {
     auto* circle = qobject_cast<CircleLabel*>(focus());
     ASSERT_NE(circle, nullptr);
     if (caption(circle->circle()).isEmpty()) {
@@ -539,26 +541,56 @@ TEST_F(MainWindowTest, MenusReviewAndScreenReaderTexts) {
   auto name_of = [](QWidget* widget, QAccessible::Text kind = QAccessible::Name) {
     return QAccessible::queryAccessibleInterface(widget)->text(kind);
   };
-  EXPECT_EQ(name_of(window.review_overlay().status()), "circle 15, root of Maj9, holds C");
-  EXPECT_EQ(name_of(window.circle_label(15)), "circle 15, root of Maj9, holds C");
+  EXPECT_EQ(name_of(window.review_overlay().status()),
+            "circle 15, root of major ninth, holds C");
+  EXPECT_EQ(name_of(window.circle_label(15)), "circle 15, root of major ninth, holds C");
   EXPECT_EQ(name_of(window.circle_label(9)), "circle 9, centre of all four chords, given, holds G");
   std::unique_ptr<QMenu> given = window.circle_menu(9);
   for (const char* path : {"Naturals", "Clear", "Reveal this note"}) {
     EXPECT_FALSE(action(*given, path)->isEnabled()) << path;
   }
 
+  // In grey alone: the signs of a wrong circle and of a misspelled one differ from the unmarked.
+  const auto grey_disc = [&](int circle) {
+    const QRect disc = window.circle_label(circle)->geometry().adjusted(-4, -12, 4, 0);
+    return window.grab(disc).toImage().convertToFormat(QImage::Format_Grayscale8);
+  };
+  const QImage plain_6 = grey_disc(6);
+  const QImage plain_12 = grey_disc(12);
   action(*given, "Show mistakes")->trigger();
   EXPECT_EQ(name_of(window.review_overlay().status()),
             "circle 6: wrong: A is not the note here; circle 12: sounds right, spelled wrong: Fb "
-            "here is E; circle 17: wrong: C# is not the note here");
+            "here is E; circle 17: wrong: C# is not the note here; empty: circles 1, 2, 3, 4, 5, "
+            "7, 8, 10, 11, 13, 14, 16");
   EXPECT_EQ(window.circle_label(12)->toolTip(), "sounds right, spelled wrong: Fb here is E");
   EXPECT_EQ(name_of(window.circle_label(6), QAccessible::Description),
             "wrong: A is not the note here");
+  EXPECT_EQ(name_of(window.circle_label(1), QAccessible::Description), "empty");
+  QListWidget* list = window.review_overlay().list();
+  QStringList listed;
+  for (int row = 0; row < list->count(); ++row) listed << list->item(row)->text();
+  EXPECT_EQ(listed.join('\n'),
+            "X wrong, ~ spelled wrong, ? empty\n"
+            "Circle 6 X wrong: A is not the note here\n"
+            "Circle 12 ~ sounds right, spelled wrong: Fb here is E\n"
+            "Circle 17 X wrong: C# is not the note here\n"
+            "? empty: circles 1, 2, 3, 4, 5, 7, 8, 10, 11, 13, 14, 16");
+  EXPECT_TRUE(list->isVisible());
   EXPECT_GT(pixels_of(kWrongColour), 0);
   EXPECT_GT(pixels_of(kMisspeltColour), 0);
+  EXPECT_NE(grey_disc(6), plain_6);
+  EXPECT_NE(grey_disc(12), plain_12);
+  EXPECT_NE(grey_disc(6).copy(QRect(QPoint(), plain_6.size())), grey_disc(12));
   QTest::keyClick(&window, Qt::Key_Shift);
-  EXPECT_FALSE(window.review_overlay().showing()) << "the next input ends the marks";
-  EXPECT_EQ(window.circle_label(12)->toolTip(), "");
+  QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(600, 40));
+  click("Command_Check");
+  EXPECT_TRUE(window.review_overlay().showing()) << "keys, clicks and a Check leave the review";
+  action(*window.circle_menu(17), "Naturals/C")->trigger();
+  EXPECT_FALSE(window.review_overlay().showing()) << "an edit ends it";
+  EXPECT_EQ(window.circle_label(12)->toolTip(),
+            "Type a name or drop one here. Right-click: names, Clear, Show mistakes (Ctrl+M), "
+            "Reveal this note (Ctrl+R)");
+  EXPECT_FALSE(list->isVisible());
   EXPECT_EQ(pixels_of(kWrongColour), 0);
 
   midi.sent.clear();
@@ -576,12 +608,85 @@ TEST_F(MainWindowTest, MenusReviewAndScreenReaderTexts) {
   keys(Qt::Key_Return);
   EXPECT_EQ(caption(4), "  Db");
   QAccessibleInterface* bx = QAccessible::queryAccessibleInterface(window.noot(34));
-  EXPECT_EQ(bx->text(QAccessible::Name), "Bx");
+  EXPECT_EQ(bx->text(QAccessible::Name), "B double sharp");
   bx->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   keys(Qt::Key_Escape);
   keys(Qt::Key_Return);
   EXPECT_EQ(window.star_input().carried_name(), "");
   EXPECT_EQ(caption(4), "  Db") << "Escape put the name back";
+
+  action(*window.circle_menu(1), "Show mistakes")->trigger();
+  queue_pass();
+  click("Create_Puzzle");
+  EXPECT_FALSE(window.review_overlay().showing()) << "a new puzzle ends the review";
+}
+
+// A name typed after any change of the board, or after a hint, starts afresh: "b" is the note
+// B, never a flat added to what was typed before.
+TEST_F(MainWindowTest, TypingStartsAfreshAfterEachReset) {
+  const std::pair<const char*, std::function<void()>> resets[] = {
+      {"Create", [&] { create(); }},
+      {"Clear", [&] { action(*window.circle_menu(15), "Clear")->trigger(); }},
+      {"a drop", [&] { drop_on(window.circle_label(15), *palette_data("C")); }},
+      {"a reveal", [&] { keys(Qt::Key_R, Qt::ControlModifier); }},
+      {"a hint", [&] { click("Hint1"); }},
+  };
+  create();
+  for (const auto& [reset, run] : resets) {
+    window.circle_label(15)->setFocus();
+    QTest::keyClicks(focus(), "e");
+    run();
+    window.circle_label(15)->setFocus();
+    QTest::keyClicks(focus(), "b");
+    EXPECT_EQ(caption(15), "   B") << reset;
+  }
+}
+
+// Ctrl+R reveals the ringed circle; Ctrl+1 .. Ctrl+4 play the answer of a chord line; a hint's
+// formula is told to a screen reader while it shows; the menus and the buttons name their keys.
+TEST_F(MainWindowTest, ShortcutsForRevealAndPlayAndWhatTheyTell) {
+  create();
+  window.circle_label(15)->setFocus();
+  keys(Qt::Key_R, Qt::ControlModifier);
+  EXPECT_EQ(caption(15), "   C");
+  midi.sent.clear();
+  keys(Qt::Key_1, Qt::ControlModifier);
+  EXPECT_EQ(midi.sent, (std::vector<std::vector<int>>{{0x91, 60, 127}, {0x91, 67, 127}, {0xB1, 120, 0}}));
+  midi.sent.clear();
+  keys(Qt::Key_4, Qt::ControlModifier);
+  EXPECT_EQ(midi.sent, (std::vector<std::vector<int>>{{0x91, 67, 127}, {0xB1, 120, 0}}));
+  EXPECT_EQ(action(*window.hint_menu(3), "Play my answer")->shortcut(),
+            QKeySequence(Qt::CTRL | Qt::Key_3));
+  EXPECT_EQ(action(*window.circle_menu(1), "Reveal this note")->shortcut(),
+            QKeySequence(Qt::CTRL | Qt::Key_R));
+  EXPECT_EQ(find("Hint2")->toolTip(),
+            "Show this chord's formula and hear it. Right-click: Play my answer (Ctrl+2)");
+  EXPECT_EQ(find("Help_cmd")->toolTip(),
+            "About Velmora (F1). Right-click: Progress\u2026 (Ctrl+H), Keys and features\u2026");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(find("Hint4"))->text(QAccessible::Name),
+            "dominant ninth, suspended second");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(window.findChild<QWidget*>("List1"))
+                ->text(QAccessible::Name),
+            "MIDI device");
+
+  click("Hint1");
+  EXPECT_EQ(window.review_overlay().status()->accessibleName(),
+            "major ninth formula: root, three, five, seven, nine");
+}
+
+// Help's context menu opens a page of every key and context menu.
+TEST_F(MainWindowTest, KeysAndFeaturesPageFromHelpsMenu) {
+  action(*window.help_menu(), "Keys and features\u2026")->trigger();
+  auto* page = window.findChild<KeysPage*>("keys_page");
+  ASSERT_NE(page, nullptr);
+  EXPECT_TRUE(page->isVisible());
+  EXPECT_EQ(page->windowTitle(), "Keys and features");
+  // A cell a line.
+  for (const char* line : {"Ctrl+R\nReveal this note: show the ringed circle's right note",
+                           "Ctrl+1 .. Ctrl+4\nPlay my answer: hear your notes on chord line 1 to 4",
+                           "Help\nProgress\u2026, Keys and features\u2026"}) {
+    EXPECT_TRUE(page->text().contains(QString::fromUtf8(line))) << line;
+  }
 }
 
 TEST_F(MainWindowTest, ADropOnTheDiscAboveTheLabelLandsAndTheTargetIsRinged) {

@@ -33,7 +33,7 @@ struct ProgressTest : ::testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
   }
   ProgressWindow& open() {
-    ProgressWindow& shown = window.show_progress();
+    auto& shown = *qobject_cast<ProgressWindow*>(window.show_progress());
     shown.set_save_asker([this] { return save_path; });
     shown.window_system().set_presenter([this](const MessageBox& box) {
       boxes.push_back(box.text);
@@ -77,7 +77,7 @@ TEST_F(ProgressTest, TheShortcutAndTheHelpMenuOpenOneWindowUpToDateWithTheNumber
     history.summary_to_give.by_key[0].name = key;
     QApplication::setActiveWindow(&window);
     way();
-    ProgressWindow* shown = window.progress_window();
+    auto* shown = qobject_cast<ProgressWindow*>(window.progress_window());
     ASSERT_NE(shown, nullptr);
     EXPECT_TRUE(shown->isVisible() && shown->isWindow() && !shown->isModal());
     EXPECT_EQ(window.findChildren<ProgressWindow*>().size(), 1);

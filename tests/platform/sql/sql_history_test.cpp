@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <cstdlib>
 #include <ctime>
 
@@ -34,6 +35,16 @@ CheckRecord check(std::int64_t time, const char* key, std::vector<RecordedAnswer
 }
 
 const RecordedAnswer kRight{3, "Dom9", "ninth", "G", "G", Outcome::Right};
+
+// A history as the first version wrote it, with no answers yet.
+const QString kFirstSchema =
+      "CREATE TABLE checks (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, level TEXT NOT NULL,"
+      " key TEXT NOT NULL);"
+      "CREATE TABLE answers (id INTEGER PRIMARY KEY, check_id INTEGER NOT NULL"
+      " REFERENCES checks(id) ON DELETE CASCADE, circle INTEGER NOT NULL,"
+      " chord_type TEXT NOT NULL, tone TEXT NOT NULL, given TEXT NOT NULL,"
+      " answer TEXT NOT NULL, outcome INTEGER NOT NULL CHECK (outcome BETWEEN 0 AND 3));"
+    "PRAGMA user_version = 1; PRAGMA application_id = 1449946482;";
 
 class SqlHistoryTest : public ::testing::Test {
  protected:
@@ -133,15 +144,9 @@ TEST_F(SqlHistoryTest, ADamagedOrForeignFileIsSetAsideAndANewHistoryStarts) {
 // A first-version history is brought up to date; a newer program's is left as it is.
 TEST_F(SqlHistoryTest, AnOlderHistoryIsBroughtUpToDateANewerOneIsLeftAlone) {
   sql(file,
-      "CREATE TABLE checks (id INTEGER PRIMARY KEY, time INTEGER NOT NULL, level TEXT NOT NULL,"
-      " key TEXT NOT NULL);"
-      "CREATE TABLE answers (id INTEGER PRIMARY KEY, check_id INTEGER NOT NULL"
-      " REFERENCES checks(id) ON DELETE CASCADE, circle INTEGER NOT NULL,"
-      " chord_type TEXT NOT NULL, tone TEXT NOT NULL, given TEXT NOT NULL,"
-      " answer TEXT NOT NULL, outcome INTEGER NOT NULL CHECK (outcome BETWEEN 0 AND 3));"
+      kFirstSchema +
       "INSERT INTO checks VALUES (1, 1796032800, 'Beginner', 'Eb');"
-      "INSERT INTO answers VALUES (1, 1, 15, 'Maj9', 'root', 'Ab', 'Ab', 0);"
-      "PRAGMA user_version = 1; PRAGMA application_id = 1449946482;");
+      "INSERT INTO answers VALUES (1, 1, 15, 'Maj9', 'root', 'Ab', 'Ab', 0);");
   {
     SqlHistory history(folder.path());
     ASSERT_TRUE(history.on()) << history.notice();
@@ -150,16 +155,96 @@ TEST_F(SqlHistoryTest, AnOlderHistoryIsBroughtUpToDateANewerOneIsLeftAlone) {
                                                   {{"root", right}}, {{"2026-11-30", right}}}));
     ASSERT_TRUE(history.record(check(kMonday, "C", {kRight})).ok());
   }
-  EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT count(*) FROM answers;"), "2\n2");
+  EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT count(*) FROM answers;"), "3\n2");
 
-  sql(file, "PRAGMA user_version = 3;");
+  sql(file, "PRAGMA user_version = 4;");
   SqlHistory newer(folder.path());
   EXPECT_FALSE(newer.on());
   EXPECT_EQ(newer.notice(), "Your practice history " + file.toStdString() +
                                 " was written by a newer version of Velmora. This run leaves it "
                                 "as it is and does not record your answers.");
   EXPECT_FALSE(newer.record(check(kMonday, "C", {kRight})).ok());
-  EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT count(*) FROM answers;"), "3\n2");
+  EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT count(*) FROM answers;"), "4\n2");
+}
+
+// A retry is kept but counted nowhere; a revealed note counts as wrong and says so in the CSV.
+TEST_F(SqlHistoryTest, RetriesAreNotCountedAndRevealedNotesAreWrong) {
+  SqlHistory history(folder.path());
+  RecordedAnswer revealed{15, "Dom9", "root", "", "F", Outcome::Wrong, true};
+  ASSERT_TRUE(history.record(check(kMonday, "C", {kRight, revealed})).ok());
+  CheckRecord retry = check(kMonday + 60, "C", {kRight, kRight});
+  retry.retry = true;
+  ASSERT_TRUE(history.record(retry).ok());
+  const ProgressSummary summary = history.summary();
+  EXPECT_EQ(summary.checks, 1);
+  EXPECT_EQ(summary.retries, 1);
+  EXPECT_EQ(summary.total, (Tally{1, 0, 1, 0}));
+  EXPECT_EQ(summary.by_chord_type, (std::vector<TallyRow>{{"Dom9", {1, 0, 1, 0}}}));
+  EXPECT_EQ(history.recent(10).by_key, (std::vector<TallyRow>{{"C", {1, 0, 1, 0}}}));
+  const QString csv = folder.filePath("answers.csv");
+  ASSERT_TRUE(history.export_csv(csv.toStdString()).ok());
+  EXPECT_EQ(read_file(csv).toStdString(),
+            "time,level,key,circle,chord type,tone,given,answer,outcome\r\n"
+            "2026-11-30T10:00:00Z,Expert,C,3,Dom9,ninth,G,G,right\r\n"
+            "2026-11-30T10:00:00Z,Expert,C,15,Dom9,root,,F,revealed\r\n");
+  EXPECT_EQ(sql(file, "SELECT count(*) FROM answers"), "4") << "the retry's answers are kept";
+}
+
+// An earlier history counted every Check of a puzzle: a Check with the same answers to find
+// as the one before it becomes a retry, and the sums are made again without it.
+TEST_F(SqlHistoryTest, AnEarlierHistoryCountsEachPuzzleOnce) {
+  QString statements = kFirstSchema;
+  // Checks 1 and 2 of one puzzle (the second after an edit), 3 of another, 4 of the first again
+  // after the other: a new puzzle that happens to be the same.
+  const char* checks[][3] = {{"C", "F", "2"}, {"C", "F", "0"}, {"G", "C", "0"}, {"C", "F", "3"}};
+  for (int id = 1; id <= 4; ++id) {
+    const auto& [key, root, outcome] = checks[id - 1];
+    statements += QString("INSERT INTO checks VALUES (%1, 1796032800, 'Expert', '%2');"
+                          "INSERT INTO answers VALUES (%3, %1, 15, 'Dom9', 'root', 'x', '%4', %5);"
+                          "INSERT INTO answers VALUES (%6, %1, 3, 'Dom9', 'ninth', 'x', 'G', 0);")
+                      .arg(id).arg(key).arg(2 * id - 1).arg(root).arg(outcome).arg(2 * id);
+  }
+  sql(file, statements);
+  SqlHistory history(folder.path());
+  ASSERT_TRUE(history.on()) << history.notice();
+  const ProgressSummary summary = history.summary();
+  EXPECT_EQ(summary.checks, 3);
+  EXPECT_EQ(summary.retries, 1);
+  EXPECT_EQ(summary.total, (Tally{4, 0, 1, 1}));
+  EXPECT_EQ(summary.by_key, (std::vector<TallyRow>{{"C", {2, 0, 1, 1}}, {"G", {2, 0, 0, 0}}}));
+  EXPECT_EQ(sql(file, "SELECT group_concat(retry) FROM checks"), "0,1,0,0");
+}
+
+// A write lock held longer than the wait delays the Check: it is kept, and written with the
+// next one or when the history closes. The history stays on.
+TEST_F(SqlHistoryTest, ALockHeldTooLongDelaysACheckAndLosesNothing) {
+  { SqlHistory(folder.path()).summary(); }
+  QProcess holder;
+  holder.start("sqlite3", {file});
+  ASSERT_TRUE(holder.waitForStarted());
+  holder.write("BEGIN IMMEDIATE; INSERT INTO tallies VALUES ('lock', 'held', 0, 1);\n"
+               "SELECT 'locked';\n");
+  ASSERT_TRUE(holder.waitForReadyRead(10000));
+  {
+    SqlHistory history(folder.path(), 100);
+    ASSERT_TRUE(history.on()) << history.notice();
+    EXPECT_TRUE(history.record(check(kMonday, "C", {kRight})).ok());
+    EXPECT_TRUE(history.record(check(kMonday, "G", {kRight})).ok());
+    EXPECT_TRUE(history.on());
+    EXPECT_EQ(history.waiting(), 2U);
+    holder.write("ROLLBACK;\n");
+    holder.waitForBytesWritten();
+    QThread::msleep(200);
+    ASSERT_TRUE(history.record(check(kMonday, "D", {kRight})).ok());
+    EXPECT_EQ(history.waiting(), 0U);
+    holder.write("BEGIN IMMEDIATE; SELECT 'locked again';\n");
+    ASSERT_TRUE(holder.waitForReadyRead(10000));
+    EXPECT_TRUE(history.record(check(kMonday, "E", {kRight})).ok());
+    EXPECT_EQ(history.waiting(), 1U);
+    holder.write("ROLLBACK;\n.quit\n");
+    ASSERT_TRUE(holder.waitForFinished(10000));
+  }
+  EXPECT_EQ(sql(file, "SELECT group_concat(key) FROM checks"), "C,G,D,E") << "in order";
 }
 
 void run_writer(const QString& folder, int checks, QProcess& process, bool ordinary_user = false) {
@@ -186,6 +271,62 @@ TEST_F(SqlHistoryTest, AReadOnlyFolderTurnsTheHistoryOff) {
                 "are not recorded.\n");
   EXPECT_EQ(writer.exitCode(), 1) << "its record fails too";
   EXPECT_TRUE(QDir(data).isEmpty());
+}
+
+// A history the user cannot write (a backup, a read-only mount) is read from a copy: the
+// summary is there, nothing is recorded, the file is left as it was, and the user is told once.
+TEST_F(SqlHistoryTest, AReadOnlyHistoryIsReadButNotWritten) {
+  // Written by the first version: the copy is brought up to date, the file is not.
+  const QString data = folder.filePath("data");
+  QDir().mkpath(data);
+  sql(SqlHistory::file_in(data),
+      kFirstSchema +
+          "INSERT INTO checks VALUES (1, 1796032800, 'Expert', 'C');"
+          "INSERT INTO answers VALUES (1, 1, 3, 'Dom9', 'ninth', 'G', 'G', 0),"
+          " (2, 1, 15, 'Dom9', 'root', 'F', 'F', 0);");
+  const QByteArray before = read_file(SqlHistory::file_in(data));
+  chmod(QFile::encodeName(folder.path()).constData(), 0755);
+  chmod(QFile::encodeName(SqlHistory::file_in(data)).constData(), 0444);
+  chmod(QFile::encodeName(data).constData(), 0555);
+  QProcess reader;
+  run_writer(data, 0, reader, true);
+  ASSERT_TRUE(reader.waitForFinished(30000));
+  EXPECT_EQ(reader.readAllStandardOutput().toStdString(),
+            "on\nYour practice history " + SqlHistory::file_in(data).toStdString() +
+                " cannot be written, so Velmora shows it as it is and does not record this run's "
+                "answers.\n1 checks, 2 answers\n");
+  QProcess writer;
+  run_writer(data, 1, writer, true);
+  ASSERT_TRUE(writer.waitForFinished(30000));
+  EXPECT_EQ(writer.exitCode(), 1) << "the record is refused";
+  EXPECT_EQ(read_file(SqlHistory::file_in(data)), before);
+  EXPECT_EQ(QDir(data).entryList(QDir::Files).join(" ").toStdString(), "history.sqlite");
+  chmod(QFile::encodeName(data).constData(), 0755);
+}
+
+// Copies started together on a damaged history: one sets it aside, the others wait for it and
+// then share the new one, so every Check they acknowledged is in it.
+TEST_F(SqlHistoryTest, CopiesStartingOnADamagedHistoryLoseNoAcknowledgedCheck) {
+  constexpr int kRounds = 5;
+  constexpr int kChecks = 20;
+  for (int round = 0; round < kRounds; ++round) {
+    SCOPED_TRACE(round);
+    QDir(folder.path()).removeRecursively();
+    QDir().mkpath(folder.path());
+    QFile damaged(file);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(8192, 'Z')) > 0);
+    damaged.close();
+    QProcess writers[3];
+    for (QProcess& writer : writers) run_writer(folder.path(), kChecks, writer);
+    int acknowledged = 0;
+    for (QProcess& writer : writers) {
+      ASSERT_TRUE(writer.waitForFinished(60000));
+      if (writer.exitCode() == 0) acknowledged += kChecks;
+    }
+    EXPECT_EQ(acknowledged, 3 * kChecks);
+    EXPECT_EQ(SqlHistory(folder.path()).summary().checks, acknowledged);
+    EXPECT_EQ(QDir(folder.path()).entryList({"history-set-aside-*.sqlite"}).size(), 1);
+  }
 }
 
 // Two copies recording at once lose nothing: each waits for the other's transaction.

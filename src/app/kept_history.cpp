@@ -12,6 +12,7 @@ namespace {
 
 constexpr std::array<std::string_view, 4> kOutcomeWords = {"right", "misspelled", "wrong",
                                                            "empty"};
+constexpr std::string_view kRevealedWord = "revealed";
 constexpr std::string_view kCsvHeader =
     "time,level,key,circle,chord type,tone,given,answer,outcome\r\n";
 
@@ -54,6 +55,8 @@ bool read_number(const std::string& text, std::int64_t& number) {
   return true;
 }
 
+bool is_flag(const std::string& text) { return text == "0" || text == "1"; }
+
 std::string csv_field(const std::string& text) {
   if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
   std::string quoted = "\"";
@@ -89,15 +92,18 @@ KeptHistory KeptHistory::read(std::string_view text) {
     if (line.empty()) continue;
     const std::vector<std::string> fields = fields_of(line);
     std::int64_t number = 0;
-    if (fields[0] == "C" && fields.size() == 4 && read_number(fields[1], number)) {
-      history.checks_.push_back({number, fields[2], fields[3], {}});
+    if (fields[0] == "C" && fields.size() == 5 && read_number(fields[1], number) &&
+        is_flag(fields[4])) {
+      history.checks_.push_back({number, fields[2], fields[3], {}, fields[4] == "1"});
       in_check = true;
-    } else if (fields[0] == "A" && fields.size() == 7 && in_check &&
+    } else if (fields[0] == "A" && fields.size() == 8 && in_check &&
                read_number(fields[1], number) && number >= 1 && number <= kCircleCount &&
-               fields[6].size() == 1 && fields[6][0] >= '0' && fields[6][0] <= '3') {
+               fields[6].size() == 1 && fields[6][0] >= '0' && fields[6][0] <= '3' &&
+               is_flag(fields[7])) {
       history.checks_.back().answers.push_back({static_cast<int>(number), fields[2], fields[3],
                                                 fields[4], fields[5],
-                                                static_cast<Outcome>(fields[6][0] - '0')});
+                                                static_cast<Outcome>(fields[6][0] - '0'),
+                                                fields[7] == "1"});
     } else {
       ++history.unreadable_lines_;
     }
@@ -108,11 +114,12 @@ KeptHistory KeptHistory::read(std::string_view text) {
 std::string KeptHistory::text() const {
   std::ostringstream text;
   for (const CheckRecord& check : checks_) {
-    text << "C\t" << check.time << '\t' << check.level << '\t' << check.key << '\n';
+    text << "C\t" << check.time << '\t' << check.level << '\t' << check.key << '\t'
+         << check.retry << '\n';
     for (const RecordedAnswer& answer : check.answers) {
       text << "A\t" << answer.circle << '\t' << answer.chord_type << '\t' << answer.tone << '\t'
            << answer.given << '\t' << answer.answer << '\t' << static_cast<int>(answer.outcome)
-           << '\n';
+           << '\t' << answer.revealed << '\n';
     }
   }
   return text.str();
@@ -128,6 +135,7 @@ RecentTallies KeptHistory::recent(int answers) {
   std::map<std::string, Tally> by_key;
   int left = answers;
   for (auto check = checks_.rbegin(); check != checks_.rend() && left > 0; ++check) {
+    if (check->retry) continue;
     for (auto answer = check->answers.rbegin(); answer != check->answers.rend() && left > 0;
          ++answer, --left) {
       if (!answer->chord_type.empty()) count(by_chord_type[answer->chord_type], answer->outcome);
@@ -139,12 +147,17 @@ RecentTallies KeptHistory::recent(int answers) {
 
 ProgressSummary KeptHistory::summary() {
   ProgressSummary summary;
-  summary.checks = static_cast<int>(checks_.size());
+
   std::map<std::string, Tally> by_chord_type;
   std::map<std::string, Tally> by_key;
   std::map<std::string, Tally> by_tone;
   std::map<std::string, Tally> by_week;
   for (const CheckRecord& check : checks_) {
+    if (check.retry) {
+      ++summary.retries;
+      continue;
+    }
+    ++summary.checks;
     const std::string week = week_of(check.time);
     for (const RecordedAnswer& answer : check.answers) {
       count(summary.total, answer.outcome);
@@ -171,6 +184,7 @@ ProgressSummary KeptHistory::summary() {
 std::string KeptHistory::csv() const {
   std::string csv(kCsvHeader);
   for (const CheckRecord& check : checks_) {
+    if (check.retry) continue;
     const std::time_t moment = static_cast<std::time_t>(check.time);
     std::tm day{};
     gmtime_r(&moment, &day);
@@ -181,7 +195,9 @@ std::string KeptHistory::csv() const {
              std::to_string(answer.circle) + ',' + csv_field(answer.chord_type) + ',' +
              csv_field(answer.tone) + ',' + csv_field(answer.given) + ',' +
              csv_field(answer.answer) + ',' +
-             std::string(kOutcomeWords[static_cast<int>(answer.outcome)]) + "\r\n";
+             std::string(answer.revealed ? kRevealedWord
+                                         : kOutcomeWords[static_cast<int>(answer.outcome)]) +
+             "\r\n";
     }
   }
   return csv;
@@ -198,25 +214,6 @@ Status KeptHistory::export_csv(const std::string& path) {
 Status KeptHistory::forget() {
   checks_.clear();
   return {};
-}
-
-void CountedHistory::new_board() {
-  checked_ = false;
-  revealed_.clear();
-}
-
-void CountedHistory::revealed(int circle) { revealed_.push_back(circle); }
-
-Status CountedHistory::record(const CheckRecord& check) {
-  if (checked_) return {};
-  checked_ = true;
-  CheckRecord counted = check;
-  for (RecordedAnswer& answer : counted.answers) {
-    if (std::find(revealed_.begin(), revealed_.end(), answer.circle) != revealed_.end()) {
-      answer.outcome = Outcome::Wrong;
-    }
-  }
-  return kept_.record(counted);
 }
 
 }  // namespace velmora

@@ -17,7 +17,8 @@ inline constexpr int kTrendWeeks = 8;
 std::string week_of(std::int64_t unix_seconds);
 
 // A practice history held as a list of Checks, for a platform that stores it as text (the
-// browser's storage); it sums its answers as the desktop's history does.
+// browser's storage). It sums its answers as the desktop's history does: a retry is kept but
+// its answers are not counted again.
 class KeptHistory final : public PracticeHistory {
  public:
   // Reads a history saved by `text`; unreadable lines are left out and counted.
@@ -28,7 +29,8 @@ class KeptHistory final : public PracticeHistory {
   Status record(const CheckRecord& check) override;
   RecentTallies recent(int answers) override;
   ProgressSummary summary() override;
-  // The answers as comma-separated lines under a header, times in UTC.
+  // The counted answers as comma-separated lines under a header, times in UTC; a revealed
+  // note's outcome is "revealed".
   std::string csv() const;
   Status export_csv(const std::string& path) override;
   Status forget() override;
@@ -36,28 +38,6 @@ class KeptHistory final : public PracticeHistory {
  private:
   std::vector<CheckRecord> checks_;
   int unreadable_lines_ = 0;
-};
-
-// The honest count: a board's first Check is its attempt and later Checks of that board add
-// nothing, and a note the player had revealed counts as wrong, whatever the circle holds.
-class CountedHistory final : public PracticeHistory {
- public:
-  explicit CountedHistory(PracticeHistory& kept) : kept_(kept) {}
-
-  // A new board is on the screen: its first Check counts again, nothing is revealed.
-  void new_board();
-  void revealed(int circle);
-
-  Status record(const CheckRecord& check) override;
-  RecentTallies recent(int answers) override { return kept_.recent(answers); }
-  ProgressSummary summary() override { return kept_.summary(); }
-  Status export_csv(const std::string& path) override { return kept_.export_csv(path); }
-  Status forget() override { return kept_.forget(); }
-
- private:
-  PracticeHistory& kept_;
-  bool checked_ = false;
-  std::vector<int> revealed_;
 };
 
 }  // namespace velmora

@@ -64,14 +64,15 @@ TEST(KeptHistoryTest, ItsTextReadsBackLeavingOutWhatCannotBeRead) {
   EXPECT_EQ(again.unreadable_lines(), 0);
 
   const KeptHistory damaged = KeptHistory::read(
-      "A\t1\tDom9\troot\t\tC\t0\n"         // an answer before any Check
-      "C\t12\tExpert\tC\r\n"
-      "A\t18\tDom9\troot\t\tC\t0\n"        // no such circle
-      "A\t2\tDom9\troot\t\tC\t4\n"         // no such outcome
-      "C\tnoon\tExpert\tC\n"
-      "A\t2\tMaj9\tthird\tE\tE\t0\n\n");
-  EXPECT_EQ(damaged.text(), "C\t12\tExpert\tC\nA\t2\tMaj9\tthird\tE\tE\t0\n");
-  EXPECT_EQ(damaged.unreadable_lines(), 4);
+      "A\t1\tDom9\troot\t\tC\t0\t0\n"         // an answer before any Check
+      "C\t12\tExpert\tC\t0\r\n"
+      "A\t18\tDom9\troot\t\tC\t0\t0\n"        // no such circle
+      "A\t2\tDom9\troot\t\tC\t4\t0\n"         // no such outcome
+      "A\t2\tDom9\troot\t\tC\t2\tyes\n"       // no such flag
+      "C\tnoon\tExpert\tC\t0\n"
+      "A\t2\tMaj9\tthird\tE\tE\t0\t0\n\n");
+  EXPECT_EQ(damaged.text(), "C\t12\tExpert\tC\t0\nA\t2\tMaj9\tthird\tE\tE\t0\t0\n");
+  EXPECT_EQ(damaged.unreadable_lines(), 5);
 }
 
 TEST(KeptHistoryTest, CsvQuotesOnlyWhatNeedsIt) {
@@ -82,24 +83,24 @@ TEST(KeptHistoryTest, CsvQuotesOnlyWhatNeedsIt) {
             "1970-01-01T00:00:00Z,Expert,C,2,6/9,root,\"F,\",F,wrong\r\n");
 }
 
-// A board counts once, at its first Check; a revealed note counts as wrong; a new board starts
-// afresh.
-TEST(CountedHistoryTest, CountsEachBoardOnceAndRevealedNotesAsWrong) {
-  KeptHistory kept;
-  CountedHistory counted(kept);
-  const CheckRecord first{1, "Expert", "C",
-                          {answer(3, "Dom9", "ninth", Outcome::Right),
-                           answer(6, "Dom9", "seventh", Outcome::Right)}};
-  counted.new_board();
-  counted.revealed(6);
-  ASSERT_TRUE(counted.record(first).ok());
-  ASSERT_TRUE(counted.record(first).ok());
-  EXPECT_EQ(kept.summary().checks, 1);
-  EXPECT_EQ(kept.summary().total, (Tally{1, 0, 1, 0}));
-  counted.new_board();
-  ASSERT_TRUE(counted.record(first).ok());
-  EXPECT_EQ(kept.summary().checks, 2);
-  EXPECT_EQ(kept.summary().total, (Tally{3, 0, 1, 0}));
+// A retry is kept and read back, but its answers are not counted again; a revealed note is
+// named so in the CSV.
+TEST(KeptHistoryTest, LeavesRetriesOutOfTheFigures) {
+  KeptHistory history;
+  RecordedAnswer revealed{2, "6/9", "root", "", "F", Outcome::Wrong, true};
+  ASSERT_TRUE(history.record({0, "Expert", "C", {revealed}, false}).ok());
+  ASSERT_TRUE(history.record({60, "Expert", "C", {answer(2, "6/9", "root", Outcome::Right)}, true}).ok());
+  const ProgressSummary summary = history.summary();
+  EXPECT_EQ(summary.checks, 1);
+  EXPECT_EQ(summary.retries, 1);
+  EXPECT_EQ(summary.total, (Tally{0, 0, 1, 0}));
+  EXPECT_EQ(history.recent(10).by_key, (std::vector<TallyRow>{{"C", {0, 0, 1, 0}}}));
+  EXPECT_EQ(history.csv(),
+            "time,level,key,circle,chord type,tone,given,answer,outcome\r\n"
+            "1970-01-01T00:00:00Z,Expert,C,2,6/9,root,,F,revealed\r\n");
+  const KeptHistory again = KeptHistory::read(history.text());
+  EXPECT_EQ(again.csv(), history.csv());
+  EXPECT_EQ(again.text(), history.text());
 }
 
 // The page draws its boards with this generator too; its browser test expects the same notes.

@@ -1,5 +1,7 @@
 #include "page_ports.h"
 
+#include "theory/note_name.h"
+
 namespace velmora::web {
 
 using emscripten::val;
@@ -37,7 +39,10 @@ void PageWindowSystem::repaint_circles(std::span<const int> circles) {
   for (int circle : circles) {
     val shown = val::object();
     shown.set("circle", circle);
-    shown.set("caption", caption_of_(circle));
+    const std::string caption = caption_of_(circle);
+    shown.set("caption", caption);
+    // A hint's formula stands where notes stood; the page tells it to screen readers.
+    shown.set("formula", !caption.empty() && !NoteName::from_text(caption).has_value());
     captions.call<void>("push", shown);
   }
   step.set("circles", captions);
@@ -177,6 +182,44 @@ void PageAnswerLog::drop_run() {
   if (run_start_ != std::string::npos) text_.resize(run_start_);
   run_start_ = std::string::npos;
   open_ = false;
+}
+
+Settings PageSettings::load(std::string&) {
+  Settings settings;
+  std::string_view text = text_;
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) continue;
+    const std::string_view name = line.substr(0, equals);
+    const std::string_view value = line.substr(equals + 1);
+    if (name == "device") {
+      settings.device = value;
+      continue;
+    }
+    if (value != "0" && value != "1") continue;
+    const bool on = value == "1";
+    if (name == "expert") settings.expert = on;
+    if (name == "advanced") settings.advanced = on;
+    if (name == "centre_question") settings.centre_question = on;
+    if (name == "midi_enabled") settings.midi_enabled = on;
+    if (name == "weak_spots") settings.weak_spots = on;
+  }
+  return settings;
+}
+
+Status PageSettings::save(const Settings& settings) {
+  text_ = "expert=" + std::to_string(settings.expert) + "\nadvanced=" +
+          std::to_string(settings.advanced) + "\ncentre_question=" +
+          std::to_string(settings.centre_question) + "\nmidi_enabled=" +
+          std::to_string(settings.midi_enabled) + "\ndevice=" + settings.device +
+          "\nweak_spots=" + std::to_string(settings.weak_spots) + "\n";
+  val step = step_of("settings");
+  step.set("text", text_);
+  steps_.add(step);
+  return {};
 }
 
 }  // namespace velmora::web

@@ -15,6 +15,7 @@
 #include "ports/midi_system.h"
 #include "ports/printer.h"
 #include "ports/random.h"
+#include "ports/settings_store.h"
 #include "ports/window_system.h"
 #include "platform/posix/seeded_random.h"
 #include "platform/posix/system_random.h"
@@ -143,6 +144,20 @@ class PageAnswerLog final : public AnswerLogFile {
   std::string text_;
   std::size_t run_start_ = std::string::npos;
   bool open_ = false;
+};
+
+// The player's choices as "name=value" lines the page keeps in the browser's storage; each
+// save is a "settings" step with the whole text. A line that cannot be read keeps its default.
+class PageSettings final : public SettingsStore {
+ public:
+  explicit PageSettings(Steps& steps) : steps_(steps) {}
+  void set_text(std::string text) { text_ = std::move(text); }
+  Settings load(std::string& problem) override;
+  Status save(const Settings& settings) override;
+
+ private:
+  Steps& steps_;
+  std::string text_;
 };
 
 // The clock-seeded generator, or one seeded by the page's test, so that a board can be drawn

@@ -54,8 +54,9 @@ class WebGame {
         midi_(steps_),
         printer_(steps_),
         answer_log_(steps_),
-        counted_(kept_),
-        form_(Platform{windows_, random_, clock_, midi_, printer_, answer_log_, &counted_}) {}
+        settings_(steps_),
+        form_(Platform{windows_, random_, clock_, midi_, printer_, answer_log_, &kept_,
+                       &settings_}) {}
 
   val load() { return run([this] { form_.Form_Load(); }); }
 
@@ -67,6 +68,7 @@ class WebGame {
     printer_.set_paper(static_cast<std::int64_t>(width), static_cast<std::int64_t>(height));
   }
   void seed_random(double seed) { random_.seed(static_cast<std::uint64_t>(seed)); }
+  void load_settings(std::string text) { settings_.set_text(std::move(text)); }
   void answer_next_question(bool ok) { windows_.give_answer(ok); }
 
   val create() { return run([this] { form_.Create_Puzzle_Click(); }); }
@@ -89,20 +91,18 @@ class WebGame {
   val choose_level(bool expert) {
     return run([this, expert] { expert ? form_.Option2_Click() : form_.Option1_Click(); });
   }
-  void set_advanced(bool on) { form_.set_advanced(on); }
-  void set_centre_question(bool on) { form_.set_centre_question(on); }
-  void set_midi_enabled(bool on) { form_.set_midi_enabled(on); }
-  void set_weak_spot_practice(bool on) { form_.set_weak_spot_practice(on); }
+  val set_advanced(bool on) { return run([this, on] { form_.set_advanced(on); }); }
+  val set_centre_question(bool on) { return run([this, on] { form_.set_centre_question(on); }); }
+  val set_midi_enabled(bool on) { return run([this, on] { form_.set_midi_enabled(on); }); }
+  val set_weak_spot_practice(bool on) {
+    return run([this, on] { form_.set_weak_spot_practice(on); });
+  }
 
   bool drop(int circle, std::string name) {
     return valid(circle) && form_.Circle_DragDrop(circle, name);
   }
   bool clear(int circle) { return valid(circle) && form_.clear_circle(circle); }
-  bool reveal(int circle) {
-    if (!valid(circle) || !form_.reveal_note(circle)) return false;
-    counted_.revealed(circle);
-    return true;
-  }
+  bool reveal(int circle) { return valid(circle) && form_.reveal_note(circle); }
 
   // The palette name that typing `key` after `typing` makes, or null.
   static val typed(std::string typing, std::string key) {
@@ -110,15 +110,24 @@ class WebGame {
     const std::optional<std::string> name = typed_name(typing, key[0]);
     return name ? val(*name) : val::null();
   }
-  // The circle an arrow ("left", "right", "up", "down") moves to, or 0.
-  static int neighbour(int circle, std::string arrow) {
+  // The open circle an arrow ("left", "right", "up", "down") moves to, or 0. The page draws
+  // the star in the shape of the printed one.
+  int neighbour(int circle, std::string arrow) const {
     if (!valid(circle)) return 0;
     const Direction direction = arrow == "left"    ? Direction::Left
                                 : arrow == "right" ? Direction::Right
                                 : arrow == "up"    ? Direction::Up
                                                    : Direction::Down;
-    return neighbour_circle(circle, direction).value_or(0);
+    OpenCircles open{};
+    for (int index = 0; index < kCircleCount; ++index) {
+      open[index] = form_.controls().circles[index].enabled;
+    }
+    return neighbour_circle(kStarCircleOffsets, open, circle, direction).value_or(0);
   }
+
+  // Names as a screen reader says them: "B flat", "minor seventh, sharp five, sharp nine".
+  static std::string spoken_name(std::string name) { return spoken_note(name); }
+  static std::string spoken_chord_name(std::string name) { return spoken_chord(name); }
 
   val controls() const {
     const MainFormControls& controls = form_.controls();
@@ -225,6 +234,7 @@ class WebGame {
     object.set("total", tally_of(summary.total));
     object.set("overview", text.overview);
     object.set("empty", summary.checks == 0 ? empty_history_text() : std::string());
+    object.set("retries", summary.retries);
     val sections = val::array();
     for (const ProgressSection* section :
          {&text.chord_types, &text.keys, &text.classes, &text.tones, &text.weeks}) {
@@ -274,12 +284,7 @@ class WebGame {
 
   template <typename Handler>
   val run(Handler handler) {
-    const Board before = form_.board();
     handler();
-    const Board& after = form_.board();
-    if (after.Circle_Notes != before.Circle_Notes || after.Chords != before.Chords) {
-      counted_.new_board();
-    }
     return steps_.take();
   }
 
@@ -290,8 +295,8 @@ class WebGame {
   PagePrinter printer_;
   PageAnswerLog answer_log_;
   PageRandom random_;
+  PageSettings settings_;
   KeptHistory kept_;
-  CountedHistory counted_;
   MainForm form_;
 };
 
@@ -302,6 +307,7 @@ EMSCRIPTEN_BINDINGS(velmora) {
       .function("setNow", &WebGame::set_now)
       .function("setPaper", &WebGame::set_paper)
       .function("seedRandom", &WebGame::seed_random)
+      .function("loadSettings", &WebGame::load_settings)
       .function("answerNextQuestion", &WebGame::answer_next_question)
       .function("create", &WebGame::create)
       .function("check", &WebGame::check)
@@ -327,7 +333,9 @@ EMSCRIPTEN_BINDINGS(velmora) {
       .function("loadAnswerLog", &WebGame::load_answer_log)
       .function("answerKey", &WebGame::answer_key)
       .class_function("typed", &WebGame::typed)
-      .class_function("neighbour", &WebGame::neighbour)
+      .function("neighbour", &WebGame::neighbour)
+      .class_function("spokenNote", &WebGame::spoken_name)
+      .class_function("spokenChord", &WebGame::spoken_chord_name)
       .class_function("star", &WebGame::star)
       .class_function("palette", &WebGame::palette)
       .class_function("about", &WebGame::about)

@@ -4,7 +4,7 @@
 import { Piano } from './sound.js';
 import { printPages } from './print.js';
 
-const kStore = { history: 'velmora.history', log: 'velmora.worksheet-log', weakSpots: 'velmora.weak-spots' };
+const kStore = { history: 'velmora.history', log: 'velmora.worksheet-log', settings: 'velmora.settings' };
 const kMistakesShownMs = 2000;
 // The star's box in twips: the star's centre, its right column and bottom row of chord names.
 const kBox = { width: 4620, height: 3620, centreX: 1560, centreY: 1560 };
@@ -64,6 +64,7 @@ function render() {
   });
   controls.hints.forEach((hint, index) => {
     hints[index].textContent = hint;
+    hints[index].setAttribute('aria-label', WebGame.spokenChord(hint));
   });
   $('advanced').checked = controls.advanced;
   $('Center_Question').checked = controls.centreQuestion;
@@ -152,6 +153,7 @@ async function play(steps, again) {
       case 'repaint':
         for (const shown of step.circles) shownOverride.set(shown.circle, shown.caption);
         render();
+        tellFormula(step.circles);
         await new Promise((resolve) => requestAnimationFrame(() => resolve()));
         break;
       case 'midi':
@@ -165,6 +167,9 @@ async function play(steps, again) {
         await new Promise((resolve) => setTimeout(resolve, 50));
         window.print();
         break;
+      case 'settings':
+        store(kStore.settings, step.text);
+        break;
       case 'log':
         if (!store(kStore.log, step.text)) {
           await showMessage({ title: 'Velmora', text: 'The worksheet\'s answers could not be kept in this browser\'s storage.' }, false);
@@ -177,6 +182,19 @@ async function play(steps, again) {
   if (pause > 0) await wait(pause);
 }
 
+// A hint's formula, told as the desktop tells it: each circle's name gains its interval, and
+// the whole formula is announced.
+function tellFormula(shown) {
+  if (!shown.every((circle) => circle.formula)) return;
+  const intervals = shown.map((circle, index) => (index === 0 ? 'root' : WebGame.spokenChord(circle.caption)));
+  shown.forEach((circle, index) => {
+    const element = circles[circle.circle - 1];
+    element.setAttribute('aria-label', `${element.getAttribute('aria-label')}; formula: ${intervals[index]}`);
+  });
+  const line = WebGame.star().lines.findIndex((circles) => circles[0] === shown[0].circle && circles.at(-1) === shown.at(-1).circle);
+  if (line >= 0) announce(`${WebGame.spokenChord(game.controls().hints[line])} formula: ${intervals.join(', ')}`);
+}
+
 function setPlatform() {
   const now = new Date();
   game.setNow(Math.floor(now.getTime() / 1000), now.toLocaleDateString(), now.toLocaleTimeString());
@@ -187,7 +205,10 @@ function setPlatform() {
 }
 
 async function run(handler) {
-  if (busy) return;
+  if (busy) {
+    render();
+    return;
+  }
   busy = true;
   // Typing starts afresh after any handler: "b" after Create makes no "Eb" of an old "E".
   typingCircle = 0;
@@ -239,10 +260,7 @@ function moveStarStop(circle) {
 }
 
 function moveInStar(circle, arrow) {
-  const controls = game.controls();
-  let next = WebGame.neighbour(circle, arrow);
-  // The given circle takes no focus: the move goes on past it along the same line.
-  while (next !== 0 && !controls.circles[next - 1].enabled) next = WebGame.neighbour(next, arrow);
+  const next = game.neighbour(circle, arrow);
   if (next === 0) return;
   moveStarStop(next);
   circles[next - 1].focus();
@@ -507,6 +525,7 @@ function buildPalette() {
       const button = document.createElement('button');
       button.type = 'button';
       button.textContent = name;
+      button.setAttribute('aria-label', WebGame.spokenNote(name));
       button.tabIndex = paletteButtons.length === 0 ? 0 : -1;
       button.addEventListener('keydown', (event) => paletteKey(event, paletteButtons.indexOf(button)));
       startPaletteDrag(button);
@@ -576,9 +595,7 @@ async function forgetHistory() {
 }
 
 function setWeakSpots(on) {
-  game.setWeakSpotPractice(on);
-  store(kStore.weakSpots, on ? '1' : '');
-  render();
+  run(() => game.setWeakSpotPractice(on));
 }
 
 async function printAnswerKey() {
@@ -599,9 +616,9 @@ function connect() {
   $('Command_Check').addEventListener('click', () => run(() => game.check()));
   $('WorkSheet_cmd').addEventListener('click', () => run(() => game.worksheet()));
   $('Help_cmd').addEventListener('click', () => run(() => game.help()));
-  $('advanced').addEventListener('change', (event) => game.setAdvanced(event.target.checked));
-  $('Center_Question').addEventListener('change', (event) => game.setCentreQuestion(event.target.checked));
-  $('check_midi').addEventListener('change', (event) => game.setMidiEnabled(event.target.checked));
+  $('advanced').addEventListener('change', (event) => run(() => game.setAdvanced(event.target.checked)));
+  $('Center_Question').addEventListener('change', (event) => run(() => game.setCentreQuestion(event.target.checked)));
+  $('check_midi').addEventListener('change', (event) => run(() => game.setMidiEnabled(event.target.checked)));
   $('Option1').addEventListener('click', () => run(() => game.chooseLevel(false)));
   $('Option2').addEventListener('click', () => run(() => game.chooseLevel(true)));
   $('weak_spots').addEventListener('change', (event) => setWeakSpots(event.target.checked));
@@ -657,6 +674,7 @@ async function start() {
   WebGame = module.WebGame;
   game = new WebGame();
   game.loadAnswerLog(loadStored(kStore.log));
+  game.loadSettings(loadStored(kStore.settings));
   const unreadable = game.loadHistory(loadStored(kStore.history));
   savedHistory = game.historyText();
   buildStar();
@@ -664,7 +682,6 @@ async function start() {
   connect();
   setPlatform();
   await play(game.load(), () => game.load());
-  if (loadStored(kStore.weakSpots) === '1') game.setWeakSpotPractice(true);
   render();
   $('loading').textContent = '';
   document.documentElement.dataset.ready = String(Math.round(performance.now()));

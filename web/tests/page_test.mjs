@@ -35,6 +35,20 @@ async function messageText(page) {
   return page.$eval('#message-text', (element) => element.textContent);
 }
 
+// The history as the page keeps it: a Check's line, "C", time, level, key and whether it is a
+// retry, then its answers' lines, "A", circle, chord type, tone, given, answer, outcome and
+// whether it was revealed.
+async function storedChecks(page) {
+  const text = await page.evaluate(() => localStorage.getItem('velmora.history') ?? '');
+  const checks = [];
+  for (const line of text.split('\n').filter((entry) => entry.length > 0)) {
+    const [kind, ...fields] = line.split('\t');
+    if (kind === 'C') checks.push({ retry: fields[3], answers: [] });
+    else checks.at(-1).answers.push(fields);
+  }
+  return checks;
+}
+
 async function closeMessage(page, button = 'ok') {
   await page.click(`#message button[value="${button}"]`);
   await page.waitForFunction(() => !document.querySelector('#message[open]') && !document.body.classList.contains('busy'));
@@ -78,19 +92,21 @@ describe('the page', () => {
     assert.equal(await page.$eval('#message-text', (element) => element.getAttribute('role')), 'alert');
     await closeMessage(page);
 
-    // Only the board's first Check is recorded, and the revealed note as wrong.
+    // The board's second Check is kept as a retry, outside the figures; the revealed note
+    // counts as wrong.
     await page.click('#Command_Check');
     await closeMessage(page);
-    const stored = await page.evaluate(() => localStorage.getItem('velmora.history'));
-    assert.equal(stored.split('\n').filter((line) => line.startsWith('C\t')).length, 1);
-    const answers = stored.split('\n').filter((line) => line.startsWith('A\t'));
-    assert.equal(answers.length, 16);
-    assert.deepEqual(answers.filter((line) => !line.endsWith('\t0')).map((line) => line.split('\t')[1]), [String(revealed)]);
+    const checks = await storedChecks(page);
+    assert.deepEqual(checks.map((check) => check.retry), ['0', '1']);
+    assert.equal(checks[0].answers.length, 16);
+    const missed = checks[0].answers.filter((answer) => answer[6] !== '0');
+    assert.deepEqual(missed, [[String(revealed), missed[0]?.[1], missed[0]?.[2], '', kSeededBoard[revealed - 1], '2', '1']]);
     await page.keyboard.down('Control');
     await page.keyboard.press('h');
     await page.keyboard.up('Control');
     await page.waitForSelector('#progress[open]');
-    assert.equal(await page.$eval('#progress-overview', (element) => element.textContent), '16 answers in 1 check: 94% right.');
+    assert.equal(await page.$eval('#progress-overview', (element) => element.textContent),
+      '16 answers in 1 check: 94% right. 1 later Check of the same puzzle is not counted again.');
     await page.click('#progress button[value="ok"]');
 
     // A new board counts again.
@@ -98,8 +114,7 @@ describe('the page', () => {
     await page.waitForFunction(() => !document.body.classList.contains('busy'));
     await page.click('#Command_Check');
     await closeMessage(page);
-    const checks = await page.evaluate(() => localStorage.getItem('velmora.history').split('\n').filter((line) => line.startsWith('C\t')).length);
-    assert.equal(checks, 2);
+    assert.deepEqual((await storedChecks(page)).map((check) => check.retry), ['0', '1', '0']);
   });
 
   it('takes a name dragged from the palette with a mouse, and one with a finger', async () => {
@@ -130,7 +145,7 @@ describe('the page', () => {
 
   it('keeps the Checks of two tabs in one history', async () => {
     const [first, second] = [await fresh(), await fresh()];
-    const checks = () => first.evaluate(() => (localStorage.getItem('velmora.history') ?? '').split('\n').filter((line) => line.startsWith('C\t')).length);
+    const checks = async () => (await storedChecks(first)).length;
     const before = await checks();
     for (const page of [first, second, first]) {
       await page.bringToFront();
@@ -186,6 +201,8 @@ describe('the page', () => {
     await page.click('#Hint1');
     await page.waitForFunction(() => document.querySelector('.circle[data-circle="15"]').classList.contains('formula'));
     assert.deepEqual(await Promise.all(line.map((circle) => caption(page, circle))), ['1', 'b3', 'b5', 'b7', 'b9']);
+    await page.waitForFunction(() => document.getElementById('announce').textContent.length > 0);
+    assert.match(await page.$eval('#announce', (element) => element.textContent), /^minor seventh, flat five, flat nine formula: root, /);
     await page.waitForFunction(() => !document.body.classList.contains('busy'), { timeout: 6000 });
     const shown = Date.now() - start;
     assert.ok(shown >= 1900 && shown < 3500, `the formula stayed ${shown} ms`);
@@ -216,9 +233,9 @@ describe('the page', () => {
     };
     walk(tree);
     const named = (role, name) => nodes.some((node) => node.role === role && node.name === name);
-    assert.ok(named('button', 'circle 15, root of Min7_b5_b9, empty'), 'circle 15');
+    assert.ok(named('button', 'circle 15, root of minor seventh, flat five, flat nine, empty'), 'circle 15');
     assert.ok(named('button', 'circle 9, centre of all four chords, empty') || (await given(page))[0] === 9, 'circle 9');
-    for (const name of ['C', 'Bb', 'Abb', 'F#', 'Fx', 'Min7_b5_b9', 'Create', 'Check', 'Work Sheet', 'Help']) {
+    for (const name of ['C', 'B flat', 'A double flat', 'F sharp', 'F double sharp', 'minor seventh, flat five, flat nine', 'Create', 'Check', 'Work Sheet', 'Help']) {
       assert.ok(named('button', name), name);
     }
   });

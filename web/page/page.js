@@ -5,7 +5,6 @@ import { Piano } from './sound.js';
 import { printPages } from './print.js';
 
 const kStore = { history: 'velmora.history', log: 'velmora.worksheet-log', settings: 'velmora.settings' };
-const kMistakesShownMs = 2000;
 // The star's box in twips: the star's centre, its right column and bottom row of chord names.
 const kBox = { width: 4620, height: 3620, centreX: 1560, centreY: 1560 };
 const kHintPlaces = [[3400, 150], [3400, 1410], [3400, 3250], [1030, 3250]];
@@ -22,7 +21,6 @@ let typingCircle = 0;
 let carried = '';
 let starStop = 1;
 let mistakes = null;
-let mistakesTimer = 0;
 const circles = [];
 const hints = [];
 const paletteButtons = [];
@@ -88,7 +86,8 @@ function applyMistakes() {
     const verdict = mistakes ? mistakes[index].verdict : 'right';
     element.classList.toggle('wrong', verdict === 'wrong');
     element.classList.toggle('misspelt', verdict === 'misspelled');
-    const told = verdict === 'wrong' || verdict === 'misspelled';
+    element.classList.toggle('unfilled', verdict === 'empty' && !element.classList.contains('given'));
+    const told = verdict === 'wrong' || verdict === 'misspelled' || element.classList.contains('unfilled');
     element.title = told ? mistakes[index].text : '';
     if (told) element.setAttribute('aria-description', mistakes[index].text);
     else element.removeAttribute('aria-description');
@@ -204,6 +203,12 @@ function setPlatform() {
   else game.setPaper(11906, 16838);
 }
 
+// What the board holds: a handler that changes it ends the review's marks.
+function boardShown() {
+  const controls = game.controls();
+  return JSON.stringify([controls.circles.map((circle) => circle.caption), controls.hints]);
+}
+
 async function run(handler) {
   if (busy) {
     render();
@@ -212,12 +217,14 @@ async function run(handler) {
   busy = true;
   // Typing starts afresh after any handler: "b" after Create makes no "Eb" of an old "E".
   typingCircle = 0;
+  const board = boardShown();
   document.body.classList.add('busy');
   try {
     setPlatform();
     await play(handler(), handler);
   } finally {
     shownOverride = new Map();
+    if (boardShown() !== board) clearMistakes();
     busy = false;
     document.body.classList.remove('busy');
     render();
@@ -287,7 +294,8 @@ function circleKey(event, circle) {
   if (arrow) {
     moveInStar(circle, arrow);
   } else if (event.key === 'Backspace' || event.key === 'Delete') {
-    if (!game.clear(circle)) beep();
+    if (game.clear(circle)) clearMistakes();
+    else beep();
     typingCircle = 0;
     render();
   } else if (event.key === 'Enter') {
@@ -307,18 +315,17 @@ function showMistakes() {
   clearMistakes();
   mistakes = game.review();
   const told = [];
-  mistakes.forEach((review, index) => {
-    if (review.verdict === 'wrong' || review.verdict === 'misspelled') told.push(`circle ${index + 1}: ${review.text}`);
-  });
   applyMistakes();
+  circles.forEach((element, index) => {
+    if (element.title) told.push(`circle ${index + 1}: ${mistakes[index].text}`);
+  });
   announce(told.length === 0 ? 'no mistakes' : told.join('; '));
-  mistakesTimer = setTimeout(clearMistakes, kMistakesShownMs);
 }
 
+// The marks stay, as on the desktop, until the board changes.
 function clearMistakes() {
   if (!mistakes) return;
   mistakes = null;
-  clearTimeout(mistakesTimer);
   applyMistakes();
 }
 
@@ -470,7 +477,7 @@ function buildStar() {
     onContextMenu(element, () => {
       const open = game.controls().circles[circle - 1].enabled;
       return [
-        { label: 'Clear', disabled: !open, action: () => { game.clear(circle); typingCircle = 0; render(); } },
+        { label: 'Clear', disabled: !open, action: () => { game.clear(circle); typingCircle = 0; clearMistakes(); render(); } },
         { label: 'Show mistakes', action: showMistakes },
         {
           label: 'Reveal this note',
@@ -478,6 +485,7 @@ function buildStar() {
           action: () => {
             if (game.reveal(circle)) {
               typingCircle = 0;
+              clearMistakes();
               render();
               announce(game.controls().circles[circle - 1].description);
             }
@@ -653,10 +661,8 @@ function connect() {
   });
   document.addEventListener('keydown', (event) => {
     if (event.key === 'Escape') closeMenu();
-    if (!['Control', 'Meta', 'Shift', 'Alt'].includes(event.key) && !(event.ctrlKey && event.key.toLowerCase() === 'm')) clearMistakes();
   }, true);
   document.addEventListener('pointerdown', (event) => {
-    clearMistakes();
     if (!$('menu').contains(event.target)) closeMenu();
   }, true);
   $('menu').addEventListener('keydown', (event) => {

@@ -80,6 +80,11 @@ class FuzzedPrinter final : public Printer {
     ++circles;
     return step();
   }
+  // The window's page draws no lines.
+  Status line(TwipPoint, TwipPoint) override {
+    FUZZ_CHECK(false);
+    return step();
+  }
   Status end_document() override {
     in_document();
     FUZZ_CHECK(labels == kWorksheetStars);

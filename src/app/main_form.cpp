@@ -99,6 +99,12 @@ void MainForm::select_level(bool expert) {
   save_settings();
 }
 
+void MainForm::sheet_printed(const std::string& paper, bool classroom) {
+  settings_.sheet_paper = paper;
+  settings_.sheet_classroom = classroom;
+  save_settings();
+}
+
 void MainForm::set_weak_spot_practice(bool on) {
   weak_spots_ = on;
   refresh_weights();

@@ -12,6 +12,7 @@
 #include "puzzle/board.h"
 #include "puzzle/review.h"
 #include "theory/notes.h"
+#include "worksheet/page.h"
 
 namespace velmora {
 
@@ -89,7 +90,12 @@ class MainForm {
   void List1_Click(int row);
 
   // Prints a worksheet after confirmation, then puts a new puzzle on the screen.
-  void WorkSheet_cmd_Click();
+  void WorkSheet_cmd_Click() { print_sheet(PageStyle::Standard); }
+  // The same with the classroom page, from the Work Sheet button's context menu.
+  void classroom_sheet_click() { print_sheet(PageStyle::Classroom); }
+  // A sheet came out on `paper` (its name); kept for the window's answer key to propose.
+  void sheet_printed(const std::string& paper, bool classroom);
+  const Settings& kept_settings() const { return settings_; }
 
   const MainFormControls& controls() const { return controls_; }
   const Board& board() const { return board_; }
@@ -97,6 +103,7 @@ class MainForm {
   const FramedList& chord_types() const { return Chord_Types; }
 
  private:
+  void print_sheet(PageStyle style);
   void select_level(bool expert);
   void Show_Puzzle();
   void hint_click(int line);

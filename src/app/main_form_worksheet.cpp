@@ -5,14 +5,14 @@
 
 namespace velmora {
 
-void MainForm::WorkSheet_cmd_Click() {
+void MainForm::print_sheet(PageStyle style) {
   const Answer answer =
       platform_.windows.show_message({std::string(kWorksheetQuestion), Buttons::OkCancel,
                                       Icon::None, std::string(kWorksheetQuestionTitle)});
   if (answer == Answer::Cancel) return;
   Print_Worksheet({Key_Names, Chord_Types, controls_.Center_Question.checked(),
                    platform_.printer, platform_.answer_log, platform_.random, platform_.clock,
-                   platform_.windows});
+                   platform_.windows, style});
   // A count of 17 lets "Create" replace the puzzle without asking first.
   Correct_Count = 17;
   Create_Puzzle_Click();

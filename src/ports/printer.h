@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "ports/status.h"
 
@@ -9,6 +11,28 @@ namespace velmora {
 
 // Page positions in twips (1/1440 inch) from the page's top-left corner, y growing downwards.
 using Twips = std::int32_t;
+
+struct TwipPoint {
+  Twips x;
+  Twips y;
+
+  bool operator==(const TwipPoint&) const = default;
+};
+
+// Something drawn on a page: a text with its top-left corner at `at` in `size` points, a circle
+// outline around `at` of radius `size` twips, or a line from `at` to `to`.
+struct PageMark {
+  enum class Kind { Text, Circle, Line };
+  Kind kind = Kind::Text;
+  TwipPoint at{};
+  int size = 0;
+  std::string text;
+  TwipPoint to{};
+
+  bool operator==(const PageMark&) const = default;
+};
+
+using MarkedPage = std::vector<PageMark>;
 
 // As the platform reports it; a custom paper can be larger than positions can address.
 struct PageSize {
@@ -30,6 +54,7 @@ class Printer {
   // the start of the next line.
   virtual Status print_line(std::string_view text) = 0;
   virtual Status circle(Twips x, Twips y, Twips radius) = 0;
+  virtual Status line(TwipPoint from, TwipPoint to) = 0;
   // Sends the page to the printer.
   virtual Status end_document() = 0;
   // Drops the document and everything drawn on it; harmless when none was begun.

@@ -17,6 +17,10 @@ struct Settings {
   // The MIDI device by its name in the device list; empty for the list's first entry.
   std::string device;
   bool weak_spots = false;
+  // The paper the last work sheet was printed on, by its name ("A4", "Letter"); empty when none
+  // was printed. The window's answer key proposes it, with the sheet's page.
+  std::string sheet_paper;
+  bool sheet_classroom = false;
 
   bool operator==(const Settings&) const = default;
 };

@@ -2,11 +2,8 @@
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <system_error>
 
+#include "platform/posix/text_file.h"
 #include "velmora/version.h"
 
 namespace velmora {
@@ -26,16 +23,6 @@ CommandLine refuse(const QString& why) {
   result.exit_status = kUsageError;
   result.error = ("velmora: " + why + "\n").toStdString();
   return result;
-}
-
-// Why the file cannot be read, or an empty text when it can.
-std::string unreadable_because(const std::filesystem::path& file) {
-  std::error_code ignored;
-  if (std::filesystem::is_directory(file, ignored)) return std::strerror(EISDIR);
-  std::FILE* stream = std::fopen(file.c_str(), "rb");
-  if (stream == nullptr) return std::strerror(errno);
-  std::fclose(stream);
-  return {};
 }
 
 }  // namespace
@@ -64,6 +51,22 @@ CommandLine read_command_line(const QStringList& arguments) {
   const QCommandLineOption seed(
       "seed", "Draw the worksheets from seed S, so that the same S gives the same sheets.", "S");
   const QCommandLineOption paper("paper", "Print on SIZE paper: A4 or Letter.", "SIZE");
+  const QCommandLineOption level(
+      "level",
+      "Draw the worksheets' chord types from the list of LEVEL, beginner (12 types) or expert "
+      "(all 27), as the window's level does; expert when not given.",
+      "LEVEL");
+  const QCommandLineOption advanced(
+      "advanced",
+      "Let the worksheets hold notes of four characters (Bbbb, F###), as the window's "
+      "\"Advanced\" box lets its puzzles.");
+  const QCommandLineOption centre_question(
+      "centre-question",
+      "Give every star's centre note, as the window's \"Center Question\" box does.");
+  const QCommandLineOption classroom(
+      "classroom",
+      "Print the classroom sheet, and its answer key to match: a line for name, class and date, "
+      "the chord lines drawn through each star, and circles 12 mm wide.");
   const QCommandLineOption stats(
       "stats", "Print a summary of the practice history and exit; no display is needed.");
   const QCommandLineOption data_dir(
@@ -71,7 +74,7 @@ CommandLine read_command_line(const QStringList& arguments) {
       "Keep the practice history in DIR instead of $VELMORA_DATA_DIR or the user's data folder.",
       "DIR");
   parser.addOptions({help, version, no_splash, soundfont, answer_key, worksheets, output, seed,
-                     paper, stats, data_dir});
+                     paper, level, advanced, centre_question, classroom, stats, data_dir});
   for (const char* name : kWindowSystemOptionsWithValue) {
     QCommandLineOption passed(name, {}, "value");
     passed.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -93,7 +96,8 @@ CommandLine read_command_line(const QStringList& arguments) {
   QString mistake;
   result.options.sheet_job = read_sheet_job(
       {parser.isSet(answer_key), parser.positionalArguments(), value_of(worksheets),
-       value_of(output), value_of(seed), value_of(paper)},
+       value_of(output), value_of(seed), value_of(paper), value_of(level), parser.isSet(advanced),
+       parser.isSet(centre_question), parser.isSet(classroom)},
       mistake);
   if (!mistake.isEmpty()) return refuse(mistake + " Try 'velmora --help'.");
   if (parser.isSet(help) || parser.isSet(version)) {
@@ -119,7 +123,7 @@ CommandLine read_command_line(const QStringList& arguments) {
     result.options.soundfont = std::filesystem::path(QFile::encodeName(file).toStdString());
     const std::string reason = unreadable_because(result.options.soundfont);
     if (!reason.empty()) {
-      return refuse("Cannot read the soundfont '" + file + "': " + QString::fromLocal8Bit(reason));
+      return refuse("Cannot read the soundfont '" + file + "': " + QString::fromStdString(reason));
     }
   }
   return result;

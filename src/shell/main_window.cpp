@@ -407,6 +407,10 @@ void MainWindow::connect_menus() {
     return QFileDialog::getSaveFileName(this, QStringLiteral("Save Answer Key as PDF"), proposed,
                                         QStringLiteral("PDF files (*.pdf)"));
   };
+  choose_key_paper_ = [this](const SheetPaper& proposed) { return ask_key_paper(this, proposed); };
+  printer_.set_printed_on([this](const QPageSize& paper) {
+    form_.sheet_printed(paper.key().toStdString(), printing_style_ == PageStyle::Classroom);
+  });
 }
 
 std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
@@ -461,8 +465,15 @@ std::unique_ptr<QMenu> MainWindow::create_menu() {
 
 std::unique_ptr<QMenu> MainWindow::worksheet_menu() {
   auto menu = std::make_unique<QMenu>(this);
-  menu->addAction(QStringLiteral("Answer key\u2026"), this,
-                  [this] { make_answer_key(windows_, choose_key_file_); });
+  menu->addAction(QStringLiteral("Classroom sheet\u2026"), this, [this] {
+    printing_style_ = PageStyle::Classroom;
+    run([this] { form_.classroom_sheet_click(); });
+    printing_style_ = PageStyle::Standard;
+  });
+  menu->addAction(QStringLiteral("Answer key\u2026"), this, [this] {
+    make_answer_key(windows_, last_sheet_paper(form_.kept_settings()), choose_key_paper_,
+                    choose_key_file_);
+  });
   return menu;
 }
 

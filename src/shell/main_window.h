@@ -7,6 +7,7 @@
 
 #include "app/main_form.h"
 #include "shell/about_box.h"
+#include "shell/answer_key_pdf.h"
 #include "shell/review_overlay.h"
 #include "shell/star_input.h"
 #include "platform/qt/qt_printer.h"
@@ -77,12 +78,17 @@ class MainWindow final : public QWidget {
   QWidget* progress_window() const { return progress_; }
   std::unique_ptr<QMenu> help_menu();
 
-  // The "Work Sheet" button's context menu, which makes the answer key of ./Worksheet.id.
+  // The "Work Sheet" button's context menu: the classroom sheet, and the answer key of
+  // ./Worksheet.id.
   std::unique_ptr<QMenu> worksheet_menu();
   // Asks where the answer key goes, proposing a file; empty when cancelled. Tests replace it so
   // that no dialog opens.
   using KeyFileChooser = std::function<QString(const QString& proposed)>;
   void set_key_file_chooser(KeyFileChooser chooser) { choose_key_file_ = std::move(chooser); }
+  // Asks which paper and page the key is laid out on, proposing the last sheet's; none when
+  // cancelled.
+  using KeyPaperChooser = std::function<std::optional<SheetPaper>(const SheetPaper& proposed)>;
+  void set_key_paper_chooser(KeyPaperChooser chooser) { choose_key_paper_ = std::move(chooser); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -126,6 +132,9 @@ class MainWindow final : public QWidget {
   ReviewOverlay* review_ = nullptr;
   MenuShower show_menu_;
   KeyFileChooser choose_key_file_;
+  KeyPaperChooser choose_key_paper_;
+  // The page the sheet being printed is on, which the printed sheet's paper is kept with.
+  PageStyle printing_style_ = PageStyle::Standard;
   bool centred_ = false;
   // A close that arrives while a handler runs (the hint pause keeps painting) waits for it.
   int handlers_running_ = 0;

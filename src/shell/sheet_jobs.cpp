@@ -1,8 +1,10 @@
 #include "shell/sheet_jobs.h"
 
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <QPrinter>
+#include <cerrno>
 #include <charconv>
 #include <system_error>
 #include <vector>
@@ -47,27 +49,26 @@ std::string sheet_file(int sheet, int sheets) {
 }
 
 JobOutcome make_answer_key(const SheetJob& job) {
-  std::string reason;
-  const std::optional<std::string> text = read_log_file(job.log, reason);
-  if (!text) return refused("Cannot read the answer log " + quoted(job.log) + ": " + reason);
-  const AnswerLogReading reading = read_answer_log(*text);
-  JobOutcome outcome;
-  if (reading.stars.empty()) {
-    std::string why = "The answer log " + quoted(job.log) + " holds no star that can be read";
-    if (!reading.problems.empty()) why += " (first problem: " + describe(reading.problems[0]) + ")";
-    return refused(why);
-  }
   if (std::error_code ignored; std::filesystem::equivalent(job.log, job.output, ignored)) {
     return refused("The answer key cannot be written over the answer log " + quoted(job.log) +
                    " it is made from");
   }
-  for (const LogProblem& problem : reading.problems) {
+  const QPageSize paper(job.paper.value_or(regional_paper().id()));
+  const LogKey key = write_answer_key_of_log(job.log, paper, job.style, job.output);
+  if (!key.unreadable.empty()) {
+    return refused("Cannot read the answer log " + quoted(job.log) + ": " + key.unreadable);
+  }
+  if (key.stars == 0) {
+    std::string why = "The answer log " + quoted(job.log) + " holds no star that can be read";
+    if (!key.problems.empty()) why += " (first problem: " + describe(key.problems[0]) + ")";
+    return refused(why);
+  }
+  if (!key.written.ok()) return refused(key.written.failure().description);
+  JobOutcome outcome;
+  for (const LogProblem& problem : key.problems) {
     outcome.error += "velmora: " + job.log.string() + ", " + describe(problem) + "; left out\n";
   }
-  const QPageSize paper(job.paper.value_or(regional_paper().id()));
-  const Status status = write_answer_key(reading.stars, paper, std::nullopt, job.output);
-  if (!status.ok()) return refused(status.failure().description);
-  outcome.out = "Answer key of " + std::to_string(reading.stars.size()) + " stars written to " +
+  outcome.out = "Answer key of " + std::to_string(key.stars) + " stars written to " +
                 job.output.string() + "\n";
   return outcome;
 }
@@ -100,12 +101,14 @@ class BatchFolder {
     return {};
   }
   std::filesystem::path work(const std::string& name) const { return work_ / name; }
-  // Moves the named files into the output folder; the reason of a failure, empty on success.
+  // Moves the named files into the output folder, never over a file of the same name; the
+  // reason of a failure, empty on success.
   std::string move_into_place(const std::vector<std::string>& names) {
     for (const std::string& name : names) {
-      std::error_code error;
-      std::filesystem::rename(work_ / name, folder_ / name, error);
-      if (error) return error.message();
+      if (::link((work_ / name).c_str(), (folder_ / name).c_str()) != 0) {
+        return errno == EEXIST ? "'" + name + "' is there already"
+                               : std::generic_category().message(errno);
+      }
       moved_.push_back(folder_ / name);
     }
     return {};
@@ -120,7 +123,24 @@ class BatchFolder {
   bool failed_ = false;
 };
 
+// The sheets or key of an earlier batch in the folder, by the first name found; none when the
+// folder holds none.
+std::optional<std::string> earlier_batch(const std::filesystem::path& folder) {
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name == kAnswerKeyFile || (name.starts_with("worksheet-") && name.ends_with(".pdf"))) {
+      return name;
+    }
+  }
+  return std::nullopt;
+}
+
 JobOutcome make_worksheets(const SheetJob& job, Clock& clock) {
+  if (const std::optional<std::string> earlier = earlier_batch(job.output)) {
+    return refused("The folder " + quoted(job.output) + " holds the sheets of an earlier batch (" +
+                   *earlier + "); choose an empty folder or move them away first");
+  }
   BatchFolder folder(job.output);
   if (const std::string reason = folder.open(); !reason.empty()) {
     return refused("Cannot write to the folder " + quoted(job.output) + ": " + reason);
@@ -144,8 +164,7 @@ JobOutcome make_worksheets(const SheetJob& job, Clock& clock) {
   FileAnswerLog log(job.log);
   SeededRandom random(seed);
   const FramedList keys = Fill_Key_Tables();
-  // The level the window starts with.
-  const FramedList chord_types = Fill_Chord_Types(true);
+  const FramedList chord_types = Fill_Chord_Types(job.expert);
   const Status status = run_worksheet_batch(
       {job.sheets, keys, chord_types, log, random, clock,
        [&](int sheet) -> Printer& {
@@ -160,8 +179,9 @@ JobOutcome make_worksheets(const SheetJob& job, Clock& clock) {
            return Failure{kLogNotWritten, "The batch's own log records could not be read back (" +
                                               describe(reading.problems[0]) + ")"};
          }
-         if (Status written =
-                 write_answer_key(reading.stars, paper, seed, folder.work(kAnswerKeyFile));
+         if (Status written = write_answer_key(reading.stars, paper, job.style,
+                                               KeyBatch{job.sheets, seed},
+                                               folder.work(kAnswerKeyFile));
              !written.ok()) {
            return written;
          }
@@ -170,7 +190,8 @@ JobOutcome make_worksheets(const SheetJob& job, Clock& clock) {
                                               quoted(job.output) + ": " + reason};
          }
          return {};
-       }});
+       },
+       job.centre_question, job.advanced, job.style, seed});
   if (!status.ok()) {
     folder.fail();
     return refused(status.failure().description);
@@ -187,10 +208,12 @@ JobOutcome make_worksheets(const SheetJob& job, Clock& clock) {
 
 std::optional<SheetJob> read_sheet_job(const SheetJobArguments& given, QString& mistake) {
   const bool batch = given.worksheets.has_value();
+  const bool draws = given.level || given.advanced || given.centre_question;
   if (!given.answer_key && !batch) {
-    if (given.output || given.seed || given.paper) {
-      mistake =
-          QStringLiteral("--output, --seed and --paper go with --answer-key or --worksheets.");
+    if (given.output || given.seed || given.paper || draws || given.classroom) {
+      mistake = QStringLiteral(
+          "--output, --seed, --paper, --level, --advanced, --centre-question and --classroom go "
+          "with --answer-key or --worksheets.");
     } else if (!given.positional.isEmpty()) {
       mistake = "Unexpected argument '" + given.positional.first() + "'.";
     }
@@ -219,9 +242,11 @@ std::optional<SheetJob> read_sheet_job(const SheetJobArguments& given, QString& 
     }
     job.paper = paper == "a4" ? QPageSize::A4 : QPageSize::Letter;
   }
+  if (given.classroom) job.style = PageStyle::Classroom;
   if (!batch) {
-    if (given.seed) {
-      mistake = QStringLiteral("--seed goes with --worksheets only.");
+    if (given.seed || draws) {
+      mistake = QStringLiteral(
+          "--seed, --level, --advanced and --centre-question go with --worksheets only.");
       return std::nullopt;
     }
     if (!given.positional.isEmpty()) job.log = given.positional.first().toStdString();
@@ -235,6 +260,16 @@ std::optional<SheetJob> read_sheet_job(const SheetJobArguments& given, QString& 
     return std::nullopt;
   }
   job.sheets = *sheets;
+  if (given.level) {
+    const QString level = given.level->toLower();
+    if (level != "beginner" && level != "expert") {
+      mistake = "--level takes beginner or expert, not '" + *given.level + "'.";
+      return std::nullopt;
+    }
+    job.expert = level == "expert";
+  }
+  job.advanced = given.advanced;
+  job.centre_question = given.centre_question;
   if (given.seed) {
     job.seed = whole_number<std::uint64_t>(*given.seed);
     if (!job.seed) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/posix/file_answer_log.h"
+#include "worksheet/page.h"
 
 namespace velmora {
 
@@ -25,6 +26,11 @@ struct SheetJob {
   int sheets = 0;
   std::optional<std::uint64_t> seed;
   std::optional<QPageSize::PageSizeId> paper;
+  // The batch's draws as the window's controls would make them.
+  bool expert = true;
+  bool advanced = false;
+  bool centre_question = false;
+  PageStyle style = PageStyle::Standard;
 };
 
 // The sheet options as the command line gave them; unset when not given.
@@ -35,6 +41,10 @@ struct SheetJobArguments {
   std::optional<QString> output;
   std::optional<QString> seed;
   std::optional<QString> paper;
+  std::optional<QString> level;
+  bool advanced = false;
+  bool centre_question = false;
+  bool classroom = false;
 };
 
 // The job the arguments ask for, none when they ask for none; `mistake` says what is wrong
@@ -48,7 +58,8 @@ struct JobOutcome {
 };
 
 // Runs the job; needs a Qt application for the fonts. A failure leaves nothing of the job
-// behind: no file of its own and no block of its own in the log.
+// behind: no file of its own, no block of its own in the log, and no log it created. A batch
+// into a folder that holds an earlier batch's sheets or key is refused before it begins.
 JobOutcome run_sheet_job(const SheetJob& job, Clock& clock);
 
 }  // namespace velmora

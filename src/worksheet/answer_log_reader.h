@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +36,26 @@ struct AnswerLogReading {
 // off. A record counts only when its five notes are its chord spelled around its centre note,
 // and a star only when its block holds its four records.
 AnswerLogReading read_answer_log(std::string_view text);
+
+// The same reading a line at a time, for a log too long to hold: each star is handed to
+// `star_read` as soon as its block is complete.
+class AnswerLogReader {
+ public:
+  explicit AnswerLogReader(std::function<void(LoggedStar star)> star_read);
+  ~AnswerLogReader();
+  AnswerLogReader(const AnswerLogReader&) = delete;
+  AnswerLogReader& operator=(const AnswerLogReader&) = delete;
+
+  // One line of the log without its LF; the first may open with a byte order mark.
+  void read_line(std::string_view line);
+  // Ends the last block; the problems are then in line order.
+  void finish();
+  const std::vector<LogProblem>& problems() const;
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
 
 // "line 7: <reason>".
 std::string describe(const LogProblem& problem);

@@ -22,30 +22,35 @@ Status print_page_text(Printer& printer, TwipPoint at, std::string_view text) {
 }
 
 Status draw_star_circles(Printer& printer, const PageGeometry& geometry) {
+  const StarTemplate& star = *geometry.star;
   for (const TwipPoint& centre : geometry.star_centres) {
-    for (const Offset& offset : kStarCircleOffsets) {
+    for (const Offset& offset : star.circles) {
       const TwipPoint at = centre + offset;
-      if (Status status = printer.circle(at.x, at.y, kStarCircleRadius); !status.ok()) {
+      if (Status status = printer.circle(at.x, at.y, star.circle_radius); !status.ok()) {
         return status;
       }
+    }
+    if (!star.chord_lines) continue;
+    for (const auto& [from, to] : chord_line_pieces(star, centre)) {
+      if (Status status = printer.line(from, to); !status.ok()) return status;
     }
   }
   return {};
 }
 
-Status print_star(const WorksheetRun& run, int n, TwipPoint centre) {
+Status print_star(const WorksheetRun& run, const StarTemplate& star, int n, TwipPoint centre) {
   const ChordNames chords = Choose_Worksheet_Chords(run.Chord_Types, run.random);
   for (int line = 0; line < kChordLineCount; ++line) {
-    const TwipPoint at = centre + kChordNameOffsets[line];
+    const TwipPoint at = centre + star.chord_names[line];
     if (Status status = print_at(run.printer, at, chords[line]); !status.ok()) return status;
   }
   const Board board = spell_star(run, chords);
-  if (Status status =
-          Print_Given_Note(run.printer, board.Circle_Notes, centre, run.random, run.centre_question);
+  if (Status status = Print_Given_Note(run.printer, board.Circle_Notes, centre, run.random,
+                                       run.centre_question, star);
       !status.ok()) {
     return status;
   }
-  const TwipPoint label_at = centre + kStarLabelOffset;
+  const TwipPoint label_at = centre + star.label;
   if (Status status = run.printer.set_position(label_at.x, label_at.y); !status.ok()) {
     return status;
   }
@@ -64,17 +69,32 @@ Status print_page(const WorksheetRun& run) {
   PageSize page;
   if (Status status = printer.page_size(page); !status.ok()) return status;
   PageGeometry geometry;
-  if (Status status = lay_out_page(page, geometry); !status.ok()) return status;
+  if (Status status = lay_out_page(page, run.style, geometry); !status.ok()) return status;
   if (Status status = print_page_text(printer, geometry.footer, kWorksheetFooter); !status.ok()) {
     return status;
   }
-  if (Status status = print_page_text(printer, geometry.heading, kWorksheetHeading); !status.ok()) {
+  const std::string_view heading =
+      run.style == PageStyle::Classroom ? kClassroomHeading : kWorksheetHeading;
+  if (Status status = print_page_text(printer, geometry.heading, heading); !status.ok()) {
     return status;
+  }
+  if (geometry.name_line) {
+    if (Status status = print_page_text(printer, *geometry.name_line, kClassroomNameLine);
+        !status.ok()) {
+      return status;
+    }
+  }
+  if (!run.identification.empty()) {
+    if (Status status = print_page_text(printer, geometry.identification, run.identification);
+        !status.ok()) {
+      return status;
+    }
   }
   if (Status status = draw_star_circles(printer, geometry); !status.ok()) return status;
   if (Status status = run.answer_log.begin_run(); !status.ok()) return status;
   for (int star = 1; star <= kWorksheetStars; ++star) {
-    if (Status status = print_star(run, star, geometry.star_centres[star - 1]); !status.ok()) {
+    if (Status status = print_star(run, *geometry.star, star, geometry.star_centres[star - 1]);
+        !status.ok()) {
       return status;
     }
   }
@@ -104,7 +124,7 @@ Board spell_star(const WorksheetRun& run, const ChordNames& chords) {
     for (int line : Spell_Chord_Lines(board.Chords, board.Circle_Notes)) {
       run.windows.show_message({unknown_chord_message(line)});
     }
-  } while (Reject_Long_Notes(board.Circle_Notes));
+  } while (!run.advanced && Reject_Long_Notes(board.Circle_Notes));
   return board;
 }
 
@@ -113,10 +133,15 @@ std::string Pad_Short_Notes(const std::optional<NoteName>& note) {
 }
 
 Status Print_Given_Note(Printer& printer, const CircleNotes& Circle_Notes, TwipPoint centre,
-                        Random& random, bool centre_question) {
+                        Random& random, bool centre_question, const StarTemplate& star) {
   const int circle = draw_given_circle(random, centre_question);
-  return print_at(printer, centre + kGivenNoteOffsets[circle - 1],
+  return print_at(printer, centre + star.notes[circle - 1],
                   Pad_Short_Notes(circle_note(Circle_Notes, circle)));
+}
+
+std::string sheet_identification(int sheet, int sheets, std::uint64_t seed) {
+  return "Sheet " + std::to_string(sheet) + " of " + std::to_string(sheets) + " \u00b7 seed " +
+         std::to_string(seed);
 }
 
 std::string star_label(std::string_view date, int n) {

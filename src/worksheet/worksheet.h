@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -32,7 +33,16 @@ struct WorksheetRun {
   Random& random;
   Clock& clock;
   WindowSystem& windows;
+  PageStyle style = PageStyle::Standard;
+  // Lets notes longer than three characters ("Bbbb", "F###") onto the sheet, as "Advanced" does
+  // for the window's puzzles; the window's sheets never have them.
+  bool advanced = false;
+  // Which sheet of a batch this is, printed on the page; empty on a sheet of its own.
+  std::string identification = {};
 };
+
+// "Sheet 3 of 30 · seed 4711": what tells the sheets of a batch, and their key pages, apart.
+std::string sheet_identification(int sheet, int sheets, std::uint64_t seed);
 
 // Prints the page of six stars and logs every star before the next one is generated. Any
 // failure stops the run, removes the run's blocks from the log again, aborts the print job and
@@ -40,7 +50,8 @@ struct WorksheetRun {
 void Print_Worksheet(const WorksheetRun& run);
 
 // The key is redrawn, with the star's chord types fixed, until every note fits three
-// characters; a line whose chord type is outside the catalogue is reported and left as it was.
+// characters unless the run is advanced; a line whose chord type is outside the catalogue is
+// reported and left as it was.
 Board spell_star(const WorksheetRun& run, const ChordNames& chords);
 
 // A circle's note as the sheet prints it and the log records it: one-letter notes after a
@@ -48,7 +59,8 @@ Board spell_star(const WorksheetRun& run, const ChordNames& chords);
 std::string Pad_Short_Notes(const std::optional<NoteName>& note);
 
 Status Print_Given_Note(Printer& printer, const CircleNotes& Circle_Notes, TwipPoint centre,
-                        Random& random, bool centre_question);
+                        Random& random, bool centre_question,
+                        const StarTemplate& star);
 
 // The star's label above it and at the start of each of its log records: "<date>-<n>".
 std::string star_label(std::string_view date, int n);

@@ -81,8 +81,10 @@ Status run_worksheet_batch(const WorksheetBatch& batch) {
   BatchAnswerLog log(batch.answer_log);
   FailureCatcher windows;
   for (int sheet = 1; sheet <= batch.sheets; ++sheet) {
-    Print_Worksheet({batch.Key_Names, batch.Chord_Types, false, batch.printer_for(sheet), log,
-                     batch.random, batch.clock, windows});
+    Print_Worksheet({batch.Key_Names, batch.Chord_Types, batch.centre_question,
+                     batch.printer_for(sheet), log, batch.random, batch.clock, windows, batch.style,
+                     batch.advanced,
+                     batch.seed ? sheet_identification(sheet, batch.sheets, *batch.seed) : ""});
     if (!windows.failure.empty()) {
       log.drop_run();
       return Failure{kPrinterFailed,

@@ -1,12 +1,15 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ports/answer_log_file.h"
 #include "ports/status.h"
 #include "theory/notes.h"
+#include "worksheet/page.h"
 
 namespace velmora {
 
@@ -29,6 +32,11 @@ struct WorksheetBatch {
   std::function<Printer&(int sheet)> printer_for;
   // Given the lines the batch logged; a failure here drops the batch's blocks all the same.
   std::function<Status(const std::vector<std::string>& logged)> finish;
+  bool centre_question = false;
+  bool advanced = false;
+  PageStyle style = PageStyle::Standard;
+  // The seed the batch is drawn from; each sheet prints which of the batch it is with it.
+  std::optional<std::uint64_t> seed = {};
 };
 
 // Prints the sheets one after the other as the window's worksheet run does, on the same draws,

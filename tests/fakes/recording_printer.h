@@ -12,7 +12,7 @@ namespace velmora::testing {
 // Records what reaches the page, in order; fails the `fail_at`-th operation of kind `fail_kind`.
 class RecordingPrinter final : public Printer {
  public:
-  enum class Kind { Begin, Text, Circle, End };
+  enum class Kind { Begin, Text, Circle, End, Line };
 
   struct Operation {
     Kind kind;
@@ -20,6 +20,7 @@ class RecordingPrinter final : public Printer {
     Twips y = 0;
     int size = 0;  // the font size of a text, the radius of a circle
     std::string text{};
+    TwipPoint to{};  // where a line ends
   };
 
   Status begin_document() override { return record({Kind::Begin}); }
@@ -44,6 +45,9 @@ class RecordingPrinter final : public Printer {
   }
   Status circle(Twips x, Twips y, Twips radius) override {
     return record({Kind::Circle, x, y, radius});
+  }
+  Status line(TwipPoint from, TwipPoint to) override {
+    return record({Kind::Line, from.x, from.y, 0, {}, to});
   }
   Status end_document() override { return record({Kind::End}); }
   void abort_document() override { ++aborts; }

@@ -30,6 +30,16 @@ TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
        "  --seed <S>          Draw the worksheets from seed S, so that the same S gives\n"
        "                      the same sheets.\n"
        "  --paper <SIZE>      Print on SIZE paper: A4 or Letter.\n"
+       "  --level <LEVEL>     Draw the worksheets' chord types from the list of LEVEL,\n"
+       "                      beginner (12 types) or expert (all 27), as the window's\n"
+       "                      level does; expert when not given.\n"
+       "  --advanced          Let the worksheets hold notes of four characters (Bbbb,\n"
+       "                      F###), as the window's \"Advanced\" box lets its puzzles.\n"
+       "  --centre-question   Give every star's centre note, as the window's \"Center\n"
+       "                      Question\" box does.\n"
+       "  --classroom         Print the classroom sheet, and its answer key to match: a\n"
+       "                      line for name, class and date, the chord lines drawn\n"
+       "                      through each star, and circles 12 mm wide.\n"
        "  --stats             Print a summary of the practice history and exit; no\n"
        "                      display is needed.\n"
        "  --data-dir <DIR>    Keep the practice history in DIR instead of\n"
@@ -48,8 +58,11 @@ TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
        "velmora: Missing value after '--soundfont'. Try 'velmora --help'.\n"},
       {{"--soundfont", "/nonexistent/GM.sf2"}, 2, "",
        "velmora: Cannot read the soundfont '/nonexistent/GM.sf2': No such file or directory\n"},
-      {{"--soundfont", "/"}, 2, "", "velmora: Cannot read the soundfont '/': Is a directory\n"},
-      {{"--no-splash", "--soundfont", "/dev/null"}, 1, "", no_display},
+      {{"--soundfont", "/"}, 2, "",
+       "velmora: Cannot read the soundfont '/': it is a folder, not a file\n"},
+      {{"--soundfont", "/dev/zero"}, 2, "",
+       "velmora: Cannot read the soundfont '/dev/zero': it is a device, not a file\n"},
+      {{"--no-splash", "--soundfont", VELMORA_EXECUTABLE}, 1, "", no_display},
       {{}, 1, "", no_display},
   };
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QDir>
@@ -8,10 +9,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <set>
 
 #include "fakes/main_form_fixture.h"
 #include "platform/posix/system_random.h"
+#include "platform/qt/qt_clock.h"
+#include "platform/qt/qt_settings_store.h"
 #include "shell/main_window.h"
+#include "shell/sheet_jobs.h"
 #include "worksheet/answer_log_reader.h"
 #include "worksheet/worksheet.h"
 
@@ -55,7 +60,7 @@ struct Outcome {
 };
 
 // The built program, without any display, in `folder`.
-Outcome velmora(const QString& folder, const QStringList& arguments) {
+Outcome velmora(const QString& folder, const QStringList& arguments, int wait_ms = 60000) {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
     environment.remove(name);
@@ -63,7 +68,11 @@ Outcome velmora(const QString& folder, const QStringList& arguments) {
   process.setProcessEnvironment(environment);
   process.setWorkingDirectory(folder);
   process.start(VELMORA_EXECUTABLE, arguments);
-  EXPECT_TRUE(process.waitForFinished(60000));
+  if (!process.waitForFinished(wait_ms)) {
+    ADD_FAILURE() << "still running after " << wait_ms << " ms";
+    process.kill();
+    process.waitForFinished();
+  }
   return {process.exitCode(), process.readAllStandardOutput().toStdString(),
           process.readAllStandardError().toStdString()};
 }
@@ -97,19 +106,40 @@ TEST(SheetJobTest, BadInputIsOneLineOnStandardErrorStatusTwoAndNothingLeftBehind
        "The answer key could not be saved as nowhere/key.pdf: No such file or directory"},
       {{"--worksheets", "2", "--output", "blocker/out"},
        "Cannot write to the folder 'blocker/out': Not a directory"},
-      // The first sheet is moved into place before the second meets a folder of its name.
       {{"--worksheets", "2", "--output", "taken"},
-       "The sheets could not be moved into 'taken': Is a directory"},
+       "The folder 'taken' holds the sheets of an earlier batch (worksheet-2.pdf); choose an empty "
+       "folder or move them away first"},
+      {{"--worksheets", "1", "--output", "keyed"},
+       "The folder 'keyed' holds the sheets of an earlier batch (answer-key.pdf); choose an empty "
+       "folder or move them away first"},
+      {{"--worksheets", "2", "--output", "out", "--level", "master"},
+       "--level takes beginner or expert, not 'master'."},
+      {{"--answer-key", "--centre-question", "--output", "key.pdf"},
+       "--seed, --level, --advanced and --centre-question go with --worksheets only."},
+      {{"--classroom"},
+       "--output, --seed, --paper, --level, --advanced, --centre-question and --classroom go with "
+       "--answer-key or --worksheets."},
+      {{"--answer-key", "pipe", "--output", "key.pdf"},
+       "Cannot read the answer log 'pipe': it is a named pipe, not a file"},
+      {{"--answer-key", "/dev/zero", "--output", "key.pdf"},
+       "Cannot read the answer log '/dev/zero': it is a device, not a file"},
+      {{"--answer-key", "taken", "--output", "key.pdf"},
+       "Cannot read the answer log 'taken': it is a folder, not a file"},
+      {{"--soundfont", "pipe"}, "Cannot read the soundfont 'pipe': it is a named pipe, not a file"},
   };
   QTemporaryDir folder;
   write(folder.filePath("Worksheet.id"), kBlock);
   write(folder.filePath("damaged.id"), "Worksheets of class 3b\n");
   write(folder.filePath("blocker"), "a file, not a folder");
   ASSERT_TRUE(QDir(folder.path()).mkpath("taken/worksheet-2.pdf/inside"));
+  ASSERT_TRUE(QDir(folder.path()).mkpath("keyed"));
+  write(folder.filePath("keyed/answer-key.pdf"), "an earlier key");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("pipe")).constData(), 0600), 0);
   const QStringList before = tree(folder.path());
   for (const auto& run : runs) {
     SCOPED_TRACE(run.arguments.join(' ').toStdString());
-    const Outcome done = velmora(folder.path(), run.arguments);
+    // A pipe or a device that was waited on or read would not be done within this.
+    const Outcome done = velmora(folder.path(), run.arguments, 5000);
     EXPECT_EQ(done.status, 2);
     EXPECT_EQ(done.error.rfind(std::string("velmora: ") + run.error, 0), 0U) << done.error;
     EXPECT_EQ(std::count(done.error.begin(), done.error.end(), '\n'), 1);
@@ -172,6 +202,76 @@ TEST(SheetJobTest, ABatchAndAWindowsRunAppendingAtOnceLeaveWholeBlocksAndTheSame
             undated(folder.filePath("a/worksheet-2.pdf")));
 }
 
+// The batch's options for the window's controls: the level's list of chord types, notes of four
+// characters only when advanced.
+TEST(SheetJobTest, TheLevelAndAdvancedOptionsDrawAsTheWindowsControls) {
+  const std::set<std::string> beginner = {"Maj9",    "Maj9_#5", "Dom7_b9", "Dom9",
+                                          "Dom7_#9", "Dom9_b5", "Dom9_#5", "Min7_b9",
+                                          "Min7_#9", "Min9_b5", "Min9_maj7", "Min9"};
+  const struct {
+    const char* level;
+    bool advanced;
+    bool only_beginner;
+    bool classroom;
+  } runs[] = {{"beginner", false, true, true}, {"Expert", true, false, false},
+              {nullptr, false, false, false}};
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.level ? run.level : "no level");
+    QTemporaryDir folder;
+    QString mistake;
+    std::optional<SheetJob> job = read_sheet_job(
+        {false, {}, QString("20"), folder.filePath("out"), QString("77"), std::nullopt,
+         run.level ? std::optional<QString>(run.level) : std::nullopt, run.advanced, false,
+         run.classroom},
+        mistake);
+    ASSERT_TRUE(job.has_value()) << mistake.toStdString();
+    job->log = folder.filePath("Worksheet.id").toStdString();
+    QtClock clock;
+    const JobOutcome outcome = run_sheet_job(*job, clock);
+    ASSERT_EQ(outcome.exit_status, 0) << outcome.error;
+    const AnswerLogReading reading =
+        read_answer_log(read(folder.filePath("Worksheet.id")).toStdString());
+    ASSERT_EQ(reading.stars.size(), 120U);
+    bool outside_beginner = false;
+    bool long_note = false;
+    for (const LoggedStar& star : reading.stars) {
+      for (const std::string& chord : star.board.Chords) {
+        outside_beginner = outside_beginner || !beginner.contains(chord);
+      }
+      for (const auto& note : star.board.Circle_Notes) {
+        long_note = long_note || note->text().size() > 3;
+      }
+    }
+    EXPECT_EQ(outside_beginner, !run.only_beginner);
+    EXPECT_EQ(long_note, run.advanced);
+    for (const char* pdf : {"out/worksheet-20.pdf", "out/answer-key.pdf"}) {
+      QProcess text;
+      text.start(VELMORA_PDFTOTEXT, {folder.filePath(pdf), "-"});
+      ASSERT_TRUE(text.waitForFinished(20000));
+      const QByteArray words = text.readAllStandardOutput();
+      EXPECT_TRUE(words.contains("Sheet 20 of 20 \u00b7 seed 77")) << pdf;
+      EXPECT_EQ(words.contains("diagonal lines"), run.classroom && pdf[4] == 'w') << pdf;
+    }
+  }
+}
+
+// A batch under a locale whose date and time are written in other words succeeds, and its log
+// keeps them.
+TEST(SheetJobTest, ABatchUnderAJapaneseLocaleReadsItsOwnLogBack) {
+  QTemporaryDir folder;
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert("LOCPATH", VELMORA_TEST_LOCALES);
+  environment.insert("LC_ALL", "ja_JP.UTF-8");
+  QProcess batch;
+  batch.setProcessEnvironment(environment);
+  batch.setWorkingDirectory(folder.path());
+  batch.start(VELMORA_EXECUTABLE, {"--worksheets", "2", "--output", "out"});
+  ASSERT_TRUE(batch.waitForFinished(60000));
+  EXPECT_EQ(batch.exitCode(), 0) << batch.readAllStandardError().toStdString();
+  EXPECT_TRUE(read(folder.filePath("Worksheet.id")).contains("\u5e74"));
+  EXPECT_TRUE(QFile::exists(folder.filePath("out/answer-key.pdf")));
+}
+
 // "Answer key…" in the Work Sheet button's menu, with the save dialog answered by the test.
 TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
   const struct {
@@ -181,6 +281,8 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
     bool written;
   } runs[] = {
       {nullptr, "key.pdf", "The answer key cannot be made: the answer log Worksheet.id in ", false},
+      {"/dev/zero", "key.pdf",
+       "The answer key cannot be made: the answer log Worksheet.id in ", false},
       {"Worksheets of class 3b\n", "key.pdf",
        "The answer key cannot be made: the answer log Worksheet.id holds no worksheet star that "
        "can be read.",
@@ -209,18 +311,29 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
     proposed = offered;
     return chosen;
   });
+  std::optional<SheetPaper> offered_paper;
+  window.set_key_paper_chooser([&](const SheetPaper& offered) {
+    offered_paper = offered;
+    return std::optional<SheetPaper>(SheetPaper{QPageSize(QPageSize::Letter), PageStyle::Standard});
+  });
   window.set_menu_shower([](QMenu& menu, QPoint) {
-    ASSERT_EQ(menu.actions().size(), 1);
-    EXPECT_EQ(menu.actions()[0]->text(), QString::fromUtf8("Answer key\u2026"));
-    menu.actions()[0]->trigger();
+    ASSERT_EQ(menu.actions().size(), 2);
+    EXPECT_EQ(menu.actions()[0]->text(), QString::fromUtf8("Classroom sheet\u2026"));
+    EXPECT_EQ(menu.actions()[1]->text(), QString::fromUtf8("Answer key\u2026"));
+    menu.actions()[1]->trigger();
   });
   for (const auto& run : runs) {
     SCOPED_TRACE(run.box);
     QFile::remove("Worksheet.id");
     QFile::remove("key.pdf");
-    if (run.log) write("Worksheet.id", run.log);
+    if (run.log && run.log[0] == '/') {
+      QFile::link(run.log, "Worksheet.id");
+    } else if (run.log) {
+      write("Worksheet.id", run.log);
+    }
     chosen = run.chosen;
     boxes.clear();
+    offered_paper.reset();
     auto* button = window.findChild<QPushButton*>("WorkSheet_cmd");
     emit button->customContextMenuRequested(QPoint(5, 5));
     ASSERT_EQ(boxes.size(), std::string_view(run.box).empty() ? 0U : 1U);
@@ -229,6 +342,8 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
       EXPECT_EQ(boxes[0].icon, Icon::Critical);
     }
     EXPECT_EQ(QFile::exists("key.pdf"), run.written);
+    // A log that cannot give a key is told before any question.
+    EXPECT_EQ(offered_paper.has_value(), run.log == kBlock);
   }
   EXPECT_EQ(proposed, QDir(folder.path()).absoluteFilePath("Answer key.pdf"));
 
@@ -245,6 +360,35 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
   for (const char* shown : {"12/06/26-1 18:02:06", "Dom7_#5_b9", "Bbb", "Dbb", "Min7_b9"}) {
     EXPECT_TRUE(page.contains(shown)) << shown;
   }
+  // Without a sheet printed before, the region's paper is offered; the key is on the paper chosen.
+  ASSERT_TRUE(offered_paper.has_value());
+  EXPECT_EQ(offered_paper->paper.id(), QPageSize::A4);
+  EXPECT_EQ(offered_paper->style, PageStyle::Standard);
+  QProcess boxes_of_text;
+  boxes_of_text.start(VELMORA_PDFTOTEXT, {"-bbox", "key.pdf", "-"});
+  ASSERT_TRUE(boxes_of_text.waitForFinished(20000));
+  EXPECT_TRUE(boxes_of_text.readAllStandardOutput().contains(
+      "<page width=\"612.000000\" height=\"792.000000\">"));
+
+  // The paper and page the window's last sheet was printed on, kept between runs, come first.
+  const QString kept = folder.filePath("settings.ini");
+  write(kept, "[worksheet]\npaper=Letter\nclassroom=true\n");
+  QtSettingsStore settings(kept);
+  MainWindow later(ShellPorts{random, clock, midi, nullptr, &settings});
+  later.window_system().set_presenter([](const MessageBox&) { return Answer::Ok; });
+  later.set_key_paper_chooser([&](const SheetPaper& offered) {
+    offered_paper = offered;
+    return std::nullopt;
+  });
+  later.set_menu_shower([](QMenu& menu, QPoint) { menu.actions()[1]->trigger(); });
+  emit later.findChild<QPushButton*>("WorkSheet_cmd")->customContextMenuRequested(QPoint(5, 5));
+  EXPECT_EQ(offered_paper->paper.id(), QPageSize::Letter);
+  EXPECT_EQ(offered_paper->style, PageStyle::Classroom);
+  later.form().sheet_printed("A5", false);
+  std::string problem;
+  const Settings saved = settings.load(problem);
+  EXPECT_EQ(saved.sheet_paper, "A5");
+  EXPECT_FALSE(saved.sheet_classroom);
   ASSERT_TRUE(QDir::setCurrent(previous));
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "fakes/main_form_fixture.h"
@@ -60,16 +61,26 @@ class BatchTest : public ::testing::Test, protected testing::MainFormOnFakes {
         {sheets, keys, chord_types, answer_log,
          seeded ? static_cast<Random&>(seeded_random) : random, clock,
          [this](int) -> Printer& { return printer; },
-         [this, seed](const std::vector<std::string>& logged) -> Status {
+         [this, sheets, seed](const std::vector<std::string>& logged) -> Status {
            std::string text;
            for (const std::string& line : logged) text += line + "\n";
            reading = read_answer_log(text);
-           if (Status status = lay_out_answer_key(reading.stars, printer.page, seed, pages);
-               !status.ok()) {
+           PageGeometry geometry;
+           if (Status status = lay_out_page(printer.page, style, geometry); !status.ok()) {
              return status;
            }
+           pages.clear();
+           AnswerKeyLayout layout(geometry, KeyBatch{sheets, seed}, [this](const MarkedPage& page) {
+             pages.push_back(page);
+             return Status();
+           });
+           for (const LoggedStar& star : reading.stars) {
+             if (Status status = layout.add(star); !status.ok()) return status;
+           }
+           if (Status status = layout.finish(); !status.ok()) return status;
            return finish_failure ? Status(Failure{9, "disk full"}) : Status();
-         }});
+         },
+         centre_question, false, style, seed});
   }
 
   std::map<std::pair<int, int>, std::string> texts_on(int page) const {
@@ -92,6 +103,8 @@ class BatchTest : public ::testing::Test, protected testing::MainFormOnFakes {
   SeededRandom seeded_random{20261206};
   bool seeded = false;
   bool finish_failure = false;
+  PageStyle style = PageStyle::Standard;
+  bool centre_question = false;
   AnswerLogReading reading;
   std::vector<MarkedPage> pages;
 };
@@ -103,7 +116,7 @@ TEST_F(BatchTest, TheKeyFillsEveryCircleWithTheChordsAsSpelledAroundTheLoggedKey
   ASSERT_TRUE(run(1, 99).ok());
   ASSERT_EQ(pages.size(), 1U);
   const auto texts = texts_on(0);
-  EXPECT_EQ(texts.at({100, 440}), "Seed 99");
+  EXPECT_EQ(texts.at({100, 440}), "Sheet 1 of 1 \u00b7 seed 99");
   for (int star = 0; star < 2; ++star) {
     const int x = 3320 + star * 5000;
     const int y = 2920;
@@ -119,6 +132,89 @@ TEST_F(BatchTest, TheKeyFillsEveryCircleWithTheChordsAsSpelledAroundTheLoggedKey
       EXPECT_EQ(found, kStars[star].spelled[line]) << "star " << star + 1 << " line " << line + 1;
     }
   }
+}
+
+TEST_F(BatchTest, EachSheetAndItsKeyPageSayWhichOfTheBatchTheyAre) {
+  seeded = true;
+  ASSERT_TRUE(run(2, 4711).ok());
+  Texts on_sheets;
+  for (const auto& text : printer.of_kind(RecordingPrinter::Kind::Text)) {
+    if (text.x == 100 && text.y == 440) on_sheets.push_back(text.text);
+  }
+  EXPECT_EQ(on_sheets, (Texts{"Sheet 1 of 2 \u00b7 seed 4711", "Sheet 2 of 2 \u00b7 seed 4711"}));
+  ASSERT_EQ(pages.size(), 2U);
+  EXPECT_EQ(texts_on(0).at({100, 440}), "Sheet 1 of 2 \u00b7 seed 4711");
+  EXPECT_EQ(texts_on(1).at({100, 440}), "Sheet 2 of 2 \u00b7 seed 4711");
+}
+
+// On the classroom key every note stands in the middle of its circle, 1.4 times as far from the
+// centre as on the window's page, and the time beside circle 2 rather than after the label.
+TEST_F(BatchTest, TheClassroomKeyFillsTheLargerStarsWhereTheSheetDrewThem) {
+  constexpr Offset kCircleAt[] = {
+      {-1050, -1050}, {0, -1200}, {1050, -1050}, {-600, -600}, {0, -600}, {600, -600},
+      {-1200, 0},     {-600, 0},  {0, 0},        {600, 0},     {1200, 0}, {-600, 600},
+      {0, 600},       {600, 600}, {-1050, 1050}, {0, 1200},    {1050, 1050}};
+  style = PageStyle::Classroom;
+  for (int star = 0; star < 6; ++star) queue_star(kStars[star % 2]);
+  ASSERT_TRUE(run(1, 5).ok());
+  ASSERT_EQ(pages.size(), 1U);
+  const auto texts = texts_on(0);
+  const auto lines = std::count_if(pages[0].begin(), pages[0].end(), [](const PageMark& mark) {
+    return mark.kind == PageMark::Kind::Line;
+  });
+  EXPECT_EQ(lines, 6 * 20);
+  // Letter: the left column at 2620, the top row at 3430, 5600 and 4500 twips apart.
+  for (int star = 0; star < 2; ++star) {
+    const int x = 2620 + star * 5600;
+    const int y = 3430;
+    EXPECT_EQ(texts.at({x - 1816, y - 2086}), "6-12-2026-" + std::to_string(star + 1));
+    EXPECT_EQ(texts.at({x + 406, y - 2086}), "14:05:" + std::to_string(10 + star * 4));
+    for (int line = 0; line < 4; ++line) {
+      Texts found;
+      for (int circle : kLines[line]) {
+        const Offset at = kCircleAt[circle - 1];
+        const std::string& note = texts.at({x + at.dx * 14 / 10 - 190, y + at.dy * 14 / 10 - 115});
+        found.push_back(note.substr(note.find_first_not_of(' ')));
+      }
+      EXPECT_EQ(found, kStars[star].spelled[line]) << "star " << star + 1 << " line " << line + 1;
+    }
+  }
+}
+
+// As the window's "Center Question" box: every star of every sheet gives its centre note.
+TEST_F(BatchTest, TheCentreQuestionGivesEveryStarsCentreNote) {
+  seeded = true;
+  centre_question = true;
+  ASSERT_TRUE(run(2, 1).ok());
+  int given_centres = 0;
+  for (const auto& text : printer.of_kind(RecordingPrinter::Kind::Text)) {
+    for (int star = 0; star < 6; ++star) {
+      given_centres += text.x == 3320 + star % 2 * 5000 - 250 &&
+                       text.y == 2920 + star / 2 * 5000 - 100;
+    }
+  }
+  EXPECT_EQ(given_centres, 12);
+}
+
+// Two sheets whose first stars follow each other, their other stars lost: a page each.
+TEST(AnswerKeyLayoutTest, AStarWhosePlaceIsTakenStartsANewPage) {
+  PageGeometry geometry;
+  ASSERT_TRUE(lay_out_page({12240, 15840}, geometry).ok());
+  std::vector<std::size_t> marks;
+  AnswerKeyLayout layout(geometry, std::nullopt, [&](const MarkedPage& page) {
+    marks.push_back(page.size());
+    return Status();
+  });
+  const AnswerLogReading reading = read_answer_log(
+      "12/06/26-118:02:06Maj9 C E G B D\n12/06/26-118:02:06Dom9 C E GBb D\n"
+      "12/06/26-118:02:07Min7_b9 CEb GBbDb\n12/06/26-118:02:07Dom7_#5_b9CbEb GBbbDbb\n\n"
+      "12/06/26-118:03:06Maj9 C E G B D\n12/06/26-118:03:06Dom9 C E GBb D\n"
+      "12/06/26-118:03:07Min7_b9 CEb GBbDb\n12/06/26-118:03:07Dom7_#5_b9CbEb GBbbDbb\n");
+  ASSERT_EQ(reading.stars.size(), 2U);
+  for (const LoggedStar& star : reading.stars) ASSERT_TRUE(layout.add(star).ok());
+  ASSERT_TRUE(layout.finish().ok());
+  // The heading and footer, 17 circles, 4 chord names, 17 notes and the label.
+  EXPECT_EQ(marks, (std::vector<std::size_t>{41, 41}));
 }
 
 TEST_F(BatchTest, TheSameSeedGivesTheSameLogAndPages) {

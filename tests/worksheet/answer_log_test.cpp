@@ -16,6 +16,15 @@ constexpr std::string_view kBlock =
     "12/06/26-118:02:07Min7_b9 CEb GBbDb\r\n"
     "\r\n";
 
+// The four records of kBlock after another star label and time, with the given line end.
+std::string block_after(std::string_view label_and_time, std::string_view line_end = "\r\n") {
+  const char* chords[] = {"Dom7_#5_b9CbEb GBbbDbb", "Maj9 C E G B D", "Dom9 C E GBb D",
+                          "Min7_b9 CEb GBbDb"};
+  std::string block;
+  for (const char* chord : chords) block.append(label_and_time).append(chord).append(line_end);
+  return block.append(line_end);
+}
+
 struct DamagedLog {
   const char* name;
   std::string text;
@@ -50,6 +59,24 @@ const DamagedLog kDamagedLogs[] = {
      "2026-12-06-607:15:01 PMDom9 C E GBb D\r\n2026-12-06-607:15:01 PMDom9_sus2 C D GBb D\r\n",
      {"2026-12-06-6 07:15:00 PM @4"},
      {"line 1: star 2026-12-06-6 has 1 of its 4 chord lines"}},
+    {"CrCrLfLinesOfAMailProgram",
+     block_after("12/06/26-118:02:06", "\r\r\n"),
+     {"12/06/26-1 18:02:06 @1"},
+     {}},
+    {"DatesAndTimesInTheWordsOfOtherLocales",
+     block_after("2026\u5e7412\u670807\u65e5-214\u664205\u520612\u79d2") +
+         block_after("07 \u062f\u064a\u0633, 2026-3UTC 02:57:57 \u0635") +
+         block_after("07.12.2026-514:05:12") +
+         block_after("2026\ub144 12\uc6d4-6\u0661\u0664:\u0660\u0665"),
+     {"2026\u5e7412\u670807\u65e5-2 14\u664205\u520612\u79d2 @1",
+      "07 \u062f\u064a\u0633, 2026-3 UTC 02:57:57 \u0635 @6", "07.12.2026-5 14:05:12 @11",
+      "2026\ub144 12\uc6d4-6 \u0661\u0664:\u0660\u0665 @16"},
+     {}},
+    {"NoTimeBetweenStarAndChord",
+     block_after("12/06/26-1"),
+     {},
+     {"line 1: no time of day", "line 2: no time of day", "line 3: no time of day",
+      "line 4: no time of day"}},
     {"CutOffMidRecord",
      std::string(kBlock.substr(0, kBlock.size() - 8)),
      {},

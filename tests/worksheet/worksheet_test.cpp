@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <limits>
 
 #include "fakes/main_form_fixture.h"
@@ -171,6 +173,19 @@ INSTANTIATE_TEST_SUITE_P(Runs, WorksheetRunTest, ::testing::Values(
     [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
+// "Classroom sheet…" asks as Work Sheet does, prints the classroom page with the same draws and
+// records, and puts a new puzzle up unasked.
+TEST_F(WorksheetTest, TheClassroomSheetPrintsTheClassroomPageAsWorkSheetDoes) {
+  form.classroom_sheet_click();
+  ASSERT_EQ(windows.boxes.size(), 1U);
+  EXPECT_EQ(windows.boxes[0].text, "This action will create some work sheets on your printer");
+  EXPECT_EQ(printer.of_kind(Kind::Line).size(), 120U);
+  EXPECT_EQ(printer.of_kind(Kind::Text)[2].text.substr(0, 5), "Name:");
+  ASSERT_EQ(answer_log.lines.size(), 30U);
+  EXPECT_EQ(answer_log.lines[1], "6-12-2026-114:05:11Maj9 C E G B D");
+  EXPECT_EQ(form.correct_count(), 0);
+}
+
 // Whichever circle is given, its note alone is printed, in its worksheet form, at its own place.
 TEST(PrintGivenNoteTest, EachCirclesNoteBeginsAtItsOwnPlace) {
   for (int circle = 1; circle <= kCircleCount; ++circle) {
@@ -181,13 +196,133 @@ TEST(PrintGivenNoteTest, EachCirclesNoteBeginsAtItsOwnPlace) {
     RecordingPrinter printer;
     testing::ScriptedRandom random;
     random.values = {(static_cast<float>(circle) - 0.5F) / kCircleCount};
-    ASSERT_TRUE(Print_Given_Note(printer, notes, {5000, 6000}, random, false).ok());
+    ASSERT_TRUE(Print_Given_Note(printer, notes, {5000, 6000}, random, false, kStandardStar).ok());
     const auto texts = printer.of_kind(Kind::Text);
     ASSERT_EQ(texts.size(), 1U);
     const TwipPoint place = TwipPoint{5000, 6000} + kGivenNotes[circle - 1];
     EXPECT_EQ((TwipPoint{texts[0].x, texts[0].y}), place);
     EXPECT_EQ(texts[0].text, " C");
   }
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+struct ClassroomPaper {
+  const char* name;
+  PageSize page;
+};
+
+// Six stars of the same draws on the classroom page and on the window's page.
+struct TwoRuns {
+  explicit TwoRuns(PageSize page) {
+    for (PageStyle style : {PageStyle::Classroom, PageStyle::Standard}) {
+      RecordingPrinter& printer = style == PageStyle::Classroom ? classroom : standard;
+      testing::MemoryAnswerLog& log = style == PageStyle::Classroom ? classroom_log : standard_log;
+      printer.page = page;
+      testing::ScriptedRandom random;
+      random.queue_seeded(7, 1000);
+      testing::FakeClock clock;
+      Print_Worksheet({Fill_Key_Tables(), Fill_Chord_Types(true), false, printer, log, random,
+                       clock, windows, style});
+    }
+  }
+  RecordingPrinter classroom;
+  RecordingPrinter standard;
+  testing::MemoryAnswerLog classroom_log;
+  testing::MemoryAnswerLog standard_log;
+  testing::FakeWindowSystem windows;
+};
+
+double distance(TwipPoint a, TwipPoint b) { return std::hypot(a.x - b.x, a.y - b.y); }
+
+// On A4 and Letter: the name line and an instruction naming the diagonals, circles at least
+// 12 mm across with the chord lines drawn between them, nothing of one star near another or
+// off the page, and the same log records as the window's page.
+TEST(ClassroomPageTest, FitsLargeStarsWithTheirLinesAndLogsAsTheWindowsPage) {
+  for (const ClassroomPaper& paper : {ClassroomPaper{"A4", {11906, 16838}},
+                                      ClassroomPaper{"Letter", {12240, 15840}}}) {
+    SCOPED_TRACE(paper.name);
+    const TwoRuns runs(paper.page);
+    EXPECT_TRUE(runs.windows.boxes.empty());
+    EXPECT_EQ(runs.classroom_log.lines, runs.standard_log.lines);
+    ASSERT_EQ(runs.classroom_log.lines.size(), 30U);
+    const auto texts = runs.classroom.of_kind(Kind::Text);
+    ASSERT_EQ(texts.size(), 3U + 6 * 6);
+    EXPECT_EQ(texts[1].text,
+              "Spell each chord along its line towards its name: across, down and on both "
+              "diagonal lines.");
+    EXPECT_EQ(texts[2].text, "Name: ____________________   Class: ________   Date: ______________");
+    EXPECT_EQ(texts[2].y, 700);
+    const auto circles = runs.classroom.of_kind(Kind::Circle);
+    ASSERT_EQ(circles.size(), 102U);
+    for (const auto& circle : circles) EXPECT_GE(2 * circle.size / 1440.0 * 25.4, 12.0);
+    // Each star's box, its circles and texts (10-point digits and letters are 111 twips wide,
+    // 230 high), keeps clear of the others' and of the page's edges.
+    std::array<std::array<int, 4>, 6> boxes{};  // left, top, right, bottom
+    for (int star = 0; star < 6; ++star) {
+      boxes[star] = {std::numeric_limits<int>::max(), std::numeric_limits<int>::max(), 0, 0};
+      const auto extend = [&](int left, int top, int right, int bottom) {
+        boxes[star] = {std::min(boxes[star][0], left), std::min(boxes[star][1], top),
+                       std::max(boxes[star][2], right), std::max(boxes[star][3], bottom)};
+      };
+      for (int circle = 0; circle < 17; ++circle) {
+        const auto& c = circles[star * 17 + circle];
+        extend(c.x - c.size, c.y - c.size, c.x + c.size, c.y + c.size);
+      }
+      for (int text = 0; text < 6; ++text) {
+        const auto& t = texts[3 + star * 6 + text];
+        extend(t.x, t.y, t.x + 111 * static_cast<int>(t.text.size()), t.y + 230);
+      }
+      EXPECT_GE(boxes[star][0], 300);
+      EXPECT_LE(boxes[star][2], paper.page.width - 300);
+      EXPECT_GE(boxes[star][1], 700 + 240);
+      EXPECT_LE(boxes[star][3], texts[0].y - 60);
+      for (int other = 0; other < star; ++other) {
+        const bool apart = boxes[star][0] > boxes[other][2] || boxes[other][0] > boxes[star][2] ||
+                           boxes[star][1] > boxes[other][3] || boxes[other][1] > boxes[star][3];
+        EXPECT_TRUE(apart) << "stars " << other + 1 << " and " << star + 1;
+      }
+    }
+    for (std::size_t a = 0; a < circles.size(); ++a) {
+      for (std::size_t b = a + 1; b < circles.size(); ++b) {
+        EXPECT_GT(distance({circles[a].x, circles[a].y}, {circles[b].x, circles[b].y}),
+                  2.0 * 346 + 80);
+      }
+    }
+    // Each line's pieces run from one circle's edge to the next one's, then on past the last.
+    const auto lines = runs.classroom.of_kind(Kind::Line);
+    ASSERT_EQ(lines.size(), 6U * 20);
+    const int order[4][5] = {{15, 12, 9, 6, 3}, {7, 8, 9, 10, 11}, {1, 4, 9, 14, 17},
+                             {2, 5, 9, 13, 16}};
+    for (std::size_t piece = 0; piece < lines.size(); ++piece) {
+      const int star = static_cast<int>(piece / 20);
+      const int line = static_cast<int>(piece % 20 / 5);
+      const int tone = static_cast<int>(piece % 5);
+      const auto& from_circle = circles[star * 17 + order[line][tone] - 1];
+      const TwipPoint centre{from_circle.x, from_circle.y};
+      EXPECT_NEAR(distance({lines[piece].x, lines[piece].y}, centre), 346, 1.5) << piece;
+      const double end = tone < 4 ? distance(lines[piece].to,
+                                            {circles[star * 17 + order[line][tone + 1] - 1].x,
+                                             circles[star * 17 + order[line][tone + 1] - 1].y})
+                                  : distance(lines[piece].to, centre) - 150;
+      EXPECT_NEAR(end, 346, 1.5) << piece;
+    }
+  }
+}
+
+TEST(ClassroomPageTest, APaperTooSmallForItIsAFailureAndNoSheet) {
+  PageGeometry geometry;
+  const Status a5 = lay_out_classroom_page({8391, 11906}, geometry);
+  ASSERT_FALSE(a5.ok());
+  EXPECT_EQ(a5.failure().description,
+            "The page is too small for the classroom sheet (8391 x 11906 twips)");
+  EXPECT_TRUE(lay_out_classroom_page({12240, 15840}, geometry).ok());
+  EXPECT_FALSE(lay_out_classroom_page({12240, 15000}, geometry).ok());
+  EXPECT_FALSE(lay_out_classroom_page({10900, 16838}, geometry).ok());
 }
 
 }  // namespace

@@ -10,26 +10,19 @@
 #include <system_error>
 #include <thread>
 
+#include "platform/posix/text_file.h"
+
 namespace velmora {
 namespace {
 
 using std::chrono::steady_clock;
 
 constexpr std::chrono::milliseconds kLockRetry{10};
+constexpr int kOpenAttempts = 10;
 
 std::string system_error_text(int system_error) {
   return system_error == 0 ? std::string("unknown error")
                            : std::generic_category().message(system_error);
-}
-
-// What a log that is not a regular file is instead; empty for a regular file.
-std::string kind_of_non_file(mode_t mode) {
-  if (S_ISREG(mode)) return {};
-  if (S_ISFIFO(mode)) return "a named pipe";
-  if (S_ISDIR(mode)) return "a folder";
-  if (S_ISSOCK(mode)) return "a socket";
-  if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
-  return "a special file";
 }
 
 std::string refusal(const std::string& kind) { return "it is " + kind + ", not a file"; }
@@ -40,9 +33,34 @@ FileAnswerLog::~FileAnswerLog() { end_run(); }
 
 Status FileAnswerLog::begin_run() {
   end_run();
+  for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+    if (Status status = open_locked(); !status.ok()) return status;
+    // A run that created the log and dropped it again removes the file, perhaps while this run
+    // waited for the lock on it: then the file under the log's name is opened afresh.
+    struct stat named = {};
+    struct stat held = {};
+    if (::fstat(file_, &held) != 0) {
+      const int system_error = errno;
+      end_run();
+      return not_opened(system_error_text(system_error));
+    }
+    if (::stat(path_.c_str(), &named) == 0 && named.st_dev == held.st_dev &&
+        named.st_ino == held.st_ino) {
+      // Only now, under the lock, is the end of the log this run's start.
+      run_start_ = held.st_size;
+      return {};
+    }
+    end_run();
+  }
+  return not_opened("another program keeps removing it");
+}
+
+Status FileAnswerLog::open_locked() {
   // O_NONBLOCK: opening a named pipe must not wait for a reader; a regular file ignores it.
-  file_ = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
-                 0666);
+  constexpr int kFlags = O_WRONLY | O_APPEND | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+  file_ = ::open(path_.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
+  created_ = file_ >= 0;
+  if (file_ < 0 && errno == EEXIST) file_ = ::open(path_.c_str(), kFlags);
   struct stat found = {};
   if (file_ < 0) {
     const int system_error = errno;
@@ -64,9 +82,6 @@ Status FileAnswerLog::begin_run() {
     end_run();
     return status;
   }
-  // Only now, under the lock, is the end of the log this run's start.
-  if (::fstat(file_, &found) != 0) return refuse(system_error_text(errno));
-  run_start_ = found.st_size;
   return {};
 }
 
@@ -118,6 +133,10 @@ void FileAnswerLog::drop_run() {
   struct stat now = {};
   if (::fstat(file_, &now) == 0 && now.st_size > run_start_) {
     if (::ftruncate(file_, run_start_) == 0) ::fdatasync(file_);
+  }
+  // A log this run created and left empty was never there for anyone else.
+  if (created_ && run_start_ == 0 && ::fstat(file_, &now) == 0 && now.st_size == 0) {
+    ::unlink(path_.c_str());
   }
   end_run();
 }

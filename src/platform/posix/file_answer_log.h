@@ -21,7 +21,7 @@ inline constexpr std::chrono::milliseconds kAnswerLogLockWait{2000};
 // A run holds an advisory lock (flock) on the file from `begin_run` to `keep_run` or
 // `drop_run`, so that runs of several programs on one log never mix or cut each other's blocks.
 // Anything but a regular file (a named pipe, a device, a socket, a folder) is refused without
-// waiting on it.
+// waiting on it. A dropped run that had created the log removes it again.
 class FileAnswerLog final : public AnswerLogFile {
  public:
   explicit FileAnswerLog(std::filesystem::path path = std::filesystem::path(kAnswerLogName),
@@ -42,6 +42,7 @@ class FileAnswerLog final : public AnswerLogFile {
  private:
   Failure not_opened(const std::string& reason) const;
   Failure not_written(int system_error) const;
+  Status open_locked();
   Status lock();
   void end_run();
 
@@ -49,6 +50,7 @@ class FileAnswerLog final : public AnswerLogFile {
   std::chrono::milliseconds lock_wait_;
   int file_ = -1;  // open and locked from `begin_run` to the end of the run
   off_t run_start_ = 0;
+  bool created_ = false;  // by this run's `begin_run`
   bool block_open_ = false;
   std::string block_;  // written in one piece when the block is closed
 };

@@ -45,13 +45,6 @@ Failure not_saved(const QString& target, const QString& reason) {
 
 }  // namespace
 
-QFont worksheet_font(int points) {
-  QFont font(QStringLiteral("Arial"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPointSize(points);
-  return font;
-}
-
 PrintDialogs platform_print_dialogs(QWidget* parent) {
   return {
       [] { return !QPrinterInfo::availablePrinters().isEmpty(); },
@@ -116,8 +109,7 @@ Status QtPrinter::set_font_size(int points) {
 
 Status QtPrinter::print_line(std::string_view text) {
   if (!printer_) return not_started();
-  marks_.push_back({Mark::Kind::Text, x_, y_, font_points_,
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))});
+  marks_.push_back({PageMark::Kind::Text, {x_, y_}, font_points_, std::string(text)});
   const QFontMetricsF metrics(worksheet_font(font_points_), printer_.get());
   x_ = 0;
   y_ += static_cast<Twips>(
@@ -127,7 +119,13 @@ Status QtPrinter::print_line(std::string_view text) {
 
 Status QtPrinter::circle(Twips x, Twips y, Twips radius) {
   if (!printer_) return not_started();
-  marks_.push_back({Mark::Kind::Circle, x, y, radius, {}});
+  marks_.push_back({PageMark::Kind::Circle, {x, y}, radius, {}});
+  return {};
+}
+
+Status QtPrinter::line(TwipPoint from, TwipPoint to) {
+  if (!printer_) return not_started();
+  marks_.push_back({PageMark::Kind::Line, from, 0, {}, to});
   return {};
 }
 
@@ -137,6 +135,7 @@ Status QtPrinter::end_document() {
   Status status = printer_->outputFormat() == QPrinter::PdfFormat && !file.isEmpty()
                       ? save_pdf(file)
                       : paint_marks(*printer_);
+  if (status.ok() && printed_on_) printed_on_(printer_->pageLayout().pageSize());
   marks_.clear();
   printer_.reset();
   return status;
@@ -152,21 +151,7 @@ Status QtPrinter::paint_marks(QPagedPaintDevice& device) const {
   if (!painter.begin(&device)) {
     return Failure{kPrinterFailed, "The printer could not start the page"};
   }
-  // A cosmetic pen of width 0 is the device's thinnest line: one printer dot.
-  painter.setPen(QPen(Qt::black, 0));
-  painter.setBrush(Qt::NoBrush);
-  const double scale = printer_->resolution() / kTwipsPerInch;
-  for (const Mark& mark : marks_) {
-    const QPointF at(mark.x * scale, mark.y * scale);
-    if (mark.kind == Mark::Kind::Circle) {
-      painter.drawEllipse(at, mark.size * scale, mark.size * scale);
-      continue;
-    }
-    painter.setFont(worksheet_font(mark.size));
-    // drawText places the baseline; the text's top-left corner belongs at the print position.
-    const QFontMetricsF metrics(painter.font(), painter.device());
-    painter.drawText(at + QPointF(0, metrics.ascent()), mark.text);
-  }
+  paint_page(painter, marks_, printer_->resolution());
   if (!painter.end()) return Failure{kPrinterFailed, "The page could not be sent to the printer"};
   return {};
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QFont>
 #include <QPrinter>
 #include <QString>
 #include <functional>
 #include <memory>
 #include <vector>
 
+#include "platform/qt/page_painter.h"
 #include "ports/printer.h"
 
 class QPagedPaintDevice;
@@ -23,9 +23,6 @@ struct PrintDialogs {
   // Asks for a PDF file name, proposing `proposed`; empty when cancelled.
   std::function<QString(const QString& proposed)> choose_pdf_file;
 };
-
-// The face texts of the worksheet and its answer key print in, at `points`.
-QFont worksheet_font(int points);
 
 // The platform's print dialog, or a file dialog for a PDF when there is no printer.
 PrintDialogs platform_print_dialogs(QWidget* parent);
@@ -45,24 +42,23 @@ class QtPrinter final : public Printer {
   Status set_font_size(int points) override;
   Status print_line(std::string_view text) override;
   Status circle(Twips x, Twips y, Twips radius) override;
+  Status line(TwipPoint from, TwipPoint to) override;
   Status end_document() override;
   void abort_document() override;
 
- private:
-  struct Mark {
-    enum class Kind { Text, Circle } kind;
-    Twips x;
-    Twips y;
-    int size;  // the font size of a text, the radius of a circle
-    QString text;
-  };
+  // Told the paper of every page that was sent to the printer or saved.
+  void set_printed_on(std::function<void(const QPageSize& paper)> printed_on) {
+    printed_on_ = std::move(printed_on);
+  }
 
+ private:
   Status paint_marks(QPagedPaintDevice& device) const;
   Status save_pdf(const QString& target) const;
 
   PrintDialogs dialogs_;
+  std::function<void(const QPageSize& paper)> printed_on_;
   std::unique_ptr<QPrinter> printer_;
-  std::vector<Mark> marks_;
+  MarkedPage marks_;
   Twips x_ = 0;
   Twips y_ = 0;
   int font_points_ = 0;

@@ -14,6 +14,8 @@ constexpr const char* kCentreQuestion = "play/center_question";
 constexpr const char* kMidiEnabled = "midi/enabled";
 constexpr const char* kDevice = "midi/device";
 constexpr const char* kWeakSpots = "practice/weak_spots";
+constexpr const char* kSheetPaper = "worksheet/paper";
+constexpr const char* kSheetClassroom = "worksheet/classroom";
 
 // Only "true" and "false" count: anything else, a hand edit gone wrong, keeps the default.
 bool flag(const QSettings& settings, const char* key, bool fallback) {
@@ -50,6 +52,8 @@ Settings QtSettingsStore::load(std::string& problem) {
   settings.midi_enabled = flag(stored, kMidiEnabled, settings.midi_enabled);
   settings.device = stored.value(kDevice).toString().toStdString();
   settings.weak_spots = flag(stored, kWeakSpots, settings.weak_spots);
+  settings.sheet_paper = stored.value(kSheetPaper).toString().toStdString();
+  settings.sheet_classroom = flag(stored, kSheetClassroom, settings.sheet_classroom);
   return settings;
 }
 
@@ -63,6 +67,8 @@ Status QtSettingsStore::save(const Settings& settings) {
   stored.setValue(kMidiEnabled, settings.midi_enabled);
   stored.setValue(kDevice, QString::fromStdString(settings.device));
   stored.setValue(kWeakSpots, settings.weak_spots);
+  stored.setValue(kSheetPaper, QString::fromStdString(settings.sheet_paper));
+  stored.setValue(kSheetClassroom, settings.sheet_classroom);
   stored.sync();
   if (stored.status() != QSettings::NoError) {
     return Failure{kSettingsFailed,

@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "fakes/fake_clock.h"
+#include "platform/posix/text_file.h"
 #include "fakes/fake_window_system.h"
 #include "fakes/recording_printer.h"
 #include "fakes/scripted_random.h"
@@ -153,6 +154,47 @@ TEST_F(FileAnswerLogTest, KeepsTheBlocksOfEveryProducedSheetAndNothingElse) {
     EXPECT_EQ(run.failure.empty() ? after.substr(0, before.size()) : after, before);
     before = after;
   }
+}
+
+// A sheet that fails in a folder without a log leaves no empty log behind, and one that fails
+// later leaves the log of the sheets before it as it was.
+TEST_F(FileAnswerLogTest, AFailedRunRemovesOnlyALogItCreated) {
+  FileAnswerLog log;
+  printer.fail_at = 1;
+  EXPECT_NE(run_worksheet(log, clock), "");
+  EXPECT_FALSE(fs::exists("Worksheet.id"));
+  printer.fail_at = 0;
+  EXPECT_EQ(run_worksheet(log, clock), "");
+  const std::string produced = read_log(30);
+  printer.fail_at = 1;
+  EXPECT_NE(run_worksheet(log, clock), "");
+  EXPECT_EQ(read_log(30), produced);
+}
+
+// A run that waited for the lock of a log that the run before created and then removed again
+// logs into a new file under the log's name, not into the removed one.
+TEST_F(FileAnswerLogTest, ARunWaitingOnALogThatIsRemovedLogsIntoANewOne) {
+  FileAnswerLog first;
+  ASSERT_TRUE(first.begin_run().ok());
+  std::string failure = "not run";
+  std::thread second([&] {
+    FileAnswerLog log;
+    failure = run_worksheet(log, clock);
+  });
+  std::this_thread::sleep_for(200ms);
+  first.drop_run();
+  second.join();
+  EXPECT_EQ(failure, "");
+  read_log(30);
+}
+
+// A log is read a line at a time; a line without end is handed on cut off, not held whole.
+TEST_F(FileAnswerLogTest, ReadsLinesOfAnyLengthInBoundedPieces) {
+  std::ofstream("log", std::ios::binary) << std::string(100000, 'x') << "\nshort\r\n\nlast";
+  std::vector<std::string> lines;
+  EXPECT_EQ(read_lines("log", [&](std::string_view line) { lines.emplace_back(line); }), "");
+  EXPECT_EQ(lines, (std::vector<std::string>{std::string(4096, 'x'), "short\r", "", "last"}));
+  EXPECT_EQ(read_lines("missing", [](std::string_view) {}), "No such file or directory");
 }
 
 // This run waits for the other program's, whose page then fails: only that run's blocks go.

@@ -23,6 +23,7 @@
 #include "fakes/memory_answer_log.h"
 #include "fakes/recording_printer.h"
 #include "fakes/scripted_random.h"
+#include "worksheet/answer_log_reader.h"
 #include "worksheet/worksheet.h"
 
 namespace velmora {
@@ -100,6 +101,8 @@ TEST(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingI
            return chosen;
          },
          [chosen](const QString& proposed) { return chosen ? proposed : QString(); }});
+    QStringList printed_on;
+    printer.set_printed_on([&](const QPageSize& paper) { printed_on << paper.key(); });
     testing::MemoryAnswerLog log;
     QFile file(target);
     const QByteArray earlier = file.open(QIODevice::ReadOnly) ? file.readAll() : "";
@@ -114,9 +117,11 @@ TEST(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingI
                                                 saving + c.failure});
       ASSERT_TRUE(file.open(QIODevice::ReadOnly));
       EXPECT_EQ(file.readAll(), earlier);
+      EXPECT_TRUE(printed_on.isEmpty());
       continue;
     }
     ASSERT_TRUE(boxes.empty());
+    EXPECT_EQ(printed_on, QStringList{c.width == 12240 ? "Letter" : "A4"});
     const QString html = QString::fromUtf8(output(VELMORA_PDFTOTEXT, {"-bbox", pdf, "-"}));
     const auto size =
         QRegularExpression(R"re(<page width="([\d.]+)" height="([\d.]+)">)re").match(html);
@@ -168,6 +173,24 @@ TEST(QtPrinterTest, EveryTextAndCircleIsInThePdfWhereTheWorksheetPutItOrNothingI
   QDir::setCurrent(previous_folder);
 }
 
+// A line mark reaches the paper from one end to the other, and no further.
+TEST(QtPrinterTest, ALineIsDrawnBetweenItsEnds) {
+  QTemporaryDir folder;
+  const QString pdf = folder.filePath("line.pdf");
+  QtPrinter printer({[] { return false; }, [](QPrinter&) { return false; },
+                     [&pdf](const QString&) { return pdf; }});
+  ASSERT_TRUE(printer.begin_document().ok());
+  ASSERT_TRUE(printer.line({1440, 1440}, {4320, 1440}).ok());
+  ASSERT_TRUE(printer.end_document().ok());
+  output(VELMORA_PDFTOPPM, {"-r", "72", "-png", "-singlefile", pdf, folder.filePath("line")});
+  const QImage page(folder.filePath("line.png"));
+  ASSERT_FALSE(page.isNull());
+  // At 72 dots an inch a dot is 20 twips: the line runs from (72, 72) to (216, 72).
+  const auto dark = [&page](int x, int y) { return qGray(page.pixel(x, y)) < 160; };
+  EXPECT_TRUE(dark(80, 72) && dark(144, 72) && dark(208, 72));
+  EXPECT_FALSE(dark(60, 72) || dark(230, 72) || dark(144, 90));
+}
+
 struct PaintCounter final : QWidget {
   void paintEvent(QPaintEvent*) override { ++paints; }
   int paints = 0;
@@ -184,6 +207,66 @@ TEST(QtClockTest, ASleepPaintsTheWindowAndLastsAtLeastItsTime) {
   QtClock().sleep_ms(15);
   EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(15));
   EXPECT_EQ(widget.paints, 1);
+}
+
+// The user's locale for the clock, from the locales the build made; the earlier one is put
+// back when the test ends.
+class UserLocale {
+ public:
+  explicit UserLocale(const char* name) : earlier_(qgetenv("LC_ALL")) {
+    qputenv("LOCPATH", VELMORA_TEST_LOCALES);
+    qputenv("LC_ALL", name);
+  }
+  ~UserLocale() {
+    qputenv("LC_ALL", earlier_);
+    qunsetenv("LOCPATH");
+  }
+
+ private:
+  QByteArray earlier_;
+};
+
+struct LocaleWords {
+  const char* locale;
+  const char* date_word;  // a word or sign only that locale's short date holds
+  const char* time_word;
+};
+
+// A sheet printed under the user's locale is logged with that locale's date and time, and the
+// log reads back star by star with the same date and time.
+TEST(QtClockTest, ALogWrittenInAnyLocaleReadsBackWithItsDateAndTime) {
+  const LocaleWords locales[] = {{"ja_JP.UTF-8", "\u5e74", "\u6642"},
+                                 {"ar_EG.UTF-8", "\u062f\u064a\u0633", "\u0635"},
+                                 {"de_DE.UTF-8", ".12.", ":"}};
+  for (const LocaleWords& words : locales) {
+    SCOPED_TRACE(words.locale);
+    const UserLocale user(words.locale);
+    QtClock clock;
+    const std::string date = clock.short_date();
+    const std::string time = clock.time_with_seconds();
+    ASSERT_NE(date.find(words.date_word), std::string::npos) << date;
+    ASSERT_NE(time.find(words.time_word), std::string::npos) << time;
+    RecordingPrinter printer;
+    testing::MemoryAnswerLog log;
+    testing::ScriptedRandom random;
+    random.queue_seeded(11, 1000);
+    testing::FakeWindowSystem windows;
+    Print_Worksheet({Fill_Key_Tables(), Fill_Chord_Types(true), false, printer, log, random, clock,
+                     windows});
+    std::string text;
+    for (const std::string& line : log.lines) text += line + "\r\n";
+    const AnswerLogReading reading = read_answer_log(text);
+    EXPECT_TRUE(reading.problems.empty()) << describe(reading.problems.front());
+    ASSERT_EQ(reading.stars.size(), 6U);
+    for (int star = 1; star <= 6; ++star) {
+      const LoggedStar& read = reading.stars[star - 1];
+      EXPECT_EQ(read.star, star);
+      EXPECT_EQ(read.date, date);
+      EXPECT_NE(read.time.find(words.time_word), std::string::npos) << read.time;
+      EXPECT_EQ(printer.of_kind(RecordingPrinter::Kind::Text)[6 * star + 1].text,
+                star_label(date, star));
+    }
+  }
 }
 
 }  // namespace

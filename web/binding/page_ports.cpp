@@ -137,6 +137,16 @@ Status PagePrinter::circle(Twips x, Twips y, Twips radius) {
   return {};
 }
 
+Status PagePrinter::line(TwipPoint from, TwipPoint to) {
+  val mark = step_of("line");
+  mark.set("x", from.x);
+  mark.set("y", from.y);
+  mark.set("toX", to.x);
+  mark.set("toY", to.y);
+  marks_.call<void>("push", mark);
+  return {};
+}
+
 Status PagePrinter::end_document() {
   val step = step_of("print");
   step.set("width", static_cast<double>(paper_.width));

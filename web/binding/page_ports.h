@@ -111,6 +111,7 @@ class PagePrinter final : public Printer {
   Status set_font_size(int points) override;
   Status print_line(std::string_view text) override;
   Status circle(Twips x, Twips y, Twips radius) override;
+  Status line(TwipPoint from, TwipPoint to) override;
   Status end_document() override;
   void abort_document() override { marks_ = emscripten::val::array(); }
 

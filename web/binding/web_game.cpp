@@ -10,6 +10,7 @@
 #include "puzzle/review.h"
 #include "worksheet/answer_key.h"
 #include "worksheet/answer_log_reader.h"
+#include "worksheet/page.h"
 
 namespace velmora::web {
 namespace {
@@ -256,19 +257,33 @@ class WebGame {
     }
     result.set("problems", problems);
     std::vector<MarkedPage> pages;
-    const Status laid_out =
-        lay_out_answer_key(reading.stars, printer_.paper(), std::nullopt, pages);
+    PageGeometry geometry;
+    Status laid_out = lay_out_page(printer_.paper(), PageStyle::Standard, geometry);
+    if (laid_out.ok()) {
+      AnswerKeyLayout layout(geometry, std::nullopt, [&pages](const MarkedPage& page) -> Status {
+        pages.push_back(page);
+        return {};
+      });
+      for (const LoggedStar& star : reading.stars) {
+        if (laid_out = layout.add(star); !laid_out.ok()) break;
+      }
+      if (laid_out.ok()) laid_out = layout.finish();
+    }
     result.set("stars", static_cast<int>(reading.stars.size()));
     result.set("failure", laid_out.ok() ? std::string() : laid_out.failure().description);
     val shown_pages = val::array();
     for (const MarkedPage& page : pages) {
       val marks = val::array();
       for (const PageMark& mark : page) {
-        val shown = step_of(mark.kind == PageMark::Kind::Text ? "text" : "circle");
+        val shown = step_of(mark.kind == PageMark::Kind::Text     ? "text"
+                            : mark.kind == PageMark::Kind::Circle ? "circle"
+                                                                  : "line");
         shown.set("x", mark.at.x);
         shown.set("y", mark.at.y);
         shown.set("size", mark.size);
         shown.set("text", mark.text);
+        shown.set("toX", mark.to.x);
+        shown.set("toY", mark.to.y);
         marks.call<void>("push", shown);
       }
       shown_pages.call<void>("push", marks);

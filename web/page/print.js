@@ -1,5 +1,5 @@
 // Lays a printed page (a worksheet or the answer key's pages) out for the browser's print
-// dialog: positions in twips become points, twenty twips to the point.
+// dialog: positions in twips become points, twenty twips to the point; lines are drawn in twips.
 const pt = (twips) => `${twips / 20}pt`;
 
 export function printPages(pages, width, height) {
@@ -10,7 +10,17 @@ export function printPages(pages, width, height) {
     sheet.className = 'sheet';
     sheet.style.width = pt(width);
     sheet.style.height = pt(height);
+    const lines = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+    lines.setAttribute('viewBox', `0 0 ${width} ${height}`);
+    lines.setAttribute('class', 'lines');
+    sheet.append(lines);
     for (const mark of marks) {
+      if (mark.type === 'line') {
+        const line = document.createElementNS('http://www.w3.org/2000/svg', 'line');
+        for (const [name, value] of [['x1', mark.x], ['y1', mark.y], ['x2', mark.toX], ['y2', mark.toY]]) line.setAttribute(name, value);
+        lines.append(line);
+        continue;
+      }
       const element = document.createElement('div');
       if (mark.type === 'text') {
         element.className = 'mark';

@@ -17,7 +17,7 @@ namespace {
 std::string block_of(const LoggedStar& star) {
   std::string block = "\r\n";
   for (int line = 0; line < kChordLineCount; ++line) {
-    block += star.date + "-" + std::to_string(star.star) + star.time + star.board.Chords[line];
+    block += star.date + "-" + std::to_string(star.star) + star.time + star.board.chords[line];
     for (int circle : kChordLineCircles[line]) {
       block += circle_note(star.board.Circle_Notes, circle)->worksheet_form();
     }
@@ -46,12 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(star.star >= 1 && star.star <= 6 && !star.date.empty() && !star.time.empty());
     FUZZ_CHECK(circle_note(star.board.Circle_Notes, kCentreCircle) == star.key);
     for (const auto& note : star.board.Circle_Notes) FUZZ_CHECK(note.has_value());
-    for (const std::string& chord : star.board.Chords) FUZZ_CHECK(find_chord_type(chord));
+    for (const std::string& chord : star.board.chords) FUZZ_CHECK(find_chord_type(chord));
     last_line = star.line;
 
     const AnswerLogReading again = read_answer_log(fuzz::block_of(star));
     FUZZ_CHECK(again.problems.empty() && again.stars.size() == 1);
-    FUZZ_CHECK(again.stars[0].board.Chords == star.board.Chords);
+    FUZZ_CHECK(again.stars[0].board.chords == star.board.chords);
     FUZZ_CHECK(again.stars[0].board.Circle_Notes == star.board.Circle_Notes);
     FUZZ_CHECK(again.stars[0].date == star.date && again.stars[0].time == star.time);
   }

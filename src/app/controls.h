@@ -48,7 +48,7 @@ struct MainFormControls {
   CheckBox Center_Question{0};
   CheckBox check_midi{1};
   bool Option2 = true;  // "Expert"; "Beginner" (Option1) is selected when this is false
-  bool Frame1_enabled = true;
+  bool frame1_enabled = true;
   ListBox List1;
 };
 

@@ -28,7 +28,7 @@ std::string settings_unsaved_message(const std::string& reason) {
 }  // namespace
 
 void MainForm::Form_Load() {
-  Key_Names = Fill_Key_Tables();
+  Key_Names_ = Fill_Key_Tables();
   const MidiDeviceList list = FillMidiDeviceList(platform_.midi);
   controls_.List1.entries.clear();
   for (const MidiDevice& device : list.devices) {
@@ -47,7 +47,7 @@ void MainForm::Form_Load() {
     List1_Click(kept == entries.end() ? 0 : static_cast<int>(kept - entries.begin()));
   }
   for (Label& label : controls_.circles) label.caption.clear();
-  Correct_Count = 17;
+  Correct_Count_ = 17;
   settings_loaded_ = true;
 }
 
@@ -56,7 +56,7 @@ void MainForm::load_settings() {
   if (platform_.settings != nullptr) settings_ = platform_.settings->load(problem);
   if (!problem.empty()) platform_.windows.show_message({settings_unread_message(problem)});
   controls_.Option2 = settings_.expert;
-  Chord_Types = Fill_Chord_Types(settings_.expert);
+  Chord_Types_ = Fill_Chord_Types(settings_.expert);
   controls_.advanced.value = settings_.advanced ? 1 : 0;
   controls_.Center_Question.value = settings_.centre_question ? 1 : 0;
   controls_.check_midi.value = settings_.midi_enabled ? 1 : 0;
@@ -93,7 +93,7 @@ void MainForm::Form_Unload() { report_midi(midi_out_.MidiClose()); }
 
 void MainForm::select_level(bool expert) {
   controls_.Option2 = expert;
-  Chord_Types = Fill_Chord_Types(expert);
+  Chord_Types_ = Fill_Chord_Types(expert);
   refresh_weights();
   settings_.expert = expert;
   save_settings();
@@ -127,17 +127,17 @@ void MainForm::refresh_weights() {
   chord_weights_.clear();
   if (!weak_spots_ || platform_.history == nullptr || history_failed_) return;
   const RecentTallies recent = platform_.history->recent(kRecentAnswers);
-  key_weights_ = weak_spot_weights(Key_Names, recent.by_key);
-  chord_weights_ = weak_spot_weights(Chord_Types, recent.by_chord_type);
+  key_weights_ = weak_spot_weights(Key_Names_, recent.by_key);
+  chord_weights_ = weak_spot_weights(Chord_Types_, recent.by_chord_type);
 }
 
 void MainForm::Create_Puzzle_Click() {
-  if (Correct_Count < 17) {
+  if (Correct_Count_ < 17) {
     const Answer answer = platform_.windows.show_message(
         {"Are You sure you want to create a new Velmora?", Buttons::OkCancel});
     if (answer == Answer::Cancel) return;
   }
-  Correct_Count = 0;
+  Correct_Count_ = 0;
   checked_ = false;
   revealed_ = {};
   bool Regenerate = true;
@@ -145,13 +145,14 @@ void MainForm::Create_Puzzle_Click() {
     for (Label& label : controls_.circles) label.enabled = true;
     board_.Circle_Notes = {};
     const bool weighted = !chord_weights_.empty();
-    board_.Chords = weighted ? Choose_Weighted_Chords(Chord_Types, chord_weights_, platform_.random)
-                             : Choose_Worksheet_Chords(Chord_Types, platform_.random);
-    controls_.hints = board_.Chords;
+    board_.chords = weighted
+                        ? choose_weighted_chords(Chord_Types_, chord_weights_, platform_.random)
+                        : Choose_Worksheet_Chords(Chord_Types_, platform_.random);
+    controls_.hints = board_.chords;
     circle_note(board_.Circle_Notes, kCentreCircle) =
-        weighted ? Draw_Weighted_Key(Key_Names, key_weights_, platform_.random)
-                 : Draw_Key(Key_Names, platform_.random);
-    show_unknown_chords(Spell_Chord_Lines(board_.Chords, board_.Circle_Notes));
+        weighted ? draw_weighted_key(Key_Names_, key_weights_, platform_.random)
+                 : Draw_Key(Key_Names_, platform_.random);
+    show_unknown_chords(Spell_Chord_Lines(board_.chords, board_.Circle_Notes));
     Regenerate = !controls_.advanced.checked() && Reject_Long_Notes(board_.Circle_Notes);
     Show_Puzzle();
   }
@@ -167,7 +168,7 @@ void MainForm::show_unknown_chords(const std::vector<int>& lines) {
 }
 
 void MainForm::Command_Check_Click() {
-  Correct_Count = count_correct(board_.Circle_Notes, controls_.circles);
+  Correct_Count_ = count_correct(board_.Circle_Notes, controls_.circles);
   record_check();
 }
 
@@ -181,7 +182,7 @@ void MainForm::record_check() {
     recorded = platform_.history->record(check);
   }
   checked_ = checked_ || puzzle;
-  platform_.windows.show_message({check_message(Correct_Count)});
+  platform_.windows.show_message({check_message(Correct_Count_)});
   if (!recorded.ok()) {
     history_failed_ = true;
     platform_.windows.show_message({history_off_message(recorded.failure().description)});
@@ -189,7 +190,7 @@ void MainForm::record_check() {
   refresh_weights();
 }
 
-bool MainForm::Circle_DragDrop(int circle, std::string_view source_text) {
+bool MainForm::circle_drop(int circle, std::string_view source_text) {
   if (!controls_.circles[circle - 1].enabled) return false;
   return drop_on_circle(controls_.circles, circle, source_text);
 }
@@ -240,7 +241,7 @@ void MainForm::hint_click(int line) {
   for (int tone = 0; tone < kChordTones; ++tone) {
     saved[tone] = controls_.circles[circles[tone] - 1].caption;
   }
-  const std::optional<Formula> formula = ChordFormula(board_.Chords[line - 1]);
+  const std::optional<Formula> formula = ChordFormula(board_.chords[line - 1]);
   if (!formula) platform_.windows.show_message({std::string(kNoPuzzleYet)});
   // Without a formula the circles stay blank for the pause.
   for (int tone = 0; tone < kChordTones; ++tone) {
@@ -286,7 +287,7 @@ void MainForm::ReportMidiError(MidiResult result) {
   platform_.windows.show_message({midi_out_.error_text(result)});
   controls_.check_midi.value = 0;
   controls_.check_midi.enabled = false;
-  controls_.Frame1_enabled = false;
+  controls_.frame1_enabled = false;
 }
 
 }  // namespace velmora

@@ -74,7 +74,7 @@ class MainForm {
   // The drop handlers of the 17 circle labels share this; `circle` is 1..17. A name typed on
   // the keyboard or picked from a menu comes the same way. False when the circle takes nothing
   // (the given one) or the text is no palette name.
-  bool Circle_DragDrop(int circle, std::string_view source_text);
+  bool circle_drop(int circle, std::string_view source_text);
   // Empties a circle the player may change; false for the given one.
   bool clear_circle(int circle);
   // Shows the circle's right note in it, as if the player had dropped it there.
@@ -105,8 +105,8 @@ class MainForm {
 
   const MainFormControls& controls() const { return controls_; }
   const Board& board() const { return board_; }
-  std::int16_t correct_count() const { return Correct_Count; }
-  const FramedList& chord_types() const { return Chord_Types; }
+  std::int16_t correct_count() const { return Correct_Count_; }
+  const FramedList& chord_types() const { return Chord_Types_; }
 
  private:
   void print_sheet(PageStyle style);
@@ -137,9 +137,9 @@ class MainForm {
   bool settings_failed_ = false;
   MidiOut midi_out_;
   MainFormControls controls_;
-  std::int16_t Correct_Count = 0;
-  FramedList Key_Names;
-  FramedList Chord_Types;
+  std::int16_t Correct_Count_ = 0;
+  FramedList Key_Names_;
+  FramedList Chord_Types_;
   Board board_;
   // Whether the puzzle on screen was checked already, and which of its notes were revealed.
   bool checked_ = false;

@@ -10,11 +10,11 @@ void MainForm::print_sheet(PageStyle style) {
       platform_.windows.show_message({std::string(kWorksheetQuestion), Buttons::OkCancel,
                                       Icon::None, std::string(kWorksheetQuestionTitle)});
   if (answer == Answer::Cancel) return;
-  Print_Worksheet({Key_Names, Chord_Types, controls_.Center_Question.checked(),
+  Print_Worksheet({Key_Names_, Chord_Types_, controls_.Center_Question.checked(),
                    platform_.printer, platform_.answer_log, platform_.random, platform_.clock,
                    platform_.windows, style, false, {}, note_naming_});
   // A count of 17 lets "Create" replace the puzzle without asking first.
-  Correct_Count = 17;
+  Correct_Count_ = 17;
   Create_Puzzle_Click();
 }
 

@@ -59,7 +59,7 @@ CheckRecord make_check_record(const Board& board, const CircleLabels& labels, bo
       for (int tone = 0; tone < kChordTones; ++tone) {
         if (kChordLineCircles[line][tone] != circle) continue;
         recorded.tone = kToneNames[tone];
-        if (circle != kCentreCircle) recorded.chord_type = board.Chords[line];
+        if (circle != kCentreCircle) recorded.chord_type = board.chords[line];
       }
     }
     record.answers.push_back(std::move(recorded));

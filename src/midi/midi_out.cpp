@@ -25,20 +25,20 @@ MidiDeviceList FillMidiDeviceList(MidiSystem& midi) {
 
 MidiResult MidiOut::MidiOpen(std::int16_t device_id) {
   if (const MidiResult closed = MidiClose(); closed != MidiResult::Ok) return closed;
-  const MidiResult result = midi_.open(device_id, hMidiOut);
-  if (result != MidiResult::Ok) hMidiOut = 0;
+  const MidiResult result = midi_.open(device_id, hMidiOut_);
+  if (result != MidiResult::Ok) hMidiOut_ = 0;
   return result;
 }
 
 MidiResult MidiOut::MidiClose() {
-  if (hMidiOut == 0) return MidiResult::Ok;
-  const MidiResult result = midi_.close(hMidiOut);
-  hMidiOut = 0;
+  if (hMidiOut_ == 0) return MidiResult::Ok;
+  const MidiResult result = midi_.close(hMidiOut_);
+  hMidiOut_ = 0;
   return result;
 }
 
 MidiResult MidiOut::SendMidiShort(ShortMessage message) {
-  return midi_.short_message(hMidiOut, static_cast<std::uint32_t>(PackMidiMessage(message)));
+  return midi_.short_message(hMidiOut_, static_cast<std::uint32_t>(PackMidiMessage(message)));
 }
 
 std::int32_t PackMidiMessage(ShortMessage message) {
@@ -86,15 +86,15 @@ std::vector<MidiNote> midi_note_table() {
 
 std::vector<ShortMessage> PlayChord(
     const std::array<std::optional<NoteName>, kChordTones>& notes) {
-  static const std::vector<MidiNote> table = midi_note_table();
+  static const std::vector<MidiNote> kTable = midi_note_table();
   std::vector<ShortMessage> note_ons;
   // Each tone is looked up from where the previous one was found, so the chord rises.
   std::size_t position = 0;
   for (const std::optional<NoteName>& note : notes) {
     if (!note) continue;
-    for (std::size_t candidate = position; candidate < table.size(); ++candidate) {
-      if (table[candidate].name == *note) {
-        note_ons.push_back({kNoteOn, table[candidate].number, kFullVelocity});
+    for (std::size_t candidate = position; candidate < kTable.size(); ++candidate) {
+      if (kTable[candidate].name == *note) {
+        note_ons.push_back({kNoteOn, kTable[candidate].number, kFullVelocity});
         position = candidate;
         break;
       }

@@ -58,7 +58,7 @@ class MidiOut {
 
  private:
   MidiSystem& midi_;
-  MidiHandle hMidiOut = 0;
+  MidiHandle hMidiOut_ = 0;
 };
 
 std::int32_t PackMidiMessage(ShortMessage message);

@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace velmora {
 
@@ -22,15 +20,6 @@ enum class MidiResult : std::int16_t {
   SendFailed,
   AudioServerLost,
 };
-
-// The text a player sees for a result: which part failed and what that means for the sound.
-std::string midi_result_text(MidiResult result);
-
-// The failure text of an audio start-up that tried these drivers ("pulseaudio, alsa").
-std::string audio_driver_failure_text(std::string_view drivers);
-
-// The failure text of a synthesizer that found no soundfont it could load in these places.
-std::string no_soundfont_text(const std::vector<std::string>& places);
 
 // A channel message with 7-bit data and nothing in the top byte: the only kind devices take.
 constexpr bool is_channel_message(std::uint32_t message) {

@@ -36,7 +36,7 @@ inline constexpr std::array<Offset, kCircleCount> kStarCircleOffsets = {{
 // worksheet star have them.
 struct Board {
   CircleNotes Circle_Notes;
-  ChordNames Chords;  // Chord_1 .. Chord_4
+  ChordNames chords;  // Chord_1 .. Chord_4
 };
 
 }  // namespace velmora

@@ -158,7 +158,7 @@ std::string describe_circle(const Board& board, const Label& label, int circle) 
     for (int line = 0; line < kChordLineCount; ++line) {
       for (int tone = 0; tone < kChordTones; ++tone) {
         if (kChordLineCircles[line][tone] != circle) continue;
-        const std::string& chord = board.Chords[line];
+        const std::string& chord = board.chords[line];
         const ChordType* type = find_chord_type(chord);
         const std::string_view interval = type ? type->formula[tone] : std::string_view("tone");
         text += tone == 0 ? std::string("root") : spoken_chord(interval);

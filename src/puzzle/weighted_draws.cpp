@@ -24,7 +24,7 @@ int draw_weighted(std::span<const double> weights, Random& random) {
   return last_drawable;
 }
 
-NoteName Draw_Weighted_Key(const FramedList& Key_Names, std::span<const double> weights,
+NoteName draw_weighted_key(const FramedList& Key_Names, std::span<const double> weights,
                            Random& random) {
   assert(static_cast<int>(weights.size()) == count_framed_entries(Key_Names) - 2);
   const std::optional<NoteName> key =
@@ -33,7 +33,7 @@ NoteName Draw_Weighted_Key(const FramedList& Key_Names, std::span<const double> 
   return *key;
 }
 
-ChordNames Choose_Weighted_Chords(const FramedList& Chord_Types, std::vector<double> weights,
+ChordNames choose_weighted_chords(const FramedList& Chord_Types, std::vector<double> weights,
                                   Random& random) {
   assert(static_cast<int>(weights.size()) == count_framed_entries(Chord_Types) - 2);
   ChordNames chords;

@@ -16,10 +16,10 @@ int draw_weighted(std::span<const double> weights, Random& random);
 
 // Like the uniform draws, but weighted: `weights[i]` belongs to the name at position i + 1 of
 // the framed list, between its sentinels.
-NoteName Draw_Weighted_Key(const FramedList& Key_Names, std::span<const double> weights,
+NoteName draw_weighted_key(const FramedList& Key_Names, std::span<const double> weights,
                            Random& random);
 // Four pairwise distinct chord types; each drawn type leaves the draw, so no redraws are needed.
-ChordNames Choose_Weighted_Chords(const FramedList& Chord_Types, std::vector<double> weights,
+ChordNames choose_weighted_chords(const FramedList& Chord_Types, std::vector<double> weights,
                                   Random& random);
 
 }  // namespace velmora

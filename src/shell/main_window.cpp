@@ -383,7 +383,7 @@ void MainWindow::refresh() {
   check_midi_->setEnabled(controls.check_midi.enabled);
   Option2_->setChecked(controls.Option2);
   Option1_->setChecked(!controls.Option2);
-  Frame1_->setEnabled(controls.Frame1_enabled);
+  Frame1_->setEnabled(controls.frame1_enabled);
   const QSignalBlocker list_blocker(List1_);
   if (List1_->count() != static_cast<int>(controls.List1.entries.size())) {
     List1_->clear();
@@ -573,7 +573,7 @@ std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
     for (PaletteLabel* label : row) {
       const std::string name = label->name().toStdString();
       names->addAction(label->text(), this,
-                       [this, circle, name] { run([&] { form_.Circle_DragDrop(circle, name); }); });
+                       [this, circle, name] { run([&] { form_.circle_drop(circle, name); }); });
     }
   }
   menu->addAction(tr("Clear"), this, [this, circle] { run([&] { form_.clear_circle(circle); }); })

@@ -56,8 +56,8 @@ QAccessibleInterface* palette_accessible(const QString& class_name, QObject* obj
 }  // namespace
 
 void install_palette_accessibility() {
-  static const bool installed = (QAccessible::installFactory(palette_accessible), true);
-  (void)installed;
+  static const bool kInstalled = (QAccessible::installFactory(palette_accessible), true);
+  (void)kInstalled;
 }
 
 PaletteLabel::PaletteLabel(const QString& name, QWidget* parent)

@@ -56,7 +56,7 @@ std::string ReviewOverlay::board_state() const {
   for (const Label& label : form_.controls().circles) {
     state.append(label.caption).append(label.enabled ? "|" : "!");
   }
-  for (const std::string& chord : form_.board().Chords) state.append(chord).append("/");
+  for (const std::string& chord : form_.board().chords) state.append(chord).append("/");
   return state;
 }
 

@@ -48,7 +48,7 @@ void StarInput::reveal(int circle) {
 
 void StarInput::connect_circle(CircleLabel* label) {
   connect(label, &CircleLabel::note_dropped, this, [this](int target, const QString& note) {
-    run_([&] { form_.Circle_DragDrop(target, note.toStdString()); });
+    run_([&] { form_.circle_drop(target, note.toStdString()); });
   });
   connect(label, &CircleLabel::arrow_pressed, this, &StarInput::move_in_star);
   connect(label, &CircleLabel::key_typed, this, &StarInput::type_into);
@@ -140,7 +140,7 @@ void StarInput::type_into(int circle, const QString& key) {
   // A name still being typed ("fi" on the way to "fis") leaves the circle as it is.
   bool taken = state.has_value();
   if (state && state->note) {
-    run_([&] { taken = form_.Circle_DragDrop(circle, state->note->text()); });
+    run_([&] { taken = form_.circle_drop(circle, state->note->text()); });
   }
   if (!taken) {
     QApplication::beep();
@@ -155,7 +155,7 @@ void StarInput::put_down(int circle) {
   const std::string name = carried_.toStdString();
   carried_.clear();
   bool taken = false;
-  run_([&] { taken = form_.Circle_DragDrop(circle, name); });
+  run_([&] { taken = form_.circle_drop(circle, name); });
   if (!taken) QApplication::beep();
   typing_circle_ = 0;
 }
@@ -210,7 +210,7 @@ bool StarInput::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       drop->acceptProposedAction();
-      run_([&] { form_.Circle_DragDrop(circle, note.toStdString()); });
+      run_([&] { form_.circle_drop(circle, note.toStdString()); });
       return true;
     }
     default:

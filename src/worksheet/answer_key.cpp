@@ -20,7 +20,7 @@ void add_star(const LoggedStar& star, const StarTemplate& drawn, TwipPoint centr
     }
   }
   for (int line = 0; line < kChordLineCount; ++line) {
-    page.push_back(text_at(centre + drawn.chord_names[line], star.board.Chords[line]));
+    page.push_back(text_at(centre + drawn.chord_names[line], star.board.chords[line]));
   }
   for (int circle = 1; circle <= kCircleCount; ++circle) {
     const std::optional<NoteName>& note = circle_note(star.board.Circle_Notes, circle);

@@ -237,7 +237,7 @@ class Grouping {
     } else {
       LoggedStar star{first.date, first.time, first.star, first.notes[2], {}, first.line};
       for (int line = 0; line < kChordLineCount; ++line) {
-        star.board.Chords[line] = std::string(block_[line].type->name);
+        star.board.chords[line] = std::string(block_[line].type->name);
         for (int tone = 0; tone < kChordTones; ++tone) {
           circle_note(star.board.Circle_Notes, kChordLineCircles[line][tone]) =
               block_[line].notes[tone];

@@ -121,7 +121,7 @@ Board spell_star(const WorksheetRun& run, const ChordNames& chords) {
   Board board{{}, chords};
   do {
     circle_note(board.Circle_Notes, kCentreCircle) = Draw_Key(run.Key_Names, run.random);
-    for (int line : Spell_Chord_Lines(board.Chords, board.Circle_Notes)) {
+    for (int line : Spell_Chord_Lines(board.chords, board.Circle_Notes)) {
       run.windows.show_message({unknown_chord_message(line)});
     }
   } while (!run.advanced && Reject_Long_Notes(board.Circle_Notes));
@@ -160,7 +160,7 @@ Status Log_Worksheet_Star(std::string_view star_label, const Board& board,
   answer_log.close_all();
   if (Status status = answer_log.open_append(); !status.ok()) return status;
   for (int line = 0; line < kChordLineCount; ++line) {
-    std::string record = std::string(star_label) + clock.time_with_seconds() + board.Chords[line];
+    std::string record = std::string(star_label) + clock.time_with_seconds() + board.chords[line];
     for (const int circle : kChordLineCircles[line]) {
       record += Pad_Short_Notes(circle_note(board.Circle_Notes, circle));
     }

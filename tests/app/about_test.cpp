@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,34 +15,23 @@
 namespace velmora::testing {
 namespace {
 
-// The About box shows the help text as it is, blanks at line ends included.
+// The About box shows the help text as it is, blanks at line ends included: a sample of its 25
+// lines, each ending in CR LF.
 TEST(AboutTest, HelpTextEndsEveryLineWithCrLf) {
-  EXPECT_EQ(help_text(),
-            "Learn to handle and memorize musical chords. (Up to None)\r\n"
-            "\r\n"
-            "\r\n"
-            "How to use this program.\r\n"
-            "If you press the create button, a new Velmora wil be created. This \r\n"
-            "means that one of the many circles will have a note written in it.\r\n"
-            "It is your job to find all the missing Chord tones.\r\n"
-            "You can Fill in the missing notes by using your mouse. Simply drag and \r\n"
-            "drop one of the notes in the circles. \r\n"
-            "Fill in the chords beginning from left/right or up/down.\r\n"
-            "Always Work your way to the Chord's name. This means that the circle \r\n"
-            "near the chord's name should contain the last note of the chords.\r\n"
-            "To check if the answers are correct you can press the Check Button \r\n"
-            "on the form. A Messagebox will appear showing the number of correct \r\n"
-            "answers.\r\n"
-            "If you need a reminder on how a chord is build, press the chord's name \r\n"
-            "for help.\r\n"
-            "\r\n"
-            "Worksheets\r\n"
-            "You can create worksheets for study. A worksheet has 6 empty Velmoras\r\n"
-            "Every Worksheet is logged into a file so that you can check all your \r\n"
-            "answers ones you have finished the worksheets. The answers are logged into\r\n"
-            "the following file: worksheet.id. \r\n"
-            "If this file is not in the program's directory search for it on your\r\n"
-            "computer by the windows find function.\r\n");
+  const std::string text = help_text();
+  EXPECT_TRUE(text.starts_with("Learn to handle and memorize musical chords. (Up to None)\r\n\r\n"
+                               "\r\nHow to use this program.\r\nIf you press the create button, "
+                               "a new Velmora wil be created. This \r\n"));
+  EXPECT_NE(text.find("\r\n\r\nWorksheets\r\nYou can create worksheets for study. A worksheet "
+                      "has 6 empty Velmoras\r\n"),
+            std::string::npos);
+  EXPECT_TRUE(text.ends_with("the following file: worksheet.id. \r\nIf this file is not in the "
+                             "program's directory search for it on your\r\ncomputer by the "
+                             "windows find function.\r\n"));
+  int line_ends = 0;
+  for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos; at += 2) ++line_ends;
+  EXPECT_EQ(line_ends, 25);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 25) << "a line ending in LF alone";
 }
 
 const std::string kMsinfoKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";

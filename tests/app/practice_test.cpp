@@ -27,7 +27,7 @@ TEST_F(MainFormTest, CheckRecordsEachCircleTheLearnerCouldAnswerUntilTheHistoryF
   queue_pass({"Dom9", "Maj9", "Min7_b9", "6/9"}, "C", 8);
   form.Create_Puzzle_Click();
   for (const auto& [circle, name] : {std::pair{15, "F"}, {6, "D#"}, {3, "A"}, {9, "C"}}) {
-    form.Circle_DragDrop(circle, name);
+    form.circle_drop(circle, name);
   }
   clock.wall_seconds = 1796565910;
   form.Command_Check_Click();
@@ -70,7 +70,7 @@ TEST_F(MainFormTest, AnswersCountOnceAndARevealedNoteAsMissed) {
   queue_pass({"Dom9", "Maj9", "Min7_b9", "6/9"}, "C", 9);
   form.Create_Puzzle_Click();
   for (int circle = 1; circle <= kCircleCount; ++circle) {
-    if (circle != 9) form.Circle_DragDrop(circle, circle_note(form.board().Circle_Notes, circle)->text());
+    if (circle != 9) form.circle_drop(circle, circle_note(form.board().Circle_Notes, circle)->text());
   }
   form.clear_circle(15);
   ASSERT_TRUE(form.reveal_note(15));
@@ -87,8 +87,8 @@ TEST_F(MainFormTest, AnswersCountOnceAndARevealedNoteAsMissed) {
   };
   form.Command_Check_Click();
   form.Command_Check_Click();
-  form.Circle_DragDrop(3, "Fx");
-  form.Circle_DragDrop(15, "F");
+  form.circle_drop(3, "Fx");
+  form.circle_drop(15, "F");
   form.Command_Check_Click();
   queue_pass({"Dom9", "Maj9", "Min7_b9", "6/9"}, "C", 9);
   form.Create_Puzzle_Click();
@@ -116,6 +116,19 @@ TEST(WeightedDrawTest, EachIndexTakesItsShareOfTheValues) {
     random.values = {value};
     EXPECT_EQ(draw_weighted(weights, random), index) << value;
   }
+}
+
+// Four draws of the same value still give four types: a drawn type is out of the running for the
+// star's other lines, however heavily it is weighted.
+TEST(WeightedDrawTest, AStarNeverHoldsOneChordTypeTwice) {
+  const FramedList types = Fill_Chord_Types(true);
+  std::vector<double> weights(count_framed_entries(types) - 2, 1.0);
+  weights[3] = 1000.0;
+  testing::ScriptedRandom random;
+  random.values = {0.5F, 0.5F, 0.5F, 0.5F};
+  const ChordNames chords = choose_weighted_chords(types, weights, random);
+  EXPECT_EQ(chords[0], types[4]);
+  EXPECT_EQ(std::set<std::string>(chords.begin(), chords.end()).size(), 4U);
 }
 
 // A chord type and a key the learner keeps missing come up far more often than the rest, yet
@@ -153,9 +166,8 @@ TEST_F(MainFormTest, WeakSpotPracticeFavoursRecentMistakesAndExcludesNothing) {
     form.Create_Puzzle_Click();
     beginner.insert(form.controls().hints.begin(), form.controls().hints.end());
   }
-  EXPECT_EQ(beginner, (std::set<std::string>{"Maj9", "Maj9_#5", "Dom7_b9", "Dom9", "Dom7_#9",
-                                             "Dom9_b5", "Dom9_#5", "Min7_b9", "Min7_#9",
-                                             "Min9_b5", "Min9_maj7", "Min9"}));
+  const FramedList& level = form.chord_types();
+  EXPECT_EQ(beginner, std::set<std::string>(level.begin() + 1, level.end() - 1));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ TEST(ProgressTextTest, PercentsRoundToTheNearestButOnlyAllIsHundredAndOnlyNoneIs
     int whole;
     int percent;
   } cases[] = {{3, 4, 75},     {1, 3, 33},  {2, 3, 67}, {1, 8, 13}, {199, 200, 99},
-               {1, 200, 1},    {200, 200, 100}, {0, 200, 0}, {0, 0, 0}, {5, 0, 0},
+               {1, 200, 1},    {1, 1000, 1}, {200, 200, 100}, {0, 200, 0}, {0, 0, 0}, {5, 0, 0},
                {2000000000, 2000000000, 100}, {1999999999, 2000000000, 99}};
   for (const auto& c : cases) {
     EXPECT_EQ(whole_percent(c.part, c.whole), c.percent) << c.part << " of " << c.whole;
@@ -25,14 +25,14 @@ TEST(ProgressTextTest, ASummaryReadsAsLinesOfWords) {
   summary.by_chord_type = {{"Maj9", {12, 2, 1, 1}}, {"Dom7_b5_b9", {1, 1, 1, 0}}, {"Min9", {}}};
   summary.by_key = {{"Ab", {4, 3, 1, 0}}, {"C#", {30, 3, 6, 4}}};
   summary.by_tone = {{"ninth", {2, 3, 4, 1}}, {"root", {12, 0, 0, 0}}};
-  summary.by_week = {{"2026-11-23", {6, 2, 1, 1}}, {"2026-11-30", {28, 4, 6, 3}}};
+  summary.by_week = {{"2026-11-23", {6, 2, 1, 1}}, {"2026-12-07", {28, 4, 6, 3}}};
   const ProgressText text = progress_text(summary);
   const std::vector<ChartPoint> kinds = {
       {"Right", 67}, {"Right pitch, wrong spelling", 12}, {"Wrong", 14}, {"Empty", 8}};
   EXPECT_EQ(text.classes.points, kinds);
   const std::vector<ChartPoint> tones = {{"Ninth", 80}, {"Root", 0}};
   EXPECT_EQ(text.tones.points, tones);
-  const std::vector<ChartPoint> weeks = {{"23 Nov", 60}, {"30 Nov", 68}};
+  const std::vector<ChartPoint> weeks = {{"23 Nov", 60}, {"7 Dec", 68}};
   EXPECT_EQ(text.weeks.points, weeks);
   EXPECT_EQ(plain_text(text),
             "51 answers in 3 checks: 67% right.\n"
@@ -59,7 +59,7 @@ TEST(ProgressTextTest, ASummaryReadsAsLinesOfWords) {
             "Trend over the last weeks\n"
             "  Up from 60% to 68% right since the week of 2026-11-23.\n"
             "  Week of 2026-11-23: 60% right (10 answers)\n"
-            "  Week of 2026-11-30: 68% right (41 answers)\n");
+            "  Week of 2026-12-07: 68% right (41 answers)\n");
 }
 
 TEST(ProgressTextTest, OneAnswerOneCheckAndOneWeekAndTheTrendEitherWay) {

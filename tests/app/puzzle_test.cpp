@@ -24,8 +24,13 @@ class PuzzleTest : public testing::MainFormTest {
       state += label.caption + (label.enabled ? "+" : "-");
     }
     for (const std::optional<NoteName>& note : form.board().Circle_Notes) state += Pad_Note(note) + "|";
-    for (const std::string& chord : form.board().Chords) state += chord + "|";
+    for (const std::string& chord : form.board().chords) state += chord + "|";
     return state;
+  }
+
+  void create(const std::array<std::string_view, 4>& chords, std::string_view key, int given) {
+    queue_pass(chords, key, given);
+    form.Create_Puzzle_Click();
   }
 
   std::vector<int> disabled_circles() const {
@@ -37,51 +42,80 @@ class PuzzleTest : public testing::MainFormTest {
   }
 };
 
-// Before any Create all 17 empty circles count as right, so Create asks nothing; below 17 it asks,
-// and Cancel (also for the worksheet) changes nothing. With "Advanced" a four-character given
-// note shows as the key holds it and counts; an enharmonic answer does not.
-TEST_F(PuzzleTest, CreateAsksBelowSeventeenCancelKeepsThePuzzleCheckCountsExactSpellings) {
+// Before any Create all 17 empty circles count as right, so Create asks nothing.
+TEST_F(PuzzleTest, BeforeAnyCreateAllSeventeenCountAndCreateAsksNothing) {
   form.Command_Check_Click();
-  form.set_advanced(true);
-  queue_pass(kLongChords, "Db", 3);
-  form.Create_Puzzle_Click();
-  EXPECT_EQ(windows.boxes.size(), 1U);
-  EXPECT_EQ(random.calls, "rvrvrvrvrvv") << "one pass, each draw but the given circle's re-seeded";
+  create(kShortChords, "C", 8);
+  EXPECT_EQ(windows.texts(), std::vector<std::string>{"You have 17 correct answers out of 17.(The "
+                                                     "First is always given!)"});
   EXPECT_EQ(form.correct_count(), 0);
+  EXPECT_EQ(random.calls, "rvrvrvrvrvv") << "one pass, each draw but the given circle's re-seeded";
+}
+
+// A Check of 17 right lets Create go on at once; 16 right is a puzzle in progress, so Create
+// asks first, with OK and Cancel.
+TEST_F(PuzzleTest, CreateAsksUnlessTheLastCheckFoundAllSeventeenRight) {
+  for (const int right : {17, 16}) {
+    SCOPED_TRACE(right);
+    create(kShortChords, "C", 8);
+    for (int circle = 1; circle <= right; ++circle) form.reveal_note(circle);
+    form.Command_Check_Click();
+    ASSERT_EQ(form.correct_count(), right);
+    windows.boxes.clear();
+    create(kShortChords, "C", 8);
+    EXPECT_EQ(windows.texts(), right == 17 ? std::vector<std::string>{}
+                                           : std::vector<std::string>{std::string(kConfirmation)});
+    EXPECT_TRUE(right == 17 || windows.boxes[0].buttons == Buttons::OkCancel);
+  }
+}
+
+// With "Advanced" a four-character given note shows as the key holds it.
+TEST_F(PuzzleTest, WithAdvancedALongGivenNoteShowsAsTheKeyHoldsIt) {
+  form.set_advanced(true);
+  create(kLongChords, "Db", 3);
   EXPECT_EQ(caption(3), "Abbb");
   EXPECT_EQ(disabled_circles(), std::vector<int>{3});
   EXPECT_EQ(form.controls().hints,
             (std::array<std::string, 4>{"Dom7_#5_b9", "Maj9", "Dom9", "Min9"}));
+}
 
+// Check counts exact spellings: an enharmonic answer is wrong; the given circle takes no drop.
+TEST_F(PuzzleTest, CheckCountsExactSpellingsOnly) {
+  form.set_advanced(true);
+  create(kLongChords, "Db", 3);
   ASSERT_EQ(Pad_Note(circle_note(form.board().Circle_Notes, 4)), "  Bb");
-  form.Circle_DragDrop(4, "A#");
+  windows.boxes.clear();
+  form.circle_drop(4, "A#");
   form.Command_Check_Click();
-  form.Circle_DragDrop(4, "Bb");
-  form.Circle_DragDrop(3, "Ab");  // the given circle takes no drop
+  form.circle_drop(4, "Bb");
+  form.circle_drop(3, "Ab");
   form.Command_Check_Click();
-  queue_pass(kShortChords, "C", 8);
-  form.Create_Puzzle_Click();
-  EXPECT_EQ(disabled_circles(), std::vector<int>{8});
+  EXPECT_EQ(caption(3), "Abbb");
+  EXPECT_EQ(windows.texts(),
+            (std::vector<std::string>{
+                "You have 1 correct answers out of 17.(The First is always given!)",
+                "You have 2 correct answers out of 17.(The First is always given!)"}));
+}
 
-  form.Circle_DragDrop(2, "Gb");
+// Cancel on Create's or the worksheet's question changes nothing; a level change alters only
+// the list of chord types.
+TEST_F(PuzzleTest, CancelKeepsThePuzzleAndTheLevelOnlyTheChordTypes) {
+  create(kShortChords, "C", 8);
+  form.circle_drop(2, "Gb");
+  form.Command_Check_Click();
+  windows.boxes.clear();
   const std::string before = state();
   windows.answer = Answer::Cancel;
   form.Create_Puzzle_Click();
   form.WorkSheet_cmd_Click();
-  form.Option1_Click();  // the level changes only the list of chord types
+  form.Option1_Click();
   EXPECT_EQ(state(), before);
   EXPECT_TRUE(printer.operations.empty());
   EXPECT_EQ(count_framed_entries(form.chord_types()), 14);
-
   ASSERT_EQ(windows.texts(),
-            (std::vector<std::string>{
-                "You have 17 correct answers out of 17.(The First is always given!)",
-                "You have 1 correct answers out of 17.(The First is always given!)",
-                "You have 2 correct answers out of 17.(The First is always given!)",
-                std::string(kConfirmation), std::string(kConfirmation),
-                "This action will create some work sheets on your printer"}));
-  EXPECT_EQ(windows.boxes[3].buttons, Buttons::OkCancel);
-  EXPECT_EQ(windows.boxes[5].title, "Create Worksheet?");
+            (std::vector<std::string>{std::string(kConfirmation),
+                                      "This action will create some work sheets on your printer"}));
+  EXPECT_EQ(windows.boxes[1].title, "Create Worksheet?");
 }
 
 // With "Advanced" unchecked, a pass whose board holds a long name is thrown away whole: the
@@ -124,7 +158,7 @@ TEST_P(CreateRunTest, EveryPuzzleHasOneGivenNoteAndFourDistinctTypesOfTheLevel) 
     }
     const std::set<std::string> hints(form.controls().hints.begin(), form.controls().hints.end());
     EXPECT_EQ(hints.size(), 4U);
-    EXPECT_EQ(form.controls().hints, form.board().Chords);
+    EXPECT_EQ(form.controls().hints, form.board().chords);
     for (const std::string& hint : hints) EXPECT_TRUE(level.contains(hint)) << hint;
     for (const std::optional<NoteName>& note : form.board().Circle_Notes) {
       ASSERT_TRUE(note);

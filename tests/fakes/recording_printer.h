@@ -71,7 +71,9 @@ class RecordingPrinter final : public Printer {
   Status record(Operation operation) {
     operations.push_back(std::move(operation));
     const Kind kind = operations.back().kind;
-    if (kind == fail_kind && std::ranges::count(operations, kind, &Operation::kind) == fail_at) {
+    const auto same_kind = [kind](const Operation& done) { return done.kind == kind; };
+    if (kind == fail_kind &&
+        std::count_if(operations.begin(), operations.end(), same_kind) == fail_at) {
       return failure;
     }
     return {};

@@ -41,7 +41,7 @@ class ScriptedRegistry final : public Registry {
     type = value.type;
     size = static_cast<std::uint32_t>(value.data.size());
     if (value.data.size() > buffer.size()) return kRegistryMoreData;
-    std::ranges::copy(value.data, buffer.begin());
+    std::copy(value.data.begin(), value.data.end(), buffer.begin());
     return kRegistrySuccess;
   }
 

@@ -7,8 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "fakes/main_form_fixture.h"
-
 namespace velmora {
 namespace {
 
@@ -92,24 +90,6 @@ TEST(TypedNameTest, ALetterStartsANameAndAccidentalsExtendIt) {
   }
 }
 
-class CircleDescriptionTest : public testing::MainFormTest {};
-
-TEST_F(CircleDescriptionTest, NamesThePlaceTheToneAndWhatTheCircleHolds) {
-  EXPECT_EQ(form.circle_description(15), "circle 15, root of chord 1, empty");
-  queue_pass({"Maj9", "Dom9", "Min9", "Dom9_sus2"}, "G", 9);
-  form.Create_Puzzle_Click();
-  form.Circle_DragDrop(6, "F#");
-  form.Circle_DragDrop(8, "Bbb");
-  form.Circle_DragDrop(5, "Ex");
-  const std::pair<int, std::string_view> cases[] = {
-      {15, "circle 15, root of major ninth, empty"},
-      {6, "circle 6, seven of major ninth, holds F sharp"},
-      {8, "circle 8, three of dominant ninth, holds B double flat"},
-      {5, "circle 5, two of dominant ninth, suspended second, holds E double sharp"},
-  };
-  for (const auto& [circle, text] : cases) EXPECT_EQ(form.circle_description(circle), text);
-}
-
 // What a speech synthesizer is given for the names on screen; unknown parts stay as written.
 TEST(SpokenNameTest, NotesChordNamesAndIntervalsAreSaidInWords) {
   const std::pair<std::string_view, std::string_view> notes[] = {
@@ -129,25 +109,6 @@ TEST(SpokenNameTest, NotesChordNamesAndIntervalsAreSaidInWords) {
       {"  3", "three"},
       {"Odd_x1", "Odd, x1"}};
   for (const auto& [name, said] : chords) EXPECT_EQ(spoken_chord(name), said) << name;
-}
-
-// Reveal and Clear leave the given circle alone; "Play my answer" silences the line after the
-// pause (captions and bytes in the window test); a send failure is reported as any MIDI failure.
-TEST_F(CircleDescriptionTest, RevealClearAndPlayMyAnswer) {
-  queue_pass({"Maj9", "Dom9", "Min9", "Dom9_sus2"}, "G", 9);
-  form.Create_Puzzle_Click();
-  EXPECT_FALSE(form.reveal_note(9) || form.clear_circle(9));
-  EXPECT_TRUE(form.reveal_note(15));
-  midi.sent.clear();
-  form.play_answer(1);
-  EXPECT_EQ(midi.sent.size(), 3U) << "circles 12, 6 and 3 are empty";
-  EXPECT_GE(clock.elapsed_ms, 2000);
-  EXPECT_TRUE(form.clear_circle(15));
-  EXPECT_EQ(caption(15), "");
-  midi.send_fails = MidiResult::SendFailed;
-  form.play_answer(1);
-  ASSERT_EQ(windows.boxes.size(), 1U) << "one box for the one note";
-  EXPECT_FALSE(form.controls().check_midi.checked());
 }
 
 // Each class with the words a tooltip and a screen reader give it.

@@ -20,7 +20,9 @@ for _ in $(seq 100); do
   sleep 0.1
 done
 [ -s "$work/display" ] || { echo "Xvfb did not start: $(head -n 3 "$work/xvfb.log")"; exit 1; }
-export DISPLAY=":$(head -n 1 "$work/display")" HOME=$work XDG_RUNTIME_DIR=$work
+# The X server's own window system, whatever platform the caller chose for Qt.
+export DISPLAY=":$(head -n 1 "$work/display")" HOME=$work XDG_RUNTIME_DIR=$work QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
 # Tells a server that died after naming its display from a program that cannot reach it.
 if ! xdpyinfo >/dev/null 2>&1; then
   echo "Xvfb on $DISPLAY takes no connection: $(tail -n 3 "$work/xvfb.log")"

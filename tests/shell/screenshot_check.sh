@@ -16,7 +16,9 @@ trap 'rm -rf "$work"' EXIT
 cat >"$work/inside.sh" <<'INSIDE'
 set -u
 program=$1 work=$2
-export XDG_RUNTIME_DIR=$work HOME=$work PULSE_SERVER=unix:$work/native
+# The X server's own window system, whatever platform the caller chose for Qt.
+export XDG_RUNTIME_DIR=$work HOME=$work PULSE_SERVER=unix:$work/native QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
 pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit --use-pid-file=no \
   --disable-shm -L "module-null-sink sink_name=velmora_screenshot" \
   -L "module-native-protocol-unix auth-anonymous=1 socket=$work/native" \
@@ -30,8 +32,13 @@ for _ in $(seq 150); do
     grep -q "IsViewable" "$work/window.txt" && break
   sleep 0.1
 done
-sleep 0.5
+# The window is mapped before it is painted: the photograph counts once two in a row agree.
 import -window root "$work/shot.png"
+for _ in $(seq 50); do
+  import -window root "$work/again.png"
+  cmp -s "$work/shot.png" "$work/again.png" && break
+  mv "$work/again.png" "$work/shot.png"
+done
 kill "$pid" "$pulse" 2>/dev/null
 wait "$pid" "$pulse" 2>/dev/null
 exit 0

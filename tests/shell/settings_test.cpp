@@ -135,5 +135,12 @@ TEST(SettingsTest, UnreadableSettingsGiveTheDefaults) {
   EXPECT_TRUE(from_nothing.boxes[0].endsWith("). Your choices last until Velmora closes."));
 }
 
+TEST(SettingsTest, UserFileIsTheOneEarlierVersionsWrote) {
+  QTemporaryDir folder;
+  qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
+  EXPECT_EQ(QtSettingsStore::user_file(), folder.filePath("Velmora/Velmora.conf"));
+  qunsetenv("XDG_CONFIG_HOME");
+}
+
 }  // namespace
 }  // namespace velmora

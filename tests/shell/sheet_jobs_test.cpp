@@ -235,7 +235,7 @@ TEST(SheetJobTest, TheLevelAndAdvancedOptionsDrawAsTheWindowsControls) {
     bool outside_beginner = false;
     bool long_note = false;
     for (const LoggedStar& star : reading.stars) {
-      for (const std::string& chord : star.board.Chords) {
+      for (const std::string& chord : star.board.chords) {
         outside_beginner = outside_beginner || !beginner.contains(chord);
       }
       for (const auto& note : star.board.Circle_Notes) {

@@ -99,12 +99,19 @@ const DamagedLog kDamagedLogs[] = {
      "Worksheets of class 3b\n12/06/26-718:02:06Maj9 C E G B D\n12/06/26-118:72:06Maj9 C E G B D\n"
      "-118:02:06Maj9 C E G B D\n12/06/26-118:02:06Maj7 C E G B D\n12/06/26-118:02:06Maj9 C E G B "
      "D##\n"
-     "12/06/26-118:02:06Maj9 C E G B D E\n12/06/26-118:02:06Maj9 c E G B D\n",
+     "12/06/26-118:02:06Maj9 C E G B D E\n12/06/26-118:02:06Maj9 c E G B D\n"
+     "12/06/26-124:02:06Maj9 C E G B D\n12/06/26-118:02:06Maj9 C E G B\n",
      {},
      {"line 1: no time of day", "line 2: star number 1 to 6", "line 3: the time 18:72:06 is not",
       "line 4: no date", "line 5: no chord type",
       "line 6: Maj9: 'D##' is not a note: a double sharp is written x",
-      "line 7: Maj9: more than five notes", "line 8: Maj9: 'c' is not a note"}},
+      "line 7: Maj9: more than five notes", "line 8: Maj9: 'c' is not a note",
+      "line 9: the time 24:02:06 is not", "line 10: Maj9: only 4 of the five notes"}},
+    {"LeapSecondBeforeMidnight",
+     "12/06/26-123:59:60Dom7_#5_b9CbEb GBbbDbb\r\n12/06/26-123:59:60Maj9 C E G B D\r\n"
+     "12/06/26-123:59:60Dom9 C E GBb D\r\n12/06/26-123:59:60Min7_b9 CEb GBbDb\r\n",
+     {"12/06/26-1 23:59:60 @1"},
+     {}},
 };
 
 class DamagedLogTest : public ::testing::TestWithParam<DamagedLog> {};
@@ -126,7 +133,7 @@ TEST(AnswerLogTest, AStarHoldsItsKeyChordsAndEveryCircle) {
   ASSERT_EQ(reading.stars.size(), 1U);
   const LoggedStar& star = reading.stars.front();
   EXPECT_EQ(star.key.text(), "G");
-  EXPECT_EQ(star.board.Chords, (ChordNames{"Dom7_#5_b9", "Maj9", "Dom9", "Min7_b9"}));
+  EXPECT_EQ(star.board.chords, (ChordNames{"Dom7_#5_b9", "Maj9", "Dom9", "Min7_b9"}));
   std::string circles;
   for (const auto& note : star.board.Circle_Notes) circles += note->text() + " ";
   // Circles 1..17: line 3 runs 1 4 9 14 17, line 4 2 5 9 13 16, line 1 15 12 9 6 3, line 2 7..11.

@@ -31,8 +31,9 @@ bool flag(const QSettings& settings, const char* key, bool fallback) {
 
 QtSettingsStore::QtSettingsStore(QString file) : file_(std::move(file)) {}
 
+// The native format's name, Velmora.conf, is the file earlier versions kept weak-spot practice in.
 QString QtSettingsStore::user_file() {
-  return QSettings(QSettings::IniFormat, QSettings::UserScope, "Velmora", "Velmora").fileName();
+  return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Velmora", "Velmora").fileName();
 }
 
 Settings QtSettingsStore::load(std::string& problem) {

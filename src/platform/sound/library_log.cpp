@@ -37,8 +37,8 @@ void keep_alsa_message(const char*, int, const char*, int error, const char* for
 }  // namespace
 
 LibraryLog& LibraryLog::instance() {
-  static LibraryLog* const log = new LibraryLog;
-  return *log;
+  static LibraryLog* const kLog = new LibraryLog;
+  return *kLog;
 }
 
 LibraryLog::LibraryLog() {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/sound/midi_failure_texts.h"
+
 namespace velmora {
 
 namespace {

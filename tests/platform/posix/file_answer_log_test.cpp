@@ -43,13 +43,27 @@ std::string read_log(long lines) {
   return log;
 }
 
+// True once the program `pid` holds the log open: its run has begun and waits for the lock.
+bool holds_log_open(pid_t pid) {
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator("/proc/" + std::to_string(pid) + "/fd", error)) {
+    if (fs::read_symlink(entry.path(), error).filename() == "Worksheet.id") return true;
+  }
+  return false;
+}
+
 // The other program's clock: its star labels say "other", and before the sixth star's second
-// record, five blocks written, it tells the pipe `told` and pauses, as a slow run would.
+// record, five blocks written, it tells the pipe `told` and goes on only once this program's run
+// has opened the log and so waits for the lock (at most ten seconds).
 struct OtherClock final : testing::FakeClock {
   explicit OtherClock(int told) : told(told) {}
   std::string short_date() override { return "other"; }
   std::string time_with_seconds() override {
-    if (++readings == 22 && ::write(told, "!", 1) == 1) std::this_thread::sleep_for(300ms);
+    if (++readings == 22 && ::write(told, "!", 1) == 1) {
+      for (int wait = 0; wait < 10000 && !holds_log_open(::getppid()); ++wait) {
+        std::this_thread::sleep_for(1ms);
+      }
+    }
     return "14:05:12";
   }
   int told;

@@ -7,6 +7,7 @@
 
 #include "fakes/audio_processes.h"
 #include "midi/midi_out.h"
+#include "platform/sound/midi_failure_texts.h"
 #include "platform/sound/system_midi.h"
 
 namespace velmora {
@@ -21,6 +22,14 @@ constexpr int kRate = 44100;
 constexpr double kAudibleRms = 300.0, kSilentRms = 3.0;
 constexpr const char* kTimGm6mb = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 constexpr std::array<std::string_view, 5> kCMajor9 = {"   C", "   E", "   G", "   B", "   D"};
+
+// A sample of the failure texts: what failed, then what it means for the sound.
+TEST(MidiFailureTextTest, AFailureSaysWhatFailedAndWhatThatMeans) {
+  EXPECT_EQ(midi_result_text(MidiResult::BadDeviceId),
+            "The MIDI device is no longer there: no sound will be heard.");
+  EXPECT_EQ(midi_result_text(MidiResult::AudioDriverFailed),
+            "Failed to start the audio driver (pulseaudio, pipewire, alsa): no sound will be heard.");
+}
 
 // The MIDI procedures on the real MIDI system; `texts` are the failures the window would show.
 struct RealMidi {
@@ -65,6 +74,22 @@ TEST(SystemMidiTest, AChordSoundsUntilAllSoundOffOrAReopenWhichKeepsThePrograms)
   EXPECT_LT(real.rms_of_ms(100), kSilentRms);
   real.report(real.out.MidiClose());
   EXPECT_EQ(real.texts, Texts{});
+}
+
+// A searched folder is looked into: its soundfonts load in name order, other files are passed by.
+TEST(SystemMidiTest, ASoundfontInsideASearchedFolderIsFound) {
+  const std::filesystem::path dir =
+      std::filesystem::temp_directory_path() / ("velmora-sf-folder-" + std::to_string(getpid()));
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir / "a-readme.txt") << "not a soundfont";
+  std::filesystem::create_symlink(kTimGm6mb, dir / "b-general-midi.sf2");
+  std::filesystem::create_symlink(kTimGm6mb, dir / "c-general-midi.sf2");
+  RealMidi real(SynthOptions{.soundfonts = {dir / "missing.sf2", dir}, .offline = true});
+  real.report(real.out.MidiOpen(kMidiMapper));
+  EXPECT_EQ(real.texts, Texts{});
+  EXPECT_EQ(real.midi.synth().status().soundfont, dir / "b-general-midi.sf2");
+  real.report(real.out.MidiClose());
+  std::filesystem::remove_all(dir);
 }
 
 // Without a soundfont it can load, the synthesizer stays in the list and opening it says where
@@ -126,7 +151,13 @@ TEST(SystemMidiTest, AHintChordPeaksBetweenMinus9AndMinus3DecibelsOfFullScale) {
       real.report(real.out.MidiOpen(kMidiMapper));
       real.send({kProgramChange, program, 0});
       real.play(kCMajor9);
-      std::this_thread::sleep_for(std::chrono::milliseconds(800));
+      // The chord rings until the recording holds 0.8 seconds past it, however slowly the
+      // machine runs (at most ten seconds).
+      const std::size_t rung = std::max(recording.samples().size() + kRate * 8 / 10,
+                                        before_chord + kRate);
+      for (int wait = 0; wait < 200 && recording.samples().size() <= rung; ++wait) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      }
       real.report(real.out.MidiClose());
       recording.stop();
       ASSERT_EQ(real.texts, Texts{});

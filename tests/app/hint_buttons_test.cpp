@@ -1,10 +1,9 @@
-#include "hints/hints.h"
-
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "fakes/main_form_fixture.h"
+#include "hints/hints.h"
 
 namespace velmora {
 namespace {
@@ -34,22 +33,24 @@ class HintTest : public testing::MainFormTest {
   std::vector<Repaint> repaints;
 };
 
-// The chord sounds before the formula is painted; the captions return after two seconds on the
-// monotonic clock, slept in short steps; then All Sound Off. Only Hint2 changes the program.
-// Without "Enable MIDI" nothing is sent; before any puzzle a box shows and even a drop is blanked.
-TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
-  form.Circle_DragDrop(14, "Bx");
+// Before any puzzle a hint shows a box, and even the player's drop on the line is blanked for the
+// pause; All Sound Off follows.
+TEST_F(HintTest, BeforeAnyPuzzleAHintAsksForOne) {
+  form.circle_drop(14, "Bx");
   const Labels dropped = shown(kChordLineCircles[2]);
   form.Hint3_Click();
   EXPECT_EQ(windows.texts(), Labels{"Create A New Velmora First! Press the create Button."});
   EXPECT_EQ(repaints,
             (std::vector<Repaint>{{Labels(kChordTones), 0, 0}, {dropped, 0, clock.elapsed_ms}}));
   EXPECT_EQ(midi.sent, (std::vector<std::vector<int>>{{0xB1, 0x78, 0x00}}));
-  windows.boxes.clear();
+}
 
+// The chord sounds before the formula is painted; the captions return after two seconds on the
+// monotonic clock, slept in short steps; then All Sound Off. Only Hint2 changes the program.
+TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
   queue_pass({"Maj9", "Dom9", "Min9", "Dom9_sus2"}, "G", 9);
   form.Create_Puzzle_Click();
-  for (int circle = 1; circle <= kCircleCount; ++circle) form.Circle_DragDrop(circle, "Bx");
+  for (int circle = 1; circle <= kCircleCount; ++circle) form.circle_drop(circle, "Bx");
   const std::tuple<int, Labels, std::vector<int>> cases[] = {
       {1, {"  1", "  3", "  5", "  7", "  9"}, {60, 64, 67, 71, 74}},
       {2, {"  1", "  3", "  5", "  b7", "  9"}, {60, 64, 67, 70, 74}},
@@ -72,12 +73,20 @@ TEST_F(HintTest, EachButtonSoundsItsChordAndShowsItsFormulaForThePause) {
     EXPECT_TRUE(clock.elapsed_ms >= 2000 && clock.elapsed_ms < 2020) << clock.elapsed_ms;
     EXPECT_GE(clock.sleeps, 100);
   }
+  EXPECT_TRUE(windows.boxes.empty());
+}
+
+// Without "Enable MIDI" a hint still shows its formula for the pause, silently.
+TEST_F(HintTest, WithoutMidiAHintOnlyShowsItsFormula) {
+  queue_pass({"Maj9", "Dom9", "Min9", "Dom9_sus2"}, "G", 9);
+  form.Create_Puzzle_Click();
   form.set_midi_enabled(false);
   midi.sent.clear();
   repaints.clear();
   for (const auto hint : kHints) (form.*hint)();
   EXPECT_TRUE(midi.sent.empty());
   EXPECT_EQ(repaints.size(), 8U);
+  EXPECT_EQ(repaints[0], (Repaint{{"  1", "  3", "  5", "  7", "  9"}, 0, 0}));
   EXPECT_TRUE(windows.boxes.empty());
 }
 

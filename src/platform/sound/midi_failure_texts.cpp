@@ -1,4 +1,4 @@
-#include "ports/midi_system.h"
+#include "platform/sound/midi_failure_texts.h"
 
 namespace velmora {
 

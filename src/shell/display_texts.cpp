@@ -229,10 +229,10 @@ QString translated(const char* context, const char* text) {
 
 QRegularExpression pattern_of(const char* english) {
   const QString text = QString::fromUtf8(english);
-  static const QRegularExpression placeholder(R"(%\d)");
+  static const QRegularExpression kPlaceholder(R"(%\d)");
   QString pattern;
   qsizetype from = 0;
-  for (QRegularExpressionMatchIterator it = placeholder.globalMatch(text); it.hasNext();) {
+  for (QRegularExpressionMatchIterator it = kPlaceholder.globalMatch(text); it.hasNext();) {
     const QRegularExpressionMatch found = it.next();
     pattern += QRegularExpression::escape(text.mid(from, found.capturedStart() - from)) + "(.*?)";
     from = found.capturedEnd();
@@ -264,14 +264,14 @@ using Translator = std::function<QString(const char* context, const char* englis
 // A chord type as the core says it for screen readers ("minor seventh, sharp five"), in the
 // window's words; empty for any other text.
 QString chord_from_spoken(const QString& text) {
-  static const std::vector<std::pair<QString, std::string_view>> spoken = [] {
+  static const std::vector<std::pair<QString, std::string_view>> kSpoken = [] {
     std::vector<std::pair<QString, std::string_view>> said;
     for (const ChordType& type : kChordCatalogue) {
       said.emplace_back(QString::fromStdString(spoken_chord(type.name)), type.name);
     }
     return said;
   }();
-  for (const auto& [words, name] : spoken) {
+  for (const auto& [words, name] : kSpoken) {
     if (words == text) return chord_type_in_words(name);
   }
   return {};
@@ -279,9 +279,9 @@ QString chord_from_spoken(const QString& text) {
 
 // A note as the core says it for screen readers ("E flat", "C double sharp").
 std::optional<NoteName> spoken_english_note(const QString& text) {
-  static const QRegularExpression said(R"(([A-G])(?: (double flat|flat|sharp|double sharp))?)");
-  const QRegularExpressionMatch match = said.match(text, 0, QRegularExpression::NormalMatch,
-                                                   QRegularExpression::AnchorAtOffsetMatchOption);
+  static const QRegularExpression kSaid(R"(([A-G])(?: (double flat|flat|sharp|double sharp))?)");
+  const QRegularExpressionMatch match = kSaid.match(text, 0, QRegularExpression::NormalMatch,
+                                                    QRegularExpression::AnchorAtOffsetMatchOption);
   if (!match.hasMatch() || match.capturedLength() != text.size()) return std::nullopt;
   const QString accidental = match.captured(2);
   const int alteration = accidental == "double flat" ? -2
@@ -300,14 +300,14 @@ QString worded(const std::string& english, NoteNaming naming, const Translator& 
     if (plain == QLatin1String(fixed)) return translate("Messages", fixed);
   }
   // Made once: the window words every circle's description after each handler.
-  static const std::vector<QRegularExpression> patterns = [] {
+  static const std::vector<QRegularExpression> kPatterns = [] {
     std::vector<QRegularExpression> made;
     for (const MessageTemplate& message : kTemplates) made.push_back(pattern_of(message.english));
     return made;
   }();
   for (std::size_t i = 0; i < std::size(kTemplates); ++i) {
     const MessageTemplate& message = kTemplates[i];
-    const QRegularExpressionMatch match = patterns[i].match(text);
+    const QRegularExpressionMatch match = kPatterns[i].match(text);
     if (!match.hasMatch()) continue;
     QStringList values;
     for (int index = 1; index <= match.lastCapturedIndex(); ++index) {

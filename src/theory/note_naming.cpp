@@ -87,15 +87,15 @@ std::array<TypedName, 35> palette_forms(NoteNaming naming) {
 }
 
 const std::array<TypedName, 35>& typed_names(NoteNaming naming) {
-  static const std::array<TypedName, 35> letters = palette_forms(NoteNaming::Letters);
-  static const std::array<TypedName, 35> german = palette_forms(NoteNaming::German);
-  static const std::array<TypedName, 35> fixed_do = palette_forms(NoteNaming::FixedDo);
+  static const std::array<TypedName, 35> kLetters = palette_forms(NoteNaming::Letters);
+  static const std::array<TypedName, 35> kGerman = palette_forms(NoteNaming::German);
+  static const std::array<TypedName, 35> kFixedDo = palette_forms(NoteNaming::FixedDo);
   switch (naming) {
-    case NoteNaming::German: return german;
-    case NoteNaming::FixedDo: return fixed_do;
+    case NoteNaming::German: return kGerman;
+    case NoteNaming::FixedDo: return kFixedDo;
     case NoteNaming::Letters: break;
   }
-  return letters;
+  return kLetters;
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ TEST(SeededBoardTest, TheSameSeedDrawsTheSameBoard) {
   for (const std::optional<NoteName>& note : form.board().Circle_Notes) {
     notes += (note ? note->text() : "-") + " ";
   }
-  for (const std::string& chord : form.board().Chords) notes += chord + " ";
+  for (const std::string& chord : form.board().chords) notes += chord + " ";
   EXPECT_EQ(notes,
             "Fb Eb F Ab Gb D Fb Abb Bb Ebb Gbb G C Ebb E F Gb "
             "Min7_b5_b9 Min7_#4_b9 Dom9_#4 Min6/9 ");

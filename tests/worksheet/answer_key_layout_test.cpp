@@ -22,7 +22,12 @@ TEST(AnswerKeyLayoutTest, EachStarStandsAtItsPlaceAndAnEarlierPlaceStartsAPage) 
       stars[i] = {"12/06/26", "18:02:06", c.places[i], NoteName('C', 0), {}, 1};
     }
     std::vector<MarkedPage> pages;
-    ASSERT_TRUE(lay_out_answer_key(stars, kA4, std::nullopt, pages).ok());
+    AnswerKeyLayout layout(geometry, std::nullopt, [&](const MarkedPage& page) {
+      pages.push_back(page);
+      return Status();
+    });
+    for (const LoggedStar& star : stars) ASSERT_TRUE(layout.add(star).ok());
+    ASSERT_TRUE(layout.finish().ok());
     std::vector<std::vector<int>> labelled(pages.size());
     for (std::size_t page = 0; page < pages.size(); ++page) {
       EXPECT_EQ(pages[page].front().text,

@@ -24,7 +24,7 @@ TEST(AnswerKeyLayoutTest, EachStarStandsAtItsPlaceAndAnEarlierPlaceStartsAPage) 
     std::vector<MarkedPage> pages;
     AnswerKeyLayout layout(geometry, std::nullopt, [&](const MarkedPage& page) {
       pages.push_back(page);
-      return Status();
+      return Status{};
     });
     for (const LoggedStar& star : stars) ASSERT_TRUE(layout.add(star).ok());
     ASSERT_TRUE(layout.finish().ok());

@@ -100,7 +100,7 @@ class WebGame {
   }
 
   bool drop(int circle, std::string name) {
-    return valid(circle) && form_.Circle_DragDrop(circle, name);
+    return valid(circle) && form_.circle_drop(circle, name);
   }
   bool clear(int circle) { return valid(circle) && form_.clear_circle(circle); }
   bool reveal(int circle) { return valid(circle) && form_.reveal_note(circle); }
@@ -148,7 +148,7 @@ class WebGame {
     object.set("advanced", controls.advanced.checked());
     object.set("centreQuestion", controls.Center_Question.checked());
     object.set("midi", controls.check_midi.checked());
-    object.set("midiEnabled", controls.check_midi.enabled && controls.Frame1_enabled);
+    object.set("midiEnabled", controls.check_midi.enabled && controls.frame1_enabled);
     object.set("expert", controls.Option2);
     object.set("weakSpots", form_.weak_spot_practice());
     val devices = val::array();

@@ -1,10 +1,7 @@
 #!/usr/bin/env bash
-# Fails when a file includes a folder it must not use: the core's layers only look down, the
-# adapters only at the ports (the toolkit's also at the standard-library ones), and nothing but
-# the shell sees the toolkit's windows. The build holds the same rule for src/ (each target sees
-# only the include folders of the layers it links); this check also reads the test fakes, the
-# tests of the core, the benchmarks and the fuzz targets, every form of include (quotes or
-# angles, "#  include", a path through ".."), and refuses a folder it does not know.
+# Fails when a file includes a folder its layer must not use (the rules in `allowed`). Beyond
+# the build's own rule for src/, it reads the fakes, tests, benchmarks and fuzz targets, every
+# form of include ("#  include", angles, paths through ".."), and refuses unknown folders.
 set -u
 cd "$(dirname "$0")/.."
 root=$PWD

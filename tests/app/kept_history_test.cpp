@@ -75,29 +75,23 @@ TEST(KeptHistoryTest, ItsTextReadsBackLeavingOutWhatCannotBeRead) {
   EXPECT_EQ(damaged.unreadable_lines(), 5);
 }
 
-TEST(KeptHistoryTest, CsvQuotesOnlyWhatNeedsIt) {
-  KeptHistory history;
-  ASSERT_TRUE(history.record({0, "Expert", "C", {{2, "6/9", "root", "F,", "F", Outcome::Wrong}}}).ok());
-  EXPECT_EQ(history.csv(),
-            "time,level,key,circle,chord type,tone,given,answer,outcome\r\n"
-            "1970-01-01T00:00:00Z,Expert,C,2,6/9,root,\"F,\",F,wrong\r\n");
-}
-
 // A retry is kept and read back, but its answers are not counted again; a revealed note is
-// named so in the CSV.
-TEST(KeptHistoryTest, LeavesRetriesOutOfTheFigures) {
+// named so in the CSV, which quotes only what needs it.
+TEST(KeptHistoryTest, LeavesRetriesOutOfTheFiguresAndQuotesOnlyWhatNeedsIt) {
   KeptHistory history;
   RecordedAnswer revealed{2, "6/9", "root", "", "F", Outcome::Wrong, true};
-  ASSERT_TRUE(history.record({0, "Expert", "C", {revealed}, false}).ok());
+  RecordedAnswer comma{3, "6/9", "third", "F,", "A", Outcome::Wrong};
+  ASSERT_TRUE(history.record({0, "Expert", "C", {revealed, comma}, false}).ok());
   ASSERT_TRUE(history.record({60, "Expert", "C", {answer(2, "6/9", "root", Outcome::Right)}, true}).ok());
   const ProgressSummary summary = history.summary();
   EXPECT_EQ(summary.checks, 1);
   EXPECT_EQ(summary.retries, 1);
-  EXPECT_EQ(summary.total, (Tally{0, 0, 1, 0}));
-  EXPECT_EQ(history.recent(10).by_key, (std::vector<TallyRow>{{"C", {0, 0, 1, 0}}}));
+  EXPECT_EQ(summary.total, (Tally{0, 0, 2, 0}));
+  EXPECT_EQ(history.recent(10).by_key, (std::vector<TallyRow>{{"C", {0, 0, 2, 0}}}));
   EXPECT_EQ(history.csv(),
             "time,level,key,circle,chord type,tone,given,answer,outcome\r\n"
-            "1970-01-01T00:00:00Z,Expert,C,2,6/9,root,,F,revealed\r\n");
+            "1970-01-01T00:00:00Z,Expert,C,2,6/9,root,,F,revealed\r\n"
+            "1970-01-01T00:00:00Z,Expert,C,3,6/9,third,\"F,\",A,wrong\r\n");
   const KeptHistory again = KeptHistory::read(history.text());
   EXPECT_EQ(again.csv(), history.csv());
   EXPECT_EQ(again.text(), history.text());

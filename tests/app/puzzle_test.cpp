@@ -69,20 +69,15 @@ TEST_F(PuzzleTest, CreateAsksUnlessTheLastCheckFoundAllSeventeenRight) {
   }
 }
 
-// With "Advanced" a four-character given note shows as the key holds it.
-TEST_F(PuzzleTest, WithAdvancedALongGivenNoteShowsAsTheKeyHoldsIt) {
+// With "Advanced" a four-character given note shows as the key holds it. Check counts exact
+// spellings: an enharmonic answer is wrong; the given circle takes no drop.
+TEST_F(PuzzleTest, ALongGivenNoteShowsAndCheckCountsExactSpellingsOnly) {
   form.set_advanced(true);
   create(kLongChords, "Db", 3);
   EXPECT_EQ(caption(3), "Abbb");
   EXPECT_EQ(disabled_circles(), std::vector<int>{3});
   EXPECT_EQ(form.controls().hints,
             (std::array<std::string, 4>{"Dom7_#5_b9", "Maj9", "Dom9", "Min9"}));
-}
-
-// Check counts exact spellings: an enharmonic answer is wrong; the given circle takes no drop.
-TEST_F(PuzzleTest, CheckCountsExactSpellingsOnly) {
-  form.set_advanced(true);
-  create(kLongChords, "Db", 3);
   ASSERT_EQ(Pad_Note(circle_note(form.board().Circle_Notes, 4)), "  Bb");
   windows.boxes.clear();
   form.circle_drop(4, "A#");

@@ -109,34 +109,63 @@ class BatchTest : public ::testing::Test, protected testing::MainFormOnFakes {
   std::vector<MarkedPage> pages;
 };
 
+// On the window's page each note stands at its own place and the time after the star's label; on
+// the classroom page, its lines drawn, in the middle of its circle 1.4 times as far from the
+// centre, and the time beside circle 2.
 TEST_F(BatchTest, TheKeyFillsEveryCircleWithTheChordsAsSpelledAroundTheLoggedKey) {
-  for (int star = 0; star < 6; ++star) {
-    queue_star(kStars[star % 2]);
-  }
-  ASSERT_TRUE(run(1, 99).ok());
-  ASSERT_EQ(pages.size(), 1U);
-  const auto texts = texts_on(0);
-  EXPECT_EQ(texts.at({100, 440}), "Sheet 1 of 1 \u00b7 seed 99");
-  for (int star = 0; star < 2; ++star) {
-    const int x = 3320 + star * 5000;
-    const int y = 2920;
-    EXPECT_EQ(texts.at({x - 500, y - 1800}),
-              "6-12-2026-" + std::to_string(star + 1) + " 14:05:" + std::to_string(10 + star * 4));
-    for (int line = 0; line < 4; ++line) {
-      Texts found;
-      for (int circle : kLines[line]) {
-        const std::string& note =
-            texts.at({x + kNoteAt[circle - 1].dx, y + kNoteAt[circle - 1].dy});
-        found.push_back(note.substr(note.find_first_not_of(' ')));
+  constexpr Offset kCircleAt[] = {
+      {-1050, -1050}, {0, -1200}, {1050, -1050}, {-600, -600}, {0, -600}, {600, -600},
+      {-1200, 0},     {-600, 0},  {0, 0},        {600, 0},     {1200, 0}, {-600, 600},
+      {0, 600},       {600, 600}, {-1050, 1050}, {0, 1200},    {1050, 1050}};
+  for (const bool classroom : {false, true}) {
+    SCOPED_TRACE(classroom ? "classroom" : "window's page");
+    style = classroom ? PageStyle::Classroom : PageStyle::Standard;
+    clock = {};
+    for (int star = 0; star < 6; ++star) queue_star(kStars[star % 2]);
+    ASSERT_TRUE(run(1, 5).ok());
+    ASSERT_EQ(pages.size(), 1U);
+    const auto texts = texts_on(0);
+    // Heading, sheet and footer; each star's 17 circles, 4 chord names, 17 notes, label (and the
+    // classroom's 20 line pieces and time).
+    EXPECT_EQ(pages[0].size(), 3U + 6 * 39 + (classroom ? 6 * 21 : 0));
+    EXPECT_EQ(std::count_if(pages[0].begin(), pages[0].end(),
+                            [](const PageMark& mark) { return mark.kind == PageMark::Kind::Line; }),
+              classroom ? 6 * 20 : 0);
+    // Letter: the classroom's left column at 2620, its top row at 3430, 5600 twips apart.
+    for (int star = 0; star < 2; ++star) {
+      const int x = classroom ? 2620 + star * 5600 : 3320 + star * 5000;
+      const int y = classroom ? 3430 : 2920;
+      const std::string label = "6-12-2026-" + std::to_string(star + 1);
+      const std::string time = "14:05:" + std::to_string(10 + star * 4);
+      if (classroom) {
+        EXPECT_EQ(texts.at({x - 1816, y - 2086}), label);
+        EXPECT_EQ(texts.at({x + 406, y - 2086}), time);
+      } else {
+        EXPECT_EQ(texts.at({x - 500, y - 1800}), label + " " + time);
       }
-      EXPECT_EQ(found, kStars[star].spelled[line]) << "star " << star + 1 << " line " << line + 1;
+      for (int line = 0; line < 4; ++line) {
+        Texts found;
+        for (int circle : kLines[line]) {
+          const Offset at = kCircleAt[circle - 1];
+          const std::string& note =
+              classroom ? texts.at({x + at.dx * 14 / 10 - 190, y + at.dy * 14 / 10 - 115})
+                        : texts.at({x + kNoteAt[circle - 1].dx, y + kNoteAt[circle - 1].dy});
+          found.push_back(note.substr(note.find_first_not_of(' ')));
+        }
+        EXPECT_EQ(found, kStars[star].spelled[line]) << "star " << star + 1 << " line " << line + 1;
+      }
     }
   }
 }
 
-TEST_F(BatchTest, EachSheetAndItsKeyPageSayWhichOfTheBatchTheyAre) {
+// Each sheet and its key page say which of the batch they are; with the window's "Center
+// Question" every star of every sheet gives its centre note.
+TEST_F(BatchTest, TheSameSeedGivesTheSameNumberedLogAndPages) {
   seeded = true;
   ASSERT_TRUE(run(2, 4711).ok());
+  const Texts first_lines = answer_log.lines;
+  const Texts first_texts = sheet_texts();
+  ASSERT_EQ(first_lines.size(), 60U);
   Texts on_sheets;
   for (const auto& text : printer.of_kind(RecordingPrinter::Kind::Text)) {
     if (text.x == 100 && text.y == 440) on_sheets.push_back(text.text);
@@ -145,47 +174,22 @@ TEST_F(BatchTest, EachSheetAndItsKeyPageSayWhichOfTheBatchTheyAre) {
   ASSERT_EQ(pages.size(), 2U);
   EXPECT_EQ(texts_on(0).at({100, 440}), "Sheet 1 of 2 \u00b7 seed 4711");
   EXPECT_EQ(texts_on(1).at({100, 440}), "Sheet 2 of 2 \u00b7 seed 4711");
-}
+  answer_log.lines.clear();
+  printer.operations.clear();
+  clock = {};
+  seeded_random = SeededRandom(20261206);
+  ASSERT_TRUE(run(2, 4711).ok());
+  EXPECT_EQ(answer_log.lines, first_lines);
+  EXPECT_EQ(sheet_texts(), first_texts);
+  EXPECT_EQ(reading.stars.size(), 12U);
 
-// On the classroom key every note stands in the middle of its circle, 1.4 times as far from the
-// centre as on the window's page, and the time beside circle 2 rather than after the label.
-TEST_F(BatchTest, TheClassroomKeyFillsTheLargerStarsWhereTheSheetDrewThem) {
-  constexpr Offset kCircleAt[] = {
-      {-1050, -1050}, {0, -1200}, {1050, -1050}, {-600, -600}, {0, -600}, {600, -600},
-      {-1200, 0},     {-600, 0},  {0, 0},        {600, 0},     {1200, 0}, {-600, 600},
-      {0, 600},       {600, 600}, {-1050, 1050}, {0, 1200},    {1050, 1050}};
-  style = PageStyle::Classroom;
-  for (int star = 0; star < 6; ++star) queue_star(kStars[star % 2]);
-  ASSERT_TRUE(run(1, 5).ok());
-  ASSERT_EQ(pages.size(), 1U);
-  const auto texts = texts_on(0);
-  const auto lines = std::count_if(pages[0].begin(), pages[0].end(), [](const PageMark& mark) {
-    return mark.kind == PageMark::Kind::Line;
-  });
-  EXPECT_EQ(lines, 6 * 20);
-  // Letter: the left column at 2620, the top row at 3430, 5600 and 4500 twips apart.
-  for (int star = 0; star < 2; ++star) {
-    const int x = 2620 + star * 5600;
-    const int y = 3430;
-    EXPECT_EQ(texts.at({x - 1816, y - 2086}), "6-12-2026-" + std::to_string(star + 1));
-    EXPECT_EQ(texts.at({x + 406, y - 2086}), "14:05:" + std::to_string(10 + star * 4));
-    for (int line = 0; line < 4; ++line) {
-      Texts found;
-      for (int circle : kLines[line]) {
-        const Offset at = kCircleAt[circle - 1];
-        const std::string& note = texts.at({x + at.dx * 14 / 10 - 190, y + at.dy * 14 / 10 - 115});
-        found.push_back(note.substr(note.find_first_not_of(' ')));
-      }
-      EXPECT_EQ(found, kStars[star].spelled[line]) << "star " << star + 1 << " line " << line + 1;
-    }
-  }
-}
-
-// As the window's "Center Question" box: every star of every sheet gives its centre note.
-TEST_F(BatchTest, TheCentreQuestionGivesEveryStarsCentreNote) {
-  seeded = true;
+  answer_log.lines.clear();
+  printer.operations.clear();
+  seeded_random = SeededRandom(20261207);
+  clock = {};
   centre_question = true;
-  ASSERT_TRUE(run(2, 1).ok());
+  ASSERT_TRUE(run(2).ok());
+  EXPECT_NE(answer_log.lines, first_lines);
   int given_centres = 0;
   for (const auto& text : printer.of_kind(RecordingPrinter::Kind::Text)) {
     for (int star = 0; star < 6; ++star) {
@@ -194,50 +198,6 @@ TEST_F(BatchTest, TheCentreQuestionGivesEveryStarsCentreNote) {
     }
   }
   EXPECT_EQ(given_centres, 12);
-}
-
-// Two sheets whose first stars follow each other, their other stars lost: a page each.
-TEST(AnswerKeyLayoutTest, AStarWhosePlaceIsTakenStartsANewPage) {
-  PageGeometry geometry;
-  ASSERT_TRUE(lay_out_page({12240, 15840}, geometry).ok());
-  std::vector<std::size_t> marks;
-  AnswerKeyLayout layout(geometry, std::nullopt, [&](const MarkedPage& page) {
-    marks.push_back(page.size());
-    return Status();
-  });
-  const AnswerLogReading reading = read_answer_log(
-      "12/06/26-118:02:06Maj9 C E G B D\n12/06/26-118:02:06Dom9 C E GBb D\n"
-      "12/06/26-118:02:07Min7_b9 CEb GBbDb\n12/06/26-118:02:07Dom7_#5_b9CbEb GBbbDbb\n\n"
-      "12/06/26-118:03:06Maj9 C E G B D\n12/06/26-118:03:06Dom9 C E GBb D\n"
-      "12/06/26-118:03:07Min7_b9 CEb GBbDb\n12/06/26-118:03:07Dom7_#5_b9CbEb GBbbDbb\n");
-  ASSERT_EQ(reading.stars.size(), 2U);
-  for (const LoggedStar& star : reading.stars) ASSERT_TRUE(layout.add(star).ok());
-  ASSERT_TRUE(layout.finish().ok());
-  // The heading and footer, 17 circles, 4 chord names, 17 notes and the label.
-  EXPECT_EQ(marks, (std::vector<std::size_t>{41, 41}));
-}
-
-TEST_F(BatchTest, TheSameSeedGivesTheSameLogAndPages) {
-  seeded = true;
-  ASSERT_TRUE(run(2).ok());
-  const Texts first_lines = answer_log.lines;
-  const Texts first_texts = sheet_texts();
-  ASSERT_EQ(first_lines.size(), 60U);
-  answer_log.lines.clear();
-  printer.operations.clear();
-  clock = {};
-  seeded_random = SeededRandom(20261206);
-  ASSERT_TRUE(run(2).ok());
-  EXPECT_EQ(answer_log.lines, first_lines);
-  EXPECT_EQ(sheet_texts(), first_texts);
-  EXPECT_EQ(reading.stars.size(), 12U);
-  EXPECT_EQ(pages.size(), 2U);
-
-  answer_log.lines.clear();
-  seeded_random = SeededRandom(20261207);
-  clock = {};
-  ASSERT_TRUE(run(2).ok());
-  EXPECT_NE(answer_log.lines, first_lines);
 }
 
 TEST_F(BatchTest, AFailureAnywhereTakesEveryBlockOfTheBatchOutOfTheLog) {

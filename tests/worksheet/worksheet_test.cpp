@@ -235,17 +235,6 @@ TEST(PrintGivenNoteTest, EachCirclesNoteBeginsAtItsOwnPlace) {
   }
 }
 
-}  // namespace
-}  // namespace velmora
-
-namespace velmora {
-namespace {
-
-struct ClassroomPaper {
-  const char* name;
-  PageSize page;
-};
-
 // Six stars of the same draws on the classroom page and on the window's page.
 struct TwoRuns {
   explicit TwoRuns(PageSize page) {
@@ -273,10 +262,10 @@ double distance(TwipPoint a, TwipPoint b) { return std::hypot(a.x - b.x, a.y - b
 // 12 mm across with the chord lines drawn between them, nothing of one star near another or
 // off the page, and the same log records as the window's page.
 TEST(ClassroomPageTest, FitsLargeStarsWithTheirLinesAndLogsAsTheWindowsPage) {
-  for (const ClassroomPaper& paper : {ClassroomPaper{"A4", {11906, 16838}},
-                                      ClassroomPaper{"Letter", {12240, 15840}}}) {
-    SCOPED_TRACE(paper.name);
-    const TwoRuns runs(paper.page);
+  for (const auto& [name, page] : {std::pair{"A4", PageSize{11906, 16838}},
+                                  std::pair{"Letter", PageSize{12240, 15840}}}) {
+    SCOPED_TRACE(name);
+    const TwoRuns runs(page);
     EXPECT_TRUE(runs.windows.boxes.empty());
     EXPECT_EQ(runs.classroom_log.lines, runs.standard_log.lines);
     ASSERT_EQ(runs.classroom_log.lines.size(), 30U);
@@ -308,7 +297,7 @@ TEST(ClassroomPageTest, FitsLargeStarsWithTheirLinesAndLogsAsTheWindowsPage) {
         extend(t.x, t.y, t.x + 111 * static_cast<int>(t.text.size()), t.y + 230);
       }
       EXPECT_GE(boxes[star][0], 300);
-      EXPECT_LE(boxes[star][2], paper.page.width - 300);
+      EXPECT_LE(boxes[star][2], page.width - 300);
       EXPECT_GE(boxes[star][1], 700 + 240);
       EXPECT_LE(boxes[star][3], texts[0].y - 60);
       for (int other = 0; other < star; ++other) {

@@ -12,6 +12,7 @@
 
 #include "ports/answer_log_file.h"
 #include "ports/clock.h"
+#include "platform/sound/midi_failure_texts.h"
 #include "ports/midi_system.h"
 #include "ports/printer.h"
 #include "ports/random.h"

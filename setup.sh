@@ -8,7 +8,7 @@ build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-qp
   libqt6sql6-sqlite
   libgl-dev libfluidsynth-dev librtmidi-dev libpulse-dev libasound2-dev libglib2.0-dev
   libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 timgm6mb-soundfont
-  qt6-charts-dev locales)
+  qt6-charts-dev qt6-l10n-tools qt6-translations-l10n locales)
 test_packages=(xvfb xauth x11-utils imagemagick poppler-utils pulseaudio pulseaudio-utils
   fluid-soundfont-gm desktop-file-utils appstream lintian librsvg2-bin man-db clang-14
   libclang-rt-14-dev clang-tidy-14 dbus-daemon at-spi2-core python3-pyatspi sqlite3 chromium

@@ -23,7 +23,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # cannot see in the binary.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 # A General MIDI soundfont gives the built-in synthesizer its voices; the Liberation fonts stand
-# in for the fonts the window is laid out with.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "timgm6mb-soundfont | fluid-soundfont-gm, fonts-liberation2")
+# in for the fonts the window is laid out with; Qt's own translations put its dialogs into the
+# program's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+  "timgm6mb-soundfont | fluid-soundfont-gm, fonts-liberation2, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -112,6 +112,16 @@ void MainForm::set_weak_spot_practice(bool on) {
   save_settings();
 }
 
+void MainForm::set_language_choice(std::string code) {
+  settings_.language = std::move(code);
+  save_settings();
+}
+
+void MainForm::set_note_names_choice(std::string word) {
+  settings_.note_names = std::move(word);
+  save_settings();
+}
+
 void MainForm::refresh_weights() {
   key_weights_.clear();
   chord_weights_.clear();

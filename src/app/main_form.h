@@ -11,6 +11,7 @@
 #include "ports/settings_store.h"
 #include "puzzle/board.h"
 #include "puzzle/review.h"
+#include "theory/note_naming.h"
 #include "theory/notes.h"
 #include "worksheet/page.h"
 
@@ -59,9 +60,14 @@ class MainForm {
   // in the history; off, the draws are uniform.
   void set_weak_spot_practice(bool on);
   bool weak_spot_practice() const { return weak_spots_; }
+  // The language and note names chosen in the window, kept for the next start.
+  void set_language_choice(std::string code);
+  void set_note_names_choice(std::string word);
   // The history was changed from outside a Check, as by forgetting it.
   void history_changed() { refresh_weights(); }
   bool keeps_history() const { return platform_.history != nullptr; }
+  // The names printed worksheets give their notes in; answers and logs keep the letters.
+  void set_note_naming(NoteNaming naming) { note_naming_ = naming; }
 
   void Create_Puzzle_Click();
   void Command_Check_Click();
@@ -139,6 +145,7 @@ class MainForm {
   bool checked_ = false;
   RevealedCircles revealed_{};
   bool weak_spots_ = false;
+  NoteNaming note_naming_ = NoteNaming::Letters;
   bool history_failed_ = false;
   std::vector<double> key_weights_;
   std::vector<double> chord_weights_;

@@ -12,7 +12,7 @@ void MainForm::print_sheet(PageStyle style) {
   if (answer == Answer::Cancel) return;
   Print_Worksheet({Key_Names_, Chord_Types_, controls_.Center_Question.checked(),
                    platform_.printer, platform_.answer_log, platform_.random, platform_.clock,
-                   platform_.windows, style});
+                   platform_.windows, style, false, {}, note_naming_});
   // A count of 17 lets "Create" replace the puzzle without asking first.
   Correct_Count_ = 17;
   Create_Puzzle_Click();

@@ -17,6 +17,10 @@ struct Settings {
   // The MIDI device by its name in the device list; empty for the list's first entry.
   std::string device;
   bool weak_spots = false;
+  // The window's language ("de"), empty for the user's own; the note names ("german"), empty
+  // for those the language's learners are usually taught.
+  std::string language;
+  std::string note_names;
   // The paper the last work sheet was printed on, by its name ("A4", "Letter"); empty when none
   // was printed. The window's answer key proposes it, with the sheet's page.
   std::string sheet_paper;

@@ -1,5 +1,6 @@
 #include "shell/about_box.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
@@ -12,6 +13,7 @@
 
 #include "app/about.h"
 #include "shell/artwork.h"
+#include "shell/display_texts.h"
 #include "shell/layout.h"
 #include "platform/qt/text.h"
 #include "ports/window_system.h"
@@ -57,11 +59,12 @@ AboutBox::AboutBox(QWidget& owner, const SysInfoPlatform& platform)
                          metrics.lineSpacing() * 28);
   Text1_->setMinimumSize(whole_text);
 
-  auto* ok = new QPushButton("OK", this);
+  auto* ok = new QPushButton(QCoreApplication::translate("velmora::AboutBox", "OK"), this);
   ok->setObjectName("cmdOK");
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::close);
-  auto* sys_info = new QPushButton(to_qstring(kSysInfoButtonCaption), this);
+  auto* sys_info =
+      new QPushButton(shown_message(std::string(kSysInfoButtonCaption), NoteNaming::Letters), this);
   sys_info->setObjectName("cmdSysInfo");
   connect(sys_info, &QPushButton::clicked, this, &AboutBox::cmdSysInfo_Click);
 
@@ -97,10 +100,10 @@ void AboutBox::showEvent(QShowEvent* event) {
 }
 
 void AboutBox::Form_Load() {
-  setWindowTitle(to_qstring(about_caption()));
-  lblVersion_->setText(to_qstring(about_version_caption()));
+  setWindowTitle(shown_message(about_caption(), NoteNaming::Letters));
+  lblVersion_->setText(shown_message(about_version_caption(), NoteNaming::Letters));
   lblTitle_->setText(to_qstring(kAppTitle));
-  Text1_->setPlainText(to_qstring(help_text()));
+  Text1_->setPlainText(shown_message(help_text(), NoteNaming::Letters));
 }
 
 void AboutBox::cmdSysInfo_Click() { StartSysInfo(platform_); }

@@ -2,6 +2,7 @@
 // on the paper they were printed on.
 #include "shell/answer_key_menu.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QInputDialog>
@@ -20,7 +21,7 @@ constexpr std::size_t kProblemsShown = 8;
 
 QString paper_choice(const SheetPaper& paper) {
   return paper.paper.name() +
-         (paper.style == PageStyle::Classroom ? QStringLiteral(", classroom sheet") : QString());
+         (paper.style == PageStyle::Classroom ? QCoreApplication::translate("AnswerKey", ", classroom sheet") : QString());
 }
 
 }  // namespace
@@ -57,8 +58,8 @@ std::optional<SheetPaper> ask_key_paper(QWidget* parent, const SheetPaper& propo
   }
   bool chosen = false;
   const QString name = QInputDialog::getItem(
-      parent, QStringLiteral("Answer Key Paper"),
-      QStringLiteral("The paper the sheets were printed on:"), names, current, false, &chosen);
+      parent, QCoreApplication::translate("AnswerKey", "Answer Key Paper"),
+      QCoreApplication::translate("AnswerKey", "The paper the sheets were printed on:"), names, current, false, &chosen);
   if (!chosen) return std::nullopt;
   return papers[static_cast<std::size_t>(names.indexOf(name))];
 }
@@ -66,7 +67,7 @@ std::optional<SheetPaper> ask_key_paper(QWidget* parent, const SheetPaper& propo
 void make_answer_key(
     QtWindowSystem& windows, const SheetPaper& proposed_paper,
     const std::function<std::optional<SheetPaper>(const SheetPaper& proposed)>& choose_paper,
-    const std::function<QString(const QString& proposed)>& choose_file) {
+    const std::function<QString(const QString& proposed)>& choose_file, NoteNaming naming) {
   const std::string log_name(kAnswerLogName);
   const auto failed = [&windows](const std::string& text) {
     windows.show_message({text, Buttons::Ok, Icon::Critical});
@@ -95,7 +96,7 @@ void make_answer_key(
            " it is made from; please choose another file.");
     return;
   }
-  const LogKey key = write_answer_key_of_log(log_name, paper->paper, paper->style, target);
+  const LogKey key = write_answer_key_of_log(log_name, paper->paper, paper->style, target, naming);
   if (!key.unreadable.empty()) return unreadable(key.unreadable);
   if (key.stars == 0) {
     failed("The answer key cannot be made: the answer log " + log_name +

@@ -25,10 +25,11 @@ std::optional<SheetPaper> ask_key_paper(QWidget* parent, const SheetPaper& propo
 // `choose_paper` which paper and page it is laid out on (proposing `proposed_paper`; none when
 // cancelled) and `choose_file` where it goes (proposing a file; empty when cancelled), and
 // telling every failure and every part of the log left out in a message box. A log that cannot
-// give a key is told before any question.
+// give a key is told before any question. The notes are written in `naming`.
 void make_answer_key(
     QtWindowSystem& windows, const SheetPaper& proposed_paper,
     const std::function<std::optional<SheetPaper>(const SheetPaper& proposed)>& choose_paper,
-    const std::function<QString(const QString& proposed)>& choose_file);
+    const std::function<QString(const QString& proposed)>& choose_file,
+    NoteNaming naming = NoteNaming::Letters);
 
 }  // namespace velmora

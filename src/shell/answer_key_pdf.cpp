@@ -14,6 +14,7 @@
 
 #include "platform/posix/text_file.h"
 #include "platform/qt/page_painter.h"
+#include "shell/display_texts.h"
 
 namespace velmora {
 namespace {
@@ -23,6 +24,17 @@ constexpr int kResolution = 1200;
 PageSize twips_of(const QPageSize& paper) {
   const QSizeF points = paper.size(QPageSize::Point);
   return {std::llround(points.width() * 20), std::llround(points.height() * 20)};
+}
+
+// The page's texts in the window's language and its notes in the learner's names.
+MarkedPage worded_page(MarkedPage page, NoteNaming naming) {
+  for (PageMark& mark : page) {
+    if (mark.kind != PageMark::Kind::Text) continue;
+    mark.text = (NoteName::from_text(mark.text) ? shown_caption(mark.text, naming)
+                                                : shown_message(mark.text, naming))
+                    .toStdString();
+  }
+  return page;
 }
 
 }  // namespace
@@ -50,8 +62,8 @@ QPageSize regional_paper() {
 }
 
 AnswerKeyPdf::AnswerKeyPdf(const QPageSize& paper, PageStyle style, std::optional<KeyBatch> batch,
-                           std::filesystem::path target)
-    : paper_(paper), style_(style), batch_(batch), target_(std::move(target)) {}
+                           std::filesystem::path target, NoteNaming naming)
+    : paper_(paper), style_(style), batch_(batch), target_(std::move(target)), naming_(naming) {}
 
 AnswerKeyPdf::~AnswerKeyPdf() = default;
 
@@ -97,7 +109,7 @@ Status AnswerKeyPdf::begin() {
         } else if (!open->pdf->newPage()) {
           return not_saved("a page could not be added");
         }
-        paint_page(open->painter, page, kResolution);
+        paint_page(open->painter, worded_page(page, naming_), kResolution);
         return {};
       });
   writer_ = std::move(writer);
@@ -129,8 +141,8 @@ Status AnswerKeyPdf::finish() {
 
 Status write_answer_key(const std::vector<LoggedStar>& stars, const QPageSize& paper,
                         PageStyle style, std::optional<KeyBatch> batch,
-                        const std::filesystem::path& target) {
-  AnswerKeyPdf key(paper, style, batch, target);
+                        const std::filesystem::path& target, NoteNaming naming) {
+  AnswerKeyPdf key(paper, style, batch, target, naming);
   if (Status status = key.begin(); !status.ok()) return status;
   for (const LoggedStar& star : stars) {
     if (Status status = key.add(star); !status.ok()) return status;
@@ -148,9 +160,10 @@ LogKey scan_answer_log(const std::filesystem::path& log) {
 }
 
 LogKey write_answer_key_of_log(const std::filesystem::path& log, const QPageSize& paper,
-                               PageStyle style, const std::filesystem::path& target) {
+                               PageStyle style, const std::filesystem::path& target,
+                               NoteNaming naming) {
   LogKey outcome;
-  AnswerKeyPdf key(paper, style, std::nullopt, target);
+  AnswerKeyPdf key(paper, style, std::nullopt, target, naming);
   outcome.written = key.begin();
   AnswerLogReader reader([&](LoggedStar star) {
     ++outcome.stars;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ports/status.h"
+#include "theory/note_naming.h"
 #include "worksheet/answer_key.h"
 
 namespace velmora {
@@ -25,11 +26,12 @@ struct SheetPaper {
 // An answer key written as a PDF while its stars come: each page is drawn as soon as it is laid
 // out, so a key of any length holds about one page in memory. The file is made beside `target`
 // and takes its place only once it is completely on disk; a key without stars is refused, and
-// a key that is not finished leaves nothing behind.
+// a key that is not finished leaves nothing behind. Its texts are in the window's language and
+// its notes in `naming`.
 class AnswerKeyPdf {
  public:
   AnswerKeyPdf(const QPageSize& paper, PageStyle style, std::optional<KeyBatch> batch,
-               std::filesystem::path target);
+               std::filesystem::path target, NoteNaming naming = NoteNaming::Letters);
   ~AnswerKeyPdf();
   AnswerKeyPdf(const AnswerKeyPdf&) = delete;
   AnswerKeyPdf& operator=(const AnswerKeyPdf&) = delete;
@@ -46,13 +48,15 @@ class AnswerKeyPdf {
   PageStyle style_;
   std::optional<KeyBatch> batch_;
   std::filesystem::path target_;
+  NoteNaming naming_;
   std::unique_ptr<Writer> writer_;
   int stars_ = 0;
 };
 
 Status write_answer_key(const std::vector<LoggedStar>& stars, const QPageSize& paper,
                         PageStyle style, std::optional<KeyBatch> batch,
-                        const std::filesystem::path& target);
+                        const std::filesystem::path& target,
+                        NoteNaming naming = NoteNaming::Letters);
 
 // How reading a log into a key went: the stars put in it, the parts left out; `unreadable`
 // says why the log could not be read at all.
@@ -69,6 +73,7 @@ LogKey scan_answer_log(const std::filesystem::path& log);
 // Reads the log a line at a time and writes the key of its stars page by page, drawn as the
 // sheets' page style draws them.
 LogKey write_answer_key_of_log(const std::filesystem::path& log, const QPageSize& paper,
-                               PageStyle style, const std::filesystem::path& target);
+                               PageStyle style, const std::filesystem::path& target,
+                               NoteNaming naming = NoteNaming::Letters);
 
 }  // namespace velmora

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "shell/sheet_jobs.h"
+#include "theory/note_naming.h"
 
 namespace velmora {
 
@@ -20,6 +21,9 @@ struct Options {
   QString data_dir;
   // Print the practice history's summary instead of opening the window.
   bool stats = false;
+  // The language and the note names asked for on the command line, for this run only.
+  std::optional<QString> language;
+  std::optional<NoteNaming> note_naming;
 };
 
 // Either options to start with, or an exit with texts for standard output (help, version) and
@@ -35,8 +39,15 @@ struct CommandLine {
 // Exit status of a run refused for its command line.
 inline constexpr int kUsageError = 2;
 
+class Translations;
+
+// The value of the last --language, as given; none when the option is absent.
+std::optional<QString> language_argument(const QStringList& arguments);
+
 // Reads the arguments, the program's path first. It needs no application object, so that help,
-// version and mistakes are answered without a display.
-CommandLine read_command_line(const QStringList& arguments);
+// version and mistakes are answered without a display, in the language of `translations` when
+// there are any.
+CommandLine read_command_line(const QStringList& arguments,
+                              const Translations* translations = nullptr);
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QCloseEvent>
@@ -16,11 +17,13 @@
 
 #include "shell/answer_key_menu.h"
 #include "shell/device_list.h"
+#include "shell/display_texts.h"
 #include "shell/keys_page.h"
 #include "shell/fonts.h"
 #include "shell/layout.h"
 #include "shell/note_labels.h"
 #include "shell/star_layout.h"
+#include "shell/translations.h"
 #include "platform/qt/text.h"
 
 namespace velmora {
@@ -53,7 +56,41 @@ struct PaletteGroup {
   std::size_t first;
 };
 constexpr PaletteGroup kPaletteGroups[] = {
-    {"Naturals", 0}, {"Flats", 7}, {"Double flats", 14}, {"Sharps", 21}, {"Double sharps", 28}};
+    {QT_TRANSLATE_NOOP("velmora::MainWindow", "Naturals"), 0},
+    {QT_TRANSLATE_NOOP("velmora::MainWindow", "Flats"), 7},
+    {QT_TRANSLATE_NOOP("velmora::MainWindow", "Double flats"), 14},
+    {QT_TRANSLATE_NOOP("velmora::MainWindow", "Sharps"), 21},
+    {QT_TRANSLATE_NOOP("velmora::MainWindow", "Double sharps"), 28}};
+
+// The languages the settings offer, each named in itself.
+constexpr std::pair<const char*, const char*> kLanguageNames[] = {
+    {"en", "English"}, {"de", "Deutsch"}, {"fr", "Français"}, {"es", "Español"},
+    {"nl", "Nederlands"}};
+
+// The note names the settings offer.
+constexpr std::pair<NoteNaming, const char*> kNamingTitles[] = {
+    {NoteNaming::Letters, QT_TRANSLATE_NOOP("velmora::MainWindow", "Letters (C, F#, Bb, B)")},
+    {NoteNaming::German, QT_TRANSLATE_NOOP("velmora::MainWindow", "German (C, Fis, B, H)")},
+    {NoteNaming::FixedDo, QT_TRANSLATE_NOOP("velmora::MainWindow", "Fixed do (Do, Fa♯, Si♭, Si)")}};
+
+// The font made smaller, as far as it stays readable, until the text fits the width: German and
+// fixed-do names run up to five characters where the letters never pass three.
+// A chord-name button's tooltip: what it does and its shortcut.
+QString hint_tip(int line) {
+  return QCoreApplication::translate(
+             "velmora::MainWindow",
+             "Show this chord's formula and hear it. Right-click: Play my answer (Ctrl+%1)")
+      .arg(line);
+}
+
+QFont shrunk_to_fit(QFont font, const QString& text, int width) {
+  constexpr int kSmallestPixels = 9;
+  while (font.pixelSize() > kSmallestPixels &&
+         QFontMetrics(font).horizontalAdvance(text) > width) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  return font;
+}
 constexpr std::size_t kGroupSize = 7;
 
 QColor ring_colour(Ring ring) {
@@ -114,6 +151,7 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
   build_palette();
   build_left_column();
   review_ = new ReviewOverlay(*this, form_, circles_);
+  review_->set_wording([this](const std::string& text) { return shown_message(text, naming_); });
   input_ = new StarInput(
       *this, form_, circles_, palette_,
       [this](const std::function<void()>& handler) { run(handler); },
@@ -129,13 +167,14 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
     for (int circle : circles) {
       CircleLabel* label = circles_[circle - 1];
       const std::string& caption = form_.controls().circles[circle - 1].caption;
-      label->setText(QString::fromStdString(caption));
+      show_caption(circle, caption);
       label->repaint();
       if (caption.empty() || NoteName::from_text(caption)) continue;
       const QString interval = QString::fromStdString(
           circle == circles.front() ? std::string("root") : spoken_chord(caption));
-      label->setAccessibleName(QString::fromStdString(form_.circle_description(circle)) +
-                               "; formula: " + interval);
+      label->setAccessibleName(
+          tr("%1; formula: %2")
+              .arg(shown_message(form_.circle_description(circle), naming_), interval));
       formula << interval;
     }
     const auto line = std::ranges::find_if(kChordLineCircles, [&](const auto& line_circles) {
@@ -143,11 +182,15 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
     });
     if (line != kChordLineCircles.end() && formula.size() == static_cast<int>(circles.size())) {
       const std::string& chord = form_.controls().hints[line - kChordLineCircles.begin()];
-      review_->announce(QString::fromStdString(spoken_chord(chord)) + " formula: " +
-                        formula.join(", "));
+      review_->announce(tr("%1 formula: %2").arg(chord_name_spoken(chord), formula.join(", ")));
     }
   });
   windows_.set_about_shower([this] { about_.show(); });
+  printer_.set_wording([](std::string_view text) {
+    return shown_message(std::string(text), NoteNaming::Letters);
+  });
+  windows_.set_wording(
+      [this](const std::string& text) { return shown_message(text, naming_).toStdString(); });
 
   form_.Form_Load();
   connect_menus();
@@ -158,17 +201,20 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::build_left_column() {
-  Create_Puzzle_ = make_button(this, "Create_Puzzle", "Create", twips(120, 120, 1095, 375));
-  Command_Check_ = make_button(this, "Command_Check", "Check", twips(120, 600, 1095, 375));
-  WorkSheet_cmd_ = make_button(this, "WorkSheet_cmd", "Work Sheet", twips(120, 1080, 1095, 375));
-  Help_cmd_ = make_button(this, "Help_cmd", "Help", twips(120, 1560, 1095, 375));
-  advanced_ = make_option<QCheckBox>(this, "advanced", "Advanced", twips(120, 2040, 1095, 255));
-  Center_Question_ = make_option<QCheckBox>(this, "Center_Question", "Center Question",
+  Create_Puzzle_ = make_button(this, "Create_Puzzle", tr("Create"), twips(120, 120, 1095, 375));
+  Command_Check_ = make_button(this, "Command_Check", tr("Check"), twips(120, 600, 1095, 375));
+  WorkSheet_cmd_ =
+      make_button(this, "WorkSheet_cmd", tr("Work Sheet"), twips(120, 1080, 1095, 375));
+  Help_cmd_ = make_button(this, "Help_cmd", tr("Help"), twips(120, 1560, 1095, 375));
+  advanced_ =
+      make_option<QCheckBox>(this, "advanced", tr("Advanced"), twips(120, 2040, 1095, 255));
+  Center_Question_ = make_option<QCheckBox>(this, "Center_Question", tr("Center Question"),
                                             twips(120, 2280, 1575, 255));
-  Option1_ = make_option<QRadioButton>(this, "Option1", "Beginner", twips(120, 2520, 1215, 255));
-  Option2_ = make_option<QRadioButton>(this, "Option2", "Expert", twips(120, 2760, 1335, 255));
-
-  Frame1_ = new QGroupBox("Midi Driver", this);
+  Option1_ =
+      make_option<QRadioButton>(this, "Option1", tr("Beginner"), twips(120, 2520, 1215, 255));
+  Option2_ =
+      make_option<QRadioButton>(this, "Option2", tr("Expert"), twips(120, 2760, 1335, 255));
+  Frame1_ = new QGroupBox(tr("Midi Driver"), this);
   Frame1_->setObjectName("Frame1");
   Frame1_->setGeometry(twips(120, 3480, 1695, 1815));
   List1_ = new DeviceList(Frame1_);
@@ -179,20 +225,33 @@ void MainWindow::build_left_column() {
   List1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   List1_->setAccessibleName("MIDI device");
   check_midi_ =
-      make_option<QCheckBox>(Frame1_, "check_midi", "Enable MIDI", twips(240, 1560, 1335, 195));
+      make_option<QCheckBox>(Frame1_, "check_midi", tr("Enable MIDI"), twips(240, 1560, 1335, 195));
+  // Translated captions may run longer than the English ones the layout was made for.
+  for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
+           Create_Puzzle_, Command_Check_, WorkSheet_cmd_, Help_cmd_, advanced_,
+           Center_Question_, Option1_, Option2_, check_midi_}) {
+    constexpr int kRoomBesideText = 24;
+    const int room = button->width() - kRoomBesideText;
+    if (QFontMetrics(button->font()).horizontalAdvance(button->text()) > room) {
+      button->setFont(fitted_font(button->font(), button->text(), room));
+    }
+  }
 
-  Create_Puzzle_->setToolTip("Create a new puzzle (Ctrl+N). Right-click: Practice weak spots");
-  Command_Check_->setToolTip("Count the right answers (Ctrl+K); then Ctrl+M shows the mistakes");
-  WorkSheet_cmd_->setToolTip(
-      QString::fromUtf8("Print six empty stars (Ctrl+P). Right-click: Answer key\u2026"));
-  Help_cmd_->setToolTip(QString::fromUtf8(
-      "About Velmora (F1). Right-click: Progress\u2026 (Ctrl+H), Keys and features\u2026"));
-  advanced_->setToolTip("Allow puzzles with triple and quadruple accidentals (from the next Create)");
-  Center_Question_->setToolTip("Always give the centre note (from the next Create)");
-  Option1_->setToolTip("The common chord types (from the next Create)");
-  Option2_->setToolTip("Every chord type (from the next Create)");
-  List1_->setToolTip("The MIDI device the chords are played on");
-  check_midi_->setToolTip("Play the chords of the hints and Play my answer");
+
+  Create_Puzzle_->setToolTip(tr("Create a new puzzle (Ctrl+N). Right-click: Practice weak spots"));
+  Command_Check_->setToolTip(
+      tr("Count the right answers (Ctrl+K); then Ctrl+M shows the mistakes"));
+  WorkSheet_cmd_->setToolTip(tr("Print six empty stars (Ctrl+P). Right-click: Answer key…"));
+  Help_cmd_->setToolTip(
+      tr("About Velmora (F1). Right-click: Progress… (Ctrl+H), Keys and features…, Language, "
+         "Note names"));
+  advanced_->setToolTip(
+      tr("Allow puzzles with triple and quadruple accidentals (from the next Create)"));
+  Center_Question_->setToolTip(tr("Always give the centre note (from the next Create)"));
+  Option1_->setToolTip(tr("The common chord types (from the next Create)"));
+  Option2_->setToolTip(tr("Every chord type (from the next Create)"));
+  List1_->setToolTip(tr("The MIDI device the chords are played on"));
+  check_midi_->setToolTip(tr("Play the chords of the hints and Play my answer"));
   connect(Create_Puzzle_, &QPushButton::clicked, this, [this] {
     run([this] { form_.Create_Puzzle_Click(); });
   });
@@ -223,13 +282,14 @@ void MainWindow::build_left_column() {
 }
 
 void MainWindow::build_star() {
+  circle_font_ = layout_font("MS Sans Serif", 13.5);
   for (int circle = 1; circle <= kCircleCount; ++circle) {
     const CircleBox& box = kCircleBoxes[circle - 1];
     auto* label = new CircleLabel(circle, this);
     label->setObjectName(to_qstring(kCircleLabelNames[circle - 1]));
     label->setGeometry(
         twips(box.left, box.top + kCircleLabelOffset, kCircleSize, kCircleLabelHeight));
-    label->setFont(layout_font("MS Sans Serif", 13.5));
+    label->setFont(circle_font_);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setToolTip(kCircleTip);
     connect(label, &CircleLabel::menu_requested, this, [this](int circle, QPoint at) {
@@ -242,9 +302,7 @@ void MainWindow::build_star() {
     hints_[line] = make_button(this, hint_names[line], {},
                                twips(kHintPlaces[line].left, kHintPlaces[line].top, 975, 375));
     hints_[line]->setFont(layout_font("MS Serif", 6));
-    hints_[line]->setToolTip(QString("Show this chord's formula and hear it. Right-click: Play my "
-                                     "answer (Ctrl+%1)")
-                                 .arg(line + 1));
+    hints_[line]->setToolTip(hint_tip(line + 1));
   }
   void (MainForm::*const hint_clicks[])() = {&MainForm::Hint1_Click, &MainForm::Hint2_Click,
                                               &MainForm::Hint3_Click, &MainForm::Hint4_Click};
@@ -273,8 +331,8 @@ void MainWindow::build_palette() {
     palette_[index] = label;
   }
   auto* instruction = new QLabel(
-      "Drag and drop the correct answers in the circles. Press the buttons with the chord "
-      "names to get some help.",
+      tr("Drag and drop the correct answers in the circles. Press the buttons with the chord "
+         "names to get some help."),
       this);
   instruction->setObjectName("Label1");
   instruction->setGeometry(twips(1200, 6960, 7695, 255));
@@ -299,9 +357,9 @@ void MainWindow::refresh() {
   const MainFormControls& controls = form_.controls();
   for (int circle = 1; circle <= kCircleCount; ++circle) {
     const Label& label = controls.circles[circle - 1];
-    circles_[circle - 1]->setText(QString::fromStdString(label.caption));
+    show_caption(circle, label.caption);
     circles_[circle - 1]->setEnabled(label.enabled);
-    const QString description = QString::fromStdString(form_.circle_description(circle));
+    const QString description = shown_message(form_.circle_description(circle), naming_);
     if (circles_[circle - 1]->accessibleName() != description) {
       circles_[circle - 1]->setAccessibleName(description);
     }
@@ -309,7 +367,10 @@ void MainWindow::refresh() {
   input_->keep_stop_open();
   for (int line = 0; line < kChordLineCount; ++line) {
     hints_[line]->setText(QString::fromStdString(controls.hints[line]));
-    hints_[line]->setAccessibleName(QString::fromStdString(spoken_chord(controls.hints[line])));
+    hints_[line]->setAccessibleName(chord_name_spoken(controls.hints[line]));
+    const QString words = chord_type_in_words(controls.hints[line]);
+    hints_[line]->setToolTip(words.isEmpty() ? hint_tip(line + 1)
+                                             : hint_tip(line + 1) + "\n" + words);
   }
   const QSignalBlocker blockers[] = {QSignalBlocker(advanced_), QSignalBlocker(Center_Question_),
                                      QSignalBlocker(check_midi_), QSignalBlocker(Option1_),
@@ -327,11 +388,97 @@ void MainWindow::refresh() {
   if (List1_->count() != static_cast<int>(controls.List1.entries.size())) {
     List1_->clear();
     for (const ListEntry& entry : controls.List1.entries) {
-      List1_->addItem(QString::fromStdString(entry.text));
+      List1_->addItem(shown_message(entry.text, NoteNaming::Letters));
     }
   }
   List1_->show_open_row(controls.List1.selected);
   review_->board_shown();
+}
+
+QString MainWindow::chord_name_spoken(const std::string& chord) const {
+  // In another language the catalogue's names are said in its words.
+  const QString words = chord_type_in_words(chord);
+  if (language_ != "en" && !words.isEmpty()) return words;
+  return QString::fromStdString(spoken_chord(chord));
+}
+
+void MainWindow::show_caption(int circle, const std::string& caption) {
+  CircleLabel* label = circles_[circle - 1];
+  const QString shown = shown_caption(caption, naming_);
+  label->setText(shown);
+  label->setFont(naming_ == NoteNaming::Letters
+                     ? circle_font_
+                     : shrunk_to_fit(circle_font_, shown, label->width()));
+}
+
+void MainWindow::set_note_naming(NoteNaming naming) {
+  naming_ = naming;
+  input_->set_note_naming(naming);
+  form_.set_note_naming(naming);
+  if (progress_ != nullptr) {
+    QMetaObject::invokeMethod(progress_, "set_note_naming", Q_ARG(int, static_cast<int>(naming)));
+  }
+  for (std::size_t index = 0; index < palette_.size(); ++index) {
+    PaletteLabel* label = palette_[index];
+    const std::string name = label->name().toStdString();
+    const QString shown = shown_caption(name, naming);
+    // Longer names take the room up to the next name of their row.
+    int width = name.size() == 3 ? 615 : 375;
+    if (naming != NoteNaming::Letters) {
+      width = 450;
+      for (const Place& other : kPalettePlaces) {
+        const int gap = other.left - kPalettePlaces[index].left;
+        if (other.top == kPalettePlaces[index].top && gap > 0) width = std::min(width, gap - 30);
+      }
+      width = std::max(width, name.size() == 3 ? 615 : 375);
+    }
+    label->setGeometry(twips(kPalettePlaces[index].left, kPalettePlaces[index].top, width, 375));
+    label->setText(shown);
+    const std::optional<NoteName> note = NoteName::from_text(name);
+    label->setAccessibleName(naming == NoteNaming::Letters || !note ? QString()
+                                                                    : spoken_in(*note, naming));
+  }
+  // One size for the whole palette and one for the star, small enough for the longest name;
+  // the letters keep the layout's own size.
+  QFont palette_font = layout_font("MS Sans Serif", 13.5);
+  circle_font_ = palette_font;
+  if (naming != NoteNaming::Letters) {
+    for (PaletteLabel* label : palette_) {
+      palette_font = shrunk_to_fit(palette_font, label->text(), label->width());
+      circle_font_ = shrunk_to_fit(circle_font_, label->text(), circles_[0]->width());
+    }
+  }
+  for (PaletteLabel* label : palette_) label->setFont(palette_font);
+  refresh();
+}
+
+void MainWindow::add_display_menus(QMenu& menu) {
+  menu.addSeparator();
+  QMenu* languages = menu.addMenu(tr("Language"));
+  auto* language_group = new QActionGroup(languages);
+  for (const auto& [code, title] : kLanguageNames) {
+    QAction* action = languages->addAction(QString::fromUtf8(title));
+    action->setCheckable(true);
+    action->setChecked(language_ == code);
+    language_group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, language = QString(code)] {
+      form_.set_language_choice(language.toStdString());
+      windows_.show_message(
+          {tr("Velmora speaks the chosen language from its next start.").toStdString()});
+    });
+  }
+  QMenu* namings = menu.addMenu(tr("Note names"));
+  auto* naming_group = new QActionGroup(namings);
+  for (const auto& [naming, title] : kNamingTitles) {
+    QAction* action = namings->addAction(tr(title));
+    action->setCheckable(true);
+    action->setChecked(naming_ == naming);
+    naming_group->addAction(action);
+    connect(action, &QAction::triggered, this, [this, naming] {
+      form_.set_note_names_choice(std::string(note_naming_word(naming)));
+      set_note_naming(naming);
+    });
+  }
 }
 
 void MainWindow::paintEvent(QPaintEvent*) {
@@ -404,8 +551,8 @@ void MainWindow::connect_menus() {
             });
   }
   choose_key_file_ = [this](const QString& proposed) {
-    return QFileDialog::getSaveFileName(this, QStringLiteral("Save Answer Key as PDF"), proposed,
-                                        QStringLiteral("PDF files (*.pdf)"));
+    return QFileDialog::getSaveFileName(this, tr("Save Answer Key as PDF"), proposed,
+                                        tr("PDF files (*.pdf)"));
   };
   choose_key_paper_ = [this](const SheetPaper& proposed) { return ask_key_paper(this, proposed); };
   printer_.set_printed_on([this](const QPageSize& paper) {
@@ -417,25 +564,25 @@ std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
   auto menu = std::make_unique<QMenu>(this);
   const bool open = circles_[circle - 1]->isEnabled();
   for (const PaletteGroup& group : kPaletteGroups) {
-    QMenu* names = menu->addMenu(group.title);
+    QMenu* names = menu->addMenu(tr(group.title));
     names->setEnabled(open);
     std::vector<PaletteLabel*> row(palette_.begin() + group.first,
                                    palette_.begin() + group.first + kGroupSize);
     // Left to right as on screen, where "D" stands before "E".
     std::ranges::sort(row, {}, [](const PaletteLabel* label) { return label->x(); });
     for (PaletteLabel* label : row) {
-      const std::string name = label->text().toStdString();
+      const std::string name = label->name().toStdString();
       names->addAction(label->text(), this,
                        [this, circle, name] { run([&] { form_.circle_drop(circle, name); }); });
     }
   }
-  menu->addAction("Clear", this, [this, circle] { run([&] { form_.clear_circle(circle); }); })
+  menu->addAction(tr("Clear"), this, [this, circle] { run([&] { form_.clear_circle(circle); }); })
       ->setEnabled(open);
   menu->addSeparator();
-  menu->addAction("Show mistakes", review_, &ReviewOverlay::show_mistakes)
+  menu->addAction(tr("Show mistakes"), review_, &ReviewOverlay::show_mistakes)
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
   QAction* reveal =
-      menu->addAction("Reveal this note", this, [this, circle] { input_->reveal(circle); });
+      menu->addAction(tr("Reveal this note"), this, [this, circle] { input_->reveal(circle); });
   reveal->setEnabled(open);
   reveal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
   return menu;
@@ -444,8 +591,8 @@ std::unique_ptr<QMenu> MainWindow::circle_menu(int circle) {
 std::unique_ptr<QMenu> MainWindow::hint_menu(int line) {
   auto menu = std::make_unique<QMenu>(this);
   // The answer can only be heard while "Enable MIDI" is checked, as a hint's chord.
-  QAction* play =
-      menu->addAction("Play my answer", this, [this, line] { run([&] { form_.play_answer(line); }); });
+  QAction* play = menu->addAction(tr("Play my answer"), this,
+                                  [this, line] { run([&] { form_.play_answer(line); }); });
   play->setEnabled(form_.controls().check_midi.checked());
   play->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + line - 1)));
   return menu;
@@ -453,7 +600,7 @@ std::unique_ptr<QMenu> MainWindow::hint_menu(int line) {
 
 std::unique_ptr<QMenu> MainWindow::create_menu() {
   auto menu = std::make_unique<QMenu>(this);
-  QAction* weak_spots = menu->addAction("Practice weak spots");
+  QAction* weak_spots = menu->addAction(tr("Practice weak spots"));
   weak_spots->setObjectName("weak_spots");
   weak_spots->setCheckable(true);
   weak_spots->setChecked(form_.weak_spot_practice());
@@ -465,27 +612,28 @@ std::unique_ptr<QMenu> MainWindow::create_menu() {
 
 std::unique_ptr<QMenu> MainWindow::worksheet_menu() {
   auto menu = std::make_unique<QMenu>(this);
-  menu->addAction(QStringLiteral("Classroom sheet\u2026"), this, [this] {
+  menu->addAction(tr("Classroom sheet…"), this, [this] {
     printing_style_ = PageStyle::Classroom;
     run([this] { form_.classroom_sheet_click(); });
     printing_style_ = PageStyle::Standard;
   });
-  menu->addAction(QStringLiteral("Answer key\u2026"), this, [this] {
+  menu->addAction(tr("Answer key…"), this, [this] {
     make_answer_key(windows_, last_sheet_paper(form_.kept_settings()), choose_key_paper_,
-                    choose_key_file_);
+                    choose_key_file_, naming_);
   });
   return menu;
 }
 
 std::unique_ptr<QMenu> MainWindow::help_menu() {
   auto menu = std::make_unique<QMenu>(this);
-  menu->addAction(QString::fromUtf8("Progress\u2026"), this, [this] { show_progress(); })
+  menu->addAction(tr("Progress…"), this, [this] { show_progress(); })
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-  menu->addAction(QString::fromUtf8("Keys and features\u2026"), this, [this] {
+  menu->addAction(tr("Keys and features…"), this, [this] {
     auto* page = new KeysPage(this);
     page->setAttribute(Qt::WA_DeleteOnClose);
     page->show();
   });
+  add_display_menus(*menu);
   return menu;
 }
 
@@ -508,14 +656,15 @@ QWidget* MainWindow::show_progress() {
       if (failure.isEmpty()) failure = library.errorString();
     }
     if (make == nullptr) {
-      windows_.show_message({"The progress window cannot be opened (" + failure.toStdString() +
-                                 ").",
-                             Buttons::Ok, Icon::Critical});
+      windows_.show_message(
+          {tr("The progress window cannot be opened (%1).").arg(failure).toStdString(),
+           Buttons::Ok, Icon::Critical});
       return nullptr;
     }
     // Weak-spot practice must not go on steering toward mistakes that are forgotten.
     const std::function<void()> forgotten = [this] { form_.history_changed(); };
     progress_ = make(history_, this, &forgotten);
+    QMetaObject::invokeMethod(progress_, "set_note_naming", Q_ARG(int, static_cast<int>(naming_)));
   }
   progress_->show();
   progress_->raise();

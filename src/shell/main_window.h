@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
 
 #include "app/main_form.h"
+#include "theory/note_naming.h"
 #include "shell/about_box.h"
 #include "shell/answer_key_pdf.h"
 #include "shell/review_overlay.h"
@@ -62,6 +64,12 @@ class MainWindow final : public QWidget {
   // Shows the core's controls in the widgets.
   void refresh();
 
+  // The learner's note names, on the palette, in the circles, in messages and for typing.
+  void set_note_naming(NoteNaming naming);
+  NoteNaming note_naming() const { return naming_; }
+  // The language this run speaks, ticked in the settings' menu.
+  void set_language(const QString& language) { language_ = language; }
+
   // The context menus of a circle (1..17) and of a chord-name button (line 1..4). Showing one
   // runs `menu_shower`, which tests replace so that no menu loop is entered.
   std::unique_ptr<QMenu> circle_menu(int circle);
@@ -103,6 +111,12 @@ class MainWindow final : public QWidget {
   void add_shortcuts();
   // The context menus of Create, Work Sheet and Help.
   void connect_menus();
+  // Help's choices of language and note names.
+  void add_display_menus(QMenu& menu);
+  // A circle's caption in the learner's note names, in a font small enough for it.
+  void show_caption(int circle, const std::string& caption);
+  // A chord name as a screen reader hears it in the window's language.
+  QString chord_name_spoken(const std::string& chord) const;
   template <typename Handler>
   void run(Handler handler);
 
@@ -135,6 +149,10 @@ class MainWindow final : public QWidget {
   KeyPaperChooser choose_key_paper_;
   // The page the sheet being printed is on, which the printed sheet's paper is kept with.
   PageStyle printing_style_ = PageStyle::Standard;
+  NoteNaming naming_ = NoteNaming::Letters;
+  // The star's font in these names.
+  QFont circle_font_;
+  QString language_ = "en";
   bool centred_ = false;
   // A close that arrives while a handler runs (the hint pause keeps painting) waits for it.
   int handlers_running_ = 0;

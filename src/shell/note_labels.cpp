@@ -34,8 +34,10 @@ class PaletteAccessible final : public QAccessibleWidget {
   explicit PaletteAccessible(PaletteLabel* label) : QAccessibleWidget(label, QAccessible::Button) {}
   QString text(QAccessible::Text kind) const override {
     if (kind == QAccessible::Name) {
-      return QString::fromStdString(
-          spoken_note(static_cast<PaletteLabel*>(widget())->text().toStdString()));
+      // The learner's note names when the window has set them, else the program's own, spoken.
+      const auto* label = static_cast<PaletteLabel*>(widget());
+      if (!label->accessibleName().isEmpty()) return label->accessibleName();
+      return QString::fromStdString(spoken_note(label->name().toStdString()));
     }
     return QAccessibleWidget::text(kind);
   }
@@ -58,8 +60,9 @@ void install_palette_accessibility() {
   (void)kInstalled;
 }
 
-PaletteLabel::PaletteLabel(const QString& caption, QWidget* parent)
-    : QLabel(caption, parent),
+PaletteLabel::PaletteLabel(const QString& name, QWidget* parent)
+    : QLabel(name, parent),
+      name_(name),
       start_drag_([](QWidget* source, QMimeData* data) {
         auto* drag = new QDrag(source);
         drag->setMimeData(data);
@@ -77,7 +80,7 @@ PaletteLabel::PaletteLabel(const QString& caption, QWidget* parent)
 void PaletteLabel::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QLabel::mousePressEvent(event);
   auto* data = new QMimeData;
-  data->setData(kPaletteNoteMime, text().toLatin1());
+  data->setData(kPaletteNoteMime, name_.toLatin1());
   start_drag_(this, data);
 }
 
@@ -126,9 +129,10 @@ void CircleLabel::keyPressEvent(QKeyEvent* event) {
     emit enter_pressed(circle_);
   } else if (key == Qt::Key_Escape) {
     emit escape_pressed();
-  } else if (text.size() == 1 && text[0].unicode() > ' ' && text[0].unicode() < 127 &&
+  } else if ((text.size() == 1 ? text[0].isPrint() && !text[0].isSpace()
+                                : text.size() == 2 && text[0].isHighSurrogate()) &&
              !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-    emit key_typed(circle_, static_cast<char>(text[0].unicode()));
+    emit key_typed(circle_, text);
   } else {
     QLabel::keyPressEvent(event);
   }

@@ -28,10 +28,13 @@ class PaletteLabel final : public QLabel {
   // Runs the drag; tests replace it so that no real drag loop is entered.
   using DragStarter = std::function<void(QWidget* source, QMimeData* data)>;
 
-  PaletteLabel(const QString& caption, QWidget* parent);
+  // `name` is one of the program's palette names ("Bb"); the label may show it in other note
+  // names, but drags and picks carry this one.
+  PaletteLabel(const QString& name, QWidget* parent);
+  const QString& name() const { return name_; }
   void set_drag_starter(DragStarter starter) { start_drag_ = std::move(starter); }
   // Picks the name up, as Enter does; also a screen reader's press action.
-  void pick() { emit picked(text()); }
+  void pick() { emit picked(name_); }
 
  signals:
   void arrow_pressed(PaletteLabel* label, Direction direction);
@@ -45,6 +48,7 @@ class PaletteLabel final : public QLabel {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  QString name_;
   DragStarter start_drag_;
 };
 
@@ -62,7 +66,8 @@ class CircleLabel final : public QLabel {
  signals:
   void note_dropped(int circle, const QString& note);
   void arrow_pressed(int circle, Direction direction);
-  void key_typed(int circle, char key);
+  // One typed character, which may be a letter with an accent or a musical sign (é, ♯).
+  void key_typed(int circle, const QString& key);
   void clear_pressed(int circle);
   void enter_pressed(int circle);
   void escape_pressed();

@@ -4,6 +4,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSet>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGraphicsLayout>
@@ -24,6 +25,7 @@
 #include <utility>
 
 #include "app/progress_text.h"
+#include "shell/display_texts.h"
 #include "ports/practice_history.h"
 #include "shell/layout.h"
 
@@ -38,7 +40,12 @@ constexpr int kBarRowHeight = 16;
 constexpr int kChartFrameHeight = 100;
 constexpr int kTrendRows = 14;
 
-QString text_of(const std::string& text) { return QString::fromStdString(text); }
+// A text of the core in the window's language.
+QString text_of(const std::string& text) { return shown_message(text, NoteNaming::Letters); }
+
+QString translated(const char* text) {
+  return QCoreApplication::translate("velmora::ProgressWindow", text);
+}
 
 QString joined(const ProgressSection& section) {
   QStringList lines;
@@ -120,9 +127,11 @@ QChart* trend_chart(const ProgressSection& section) {
   line->setPointLabelsClipping(false);
   chart->addSeries(line);
   QBarCategoryAxis* weeks = names_axis(names);
-  weeks->setTitleText("week starting");
+  weeks->setTitleText(translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "week starting")));
   attach(chart, line, weeks, Qt::AlignBottom);
-  attach(chart, line, percent_axis("right"), Qt::AlignLeft);
+  attach(chart, line,
+         percent_axis(translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "right"))),
+         Qt::AlignLeft);
   return chart;
 }
 
@@ -142,10 +151,12 @@ QWidget* chart_page(QChart* chart, const ProgressSection& section, int rows) {
 }
 
 QString ask_for_csv_path(QWidget* parent) {
-  QFileDialog dialog(parent, "Export CSV");
+  QFileDialog dialog(parent,
+                     translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "Export CSV")));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix("csv");
-  dialog.setNameFilter("CSV files (*.csv)");
+  dialog.setNameFilter(
+      translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "CSV files (*.csv)")));
   const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
   dialog.selectFile(
       QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath("velmora-history.csv"));
@@ -161,7 +172,10 @@ ProgressWindow::ProgressWindow(PracticeHistory* history, QWidget* owner)
       windows_(this),
       ask_save_path_([this] { return ask_for_csv_path(this); }) {
   setObjectName("progress_window");
-  setWindowTitle("Velmora progress");
+  windows_.set_wording([](const std::string& text) {
+    return shown_message(text, NoteNaming::Letters).toStdString();
+  });
+  setWindowTitle(translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "Velmora progress")));
   setSizeGripEnabled(true);
 
   overview_ = new QLabel(this);
@@ -184,8 +198,10 @@ ProgressWindow::ProgressWindow(PracticeHistory* history, QWidget* owner)
   text_->setObjectName("progress_text");
   text_->setReadOnly(true);
   text_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-  text_->setAccessibleName("Progress as text");
-  auto* text_title = new QLabel("As &text", this);
+  text_->setAccessibleName(
+      translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "Progress as text")));
+  auto* text_title =
+      new QLabel(translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "As &text")), this);
   text_title->setBuddy(text_);
   auto* text_column = new QVBoxLayout;
   text_column->addWidget(text_title);
@@ -204,11 +220,14 @@ ProgressWindow::ProgressWindow(PracticeHistory* history, QWidget* owner)
   status_ = new QLabel(this);
   status_->setObjectName("progress_status");
   status_->setWordWrap(true);
-  export_ = new QPushButton("&Export CSV", this);
+  export_ = new QPushButton(translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "&Export CSV")),
+                            this);
   export_->setObjectName("export_csv");
-  forget_ = new QPushButton("&Forget my history", this);
+  forget_ = new QPushButton(
+      translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "&Forget my history")), this);
   forget_->setObjectName("forget_history");
-  auto* close_button = new QPushButton("Close", this);
+  auto* close_button =
+      new QPushButton(translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "Close")), this);
   connect(export_, &QPushButton::clicked, this, &ProgressWindow::export_csv);
   connect(forget_, &QPushButton::clicked, this, &ProgressWindow::forget);
   connect(close_button, &QPushButton::clicked, this, &QDialog::close);
@@ -241,7 +260,7 @@ void ProgressWindow::show_summary(const ProgressSummary& summary) {
     pages_->setCurrentWidget(message_);
     return;
   }
-  const ProgressText text = progress_text(summary);
+  const ProgressText text = shown_progress(progress_text(summary), naming_);
   const QString plain = text_of(plain_text(text));
   // Unchanged numbers keep their charts, and the focus that may be in one of them.
   if (pages_->currentIndex() == 1 && plain == text_->toPlainText()) return;
@@ -256,15 +275,26 @@ void ProgressWindow::show_summary(const ProgressSummary& summary) {
   const auto bar_page = [](const ProgressSection& section, QChart* chart) {
     return chart_page(chart, section, static_cast<int>(section.points.size()));
   };
-  charts_->addTab(bar_page(text.chord_types, bar_chart(text.chord_types, "right", kAccuracyColour)),
-                  "&Chord types");
-  charts_->addTab(bar_page(text.keys, bar_chart(text.keys, "right", kAccuracyColour)), "&Keys");
+  const QString right = translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "right"));
+  charts_->addTab(bar_page(text.chord_types, bar_chart(text.chord_types, right, kAccuracyColour)),
+                  translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "&Chord types")));
+  charts_->addTab(bar_page(text.keys, bar_chart(text.keys, right, kAccuracyColour)),
+                  translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "&Keys")));
   // The right pitches spelled another way are the kind the learner looks for here.
   charts_->addTab(
-      bar_page(text.classes, bar_chart(text.classes, "of all answers", kAccuracyColour, 1)),
-      "&Spelling");
-  charts_->addTab(bar_page(text.tones, bar_chart(text.tones, "missed", kMissedColour)), "T&ones");
-  charts_->addTab(chart_page(trend_chart(text.weeks), text.weeks, kTrendRows), "T&rend");
+      bar_page(text.classes,
+               bar_chart(text.classes,
+                         translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "of all answers")),
+                         kAccuracyColour, 1)),
+      translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "&Spelling")));
+  charts_->addTab(
+      bar_page(
+          text.tones,
+          bar_chart(text.tones, translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "missed")),
+                    kMissedColour)),
+      translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "T&ones")));
+  charts_->addTab(chart_page(trend_chart(text.weeks), text.weeks, kTrendRows),
+                  translated(QT_TRANSLATE_NOOP("velmora::ProgressWindow", "T&rend")));
   charts_->setCurrentIndex(std::max(shown, 0));
   // Tab goes from the tabs into the chart shown and on to the text, as the window reads.
   QWidget* previous = charts_;

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "platform/qt/qt_window_system.h"
+#include "theory/note_naming.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -30,6 +31,12 @@ class ProgressWindow final : public QDialog {
 
   // Reads the summary again and shows it.
   Q_INVOKABLE void refresh();
+  // The names the keys are shown in, a NoteNaming; invokable, since the program reaches this
+  // library's window through Qt's meta-objects alone.
+  Q_INVOKABLE void set_note_naming(int naming) {
+    naming_ = static_cast<NoteNaming>(naming);
+    refresh();
+  }
 
   // The file the export writes, chosen by the learner; empty when they cancel. Tests replace it
   // so that no file dialog opens.
@@ -64,6 +71,7 @@ class ProgressWindow final : public QDialog {
   QLabel* status_;
   QPushButton* export_;
   QPushButton* forget_;
+  NoteNaming naming_ = NoteNaming::Letters;
 };
 
 // The progress window's library's one entry: a new window on `history` under `owner`, which

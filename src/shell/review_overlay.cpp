@@ -28,7 +28,8 @@ QString sign_of(AnswerClass verdict) {
   return {};
 }
 
-constexpr const char* kLegend = "X wrong, ~ spelled wrong, ? empty";
+constexpr const char* kLegend =
+    QT_TRANSLATE_NOOP("velmora::ReviewOverlay", "X wrong, ~ spelled wrong, ? empty");
 constexpr int kSignSize = 16;
 
 }  // namespace
@@ -42,7 +43,7 @@ ReviewOverlay::ReviewOverlay(QWidget& window, MainForm& form, const CircleLabelA
   // The column right of the star's frame holds nothing else.
   list_ = new QListWidget(&window);
   list_->setObjectName("review_list");
-  list_->setAccessibleName("Mistakes");
+  list_->setAccessibleName(tr("Mistakes"));
   list_->setGeometry(twips(8400, 120, 1680, 5160));
   list_->setWordWrap(true);
   list_->setFocusPolicy(Qt::NoFocus);
@@ -65,27 +66,28 @@ void ReviewOverlay::show_mistakes() {
   reviewed_board_ = board_state();
   QStringList told;
   QStringList empty;
-  list_->addItem(kLegend);
+  list_->addItem(tr(kLegend));
   for (int circle = 1; circle <= kCircleCount; ++circle) {
     const CircleReview& review = (*reviews_)[circle - 1];
     if (review.verdict == AnswerClass::Right || !circles_[circle - 1]->isEnabled()) continue;
-    const QString text = QString::fromStdString(review.text);
+    const QString text = wording_(review.text);
     circles_[circle - 1]->setToolTip(text);
     circles_[circle - 1]->setAccessibleDescription(text);
     if (review.verdict == AnswerClass::Empty) {
       empty << QString::number(circle);
       continue;
     }
-    told << QString("circle %1: %2").arg(circle).arg(text);
-    list_->addItem(QString("Circle %1 %2 %3").arg(circle).arg(sign_of(review.verdict), text));
+    told << tr("circle %1: %2").arg(circle).arg(text);
+    list_->addItem(tr("Circle %1 %2 %3").arg(circle).arg(sign_of(review.verdict), text));
   }
   if (!empty.isEmpty()) {
-    const QString circles = (empty.size() == 1 ? "circle " : "circles ") + empty.join(", ");
-    told << "empty: " + circles;
-    list_->addItem("? empty: " + circles);
+    const QString circles =
+        (empty.size() == 1 ? tr("circle %1") : tr("circles %1")).arg(empty.join(", "));
+    told << tr("empty: %1").arg(circles);
+    list_->addItem(tr("? empty: %1").arg(circles));
   }
-  if (told.isEmpty()) list_->addItem("No mistakes.");
-  announce(told.isEmpty() ? QString("no mistakes") : told.join("; "));
+  if (told.isEmpty()) list_->addItem(tr("No mistakes."));
+  announce(told.isEmpty() ? tr("no mistakes") : told.join("; "));
   list_->show();
   window_.update();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
 #include <optional>
 
 #include "shell/star_input.h"
@@ -37,6 +38,10 @@ class ReviewOverlay final : public QObject {
   // The explanations on screen.
   QListWidget* list() const { return list_; }
   void announce(const QString& text);
+  // Puts the core's explanations into the window's language and note names.
+  void set_wording(std::function<QString(const std::string&)> wording) {
+    wording_ = std::move(wording);
+  }
 
  private:
   // What the board held when it was reviewed: its captions, given circle and chord types.
@@ -49,6 +54,9 @@ class ReviewOverlay final : public QObject {
   QListWidget* list_;
   std::optional<std::array<CircleReview, kCircleCount>> reviews_;
   std::string reviewed_board_;
+  std::function<QString(const std::string&)> wording_ = [](const std::string& text) {
+    return QString::fromStdString(text);
+  };
 };
 
 }  // namespace velmora

@@ -13,6 +13,7 @@
 #include "platform/qt/qt_printer.h"
 #include "shell/answer_key_pdf.h"
 #include "shell/command_line.h"
+#include "shell/display_texts.h"
 #include "theory/chords.h"
 #include "worksheet/worksheet_batch.h"
 
@@ -54,7 +55,7 @@ JobOutcome make_answer_key(const SheetJob& job) {
                    " it is made from");
   }
   const QPageSize paper(job.paper.value_or(regional_paper().id()));
-  const LogKey key = write_answer_key_of_log(job.log, paper, job.style, job.output);
+  const LogKey key = write_answer_key_of_log(job.log, paper, job.style, job.output, job.naming);
   if (!key.unreadable.empty()) {
     return refused("Cannot read the answer log " + quoted(job.log) + ": " + key.unreadable);
   }
@@ -157,6 +158,9 @@ JobOutcome make_worksheets(const SheetJob& job, Clock& clock) {
                        return true;
                      },
                      [](const QString&) { return QString(); }});
+  printer.set_wording([](std::string_view text) {
+    return shown_message(std::string(text), NoteNaming::Letters);
+  });
   std::vector<std::string> names;
   for (int sheet = 1; sheet <= job.sheets; ++sheet) names.push_back(sheet_file(sheet, job.sheets));
   names.emplace_back(kAnswerKeyFile);
@@ -181,7 +185,7 @@ JobOutcome make_worksheets(const SheetJob& job, Clock& clock) {
          }
          if (Status written = write_answer_key(reading.stars, paper, job.style,
                                                KeyBatch{job.sheets, seed},
-                                               folder.work(kAnswerKeyFile));
+                                               folder.work(kAnswerKeyFile), job.naming);
              !written.ok()) {
            return written;
          }
@@ -191,7 +195,7 @@ JobOutcome make_worksheets(const SheetJob& job, Clock& clock) {
          }
          return {};
        },
-       job.centre_question, job.advanced, job.style, seed});
+       job.centre_question, job.advanced, job.style, seed, job.naming});
   if (!status.ok()) {
     folder.fail();
     return refused(status.failure().description);

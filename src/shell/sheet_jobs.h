@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/posix/file_answer_log.h"
+#include "theory/note_naming.h"
 #include "worksheet/page.h"
 
 namespace velmora {
@@ -31,6 +32,8 @@ struct SheetJob {
   bool advanced = false;
   bool centre_question = false;
   PageStyle style = PageStyle::Standard;
+  // The names the sheets give their notes in.
+  NoteNaming naming = NoteNaming::Letters;
 };
 
 // The sheet options as the command line gave them; unset when not given.

@@ -10,6 +10,7 @@
 
 #include "app/about.h"
 #include "shell/artwork.h"
+#include "shell/display_texts.h"
 #include "shell/layout.h"
 #include "platform/qt/text.h"
 
@@ -30,7 +31,7 @@ Splash::Splash(MainWindowLoader load_main_window)
     : load_main_window_(std::move(load_main_window)) {
   setObjectName("Splash");
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(to_qstring(kSplashCaption));
+  setWindowTitle(shown_message(std::string(kSplashCaption), NoteNaming::Letters));
   setFixedSize(440, 250);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kWindowColour);
@@ -61,7 +62,8 @@ Splash::Splash(MainWindowLoader load_main_window)
   band->setPalette(band_colours);
   band->setAutoFillBackground(true);
 
-  add_label(this, "Label3", kSplashLoading, QRect(172, 116, 244, 24));
+  add_label(this, "Label3", {}, QRect(172, 116, 244, 24))
+      ->setText(shown_message(std::string(kSplashLoading), NoteNaming::Letters));
   version_ = add_label(this, "version", "", QRect(172, 204, 244, 22));
 
   timer_ = new QTimer(this);
@@ -80,7 +82,7 @@ void Splash::showEvent(QShowEvent* event) {
 }
 
 void Splash::Form_Load() {
-  version_->setText(to_qstring(splash_version_caption()));
+  version_->setText(shown_message(splash_version_caption(), NoteNaming::Letters));
   timer_->start();
 }
 

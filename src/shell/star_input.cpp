@@ -8,6 +8,8 @@
 #include <cstdlib>
 
 #include "app/main_form.h"
+#include "puzzle/note_typing.h"
+#include "shell/display_texts.h"
 #include "shell/note_labels.h"
 #include "shell/star_layout.h"
 
@@ -58,9 +60,7 @@ void StarInput::connect_circle(CircleLabel* label) {
   });
   connect(label, &CircleLabel::enter_pressed, this, &StarInput::put_down);
   connect(label, &CircleLabel::escape_pressed, this, [this] {
-    if (!carried_.isEmpty()) {
-      announce_(QString::fromStdString(spoken_note(carried_.toStdString())) + " put back");
-    }
+    if (!carried_.isEmpty()) announce_(tr("%1 put back").arg(spoken(carried_)));
     carried_.clear();
   });
   connect(label, &CircleLabel::drag_target, this, &StarInput::set_drag_target);
@@ -74,10 +74,15 @@ void StarInput::connect_palette(PaletteLabel* label) {
   connect(label, &PaletteLabel::arrow_pressed, this, &StarInput::move_in_palette);
   connect(label, &PaletteLabel::picked, this, [this](const QString& name) {
     carried_ = name;
-    announce_(QString::fromStdString(spoken_note(name.toStdString())) +
-              " picked up: choose a circle with the arrow keys and press Enter");
+    announce_(tr("%1 picked up: choose a circle with the arrow keys and press Enter")
+                  .arg(spoken(name)));
     circles_[star_stop_ - 1]->setFocus(Qt::OtherFocusReason);
   });
+}
+
+QString StarInput::spoken(const QString& name) const {
+  const std::optional<NoteName> note = NoteName::from_text(name.toStdString());
+  return note ? spoken_in(*note, naming_) : name;
 }
 
 void StarInput::move_star_stop(int circle) {
@@ -129,16 +134,19 @@ void StarInput::move_in_palette(PaletteLabel* from, Direction direction) {
   nearest->setFocus(Qt::OtherFocusReason);
 }
 
-void StarInput::type_into(int circle, char key) {
+void StarInput::type_into(int circle, const QString& key) {
   if (typing_circle_ != circle) typing_.clear();
-  const std::optional<std::string> name = typed_name(typing_, key);
-  bool taken = false;
-  if (name) run_([&] { taken = form_.circle_drop(circle, *name); });
+  const std::optional<TypingState> state = type_note_key(typing_, key.toStdString(), naming_);
+  // A name still being typed ("fi" on the way to "fis") leaves the circle as it is.
+  bool taken = state.has_value();
+  if (state && state->note) {
+    run_([&] { taken = form_.circle_drop(circle, state->note->text()); });
+  }
   if (!taken) {
     QApplication::beep();
     return;
   }
-  typing_ = *name;
+  typing_ = state->typed;
   typing_circle_ = circle;
 }
 

@@ -8,6 +8,7 @@
 
 #include "app/controls.h"
 #include "puzzle/review.h"
+#include "theory/note_naming.h"
 
 class QWidget;
 
@@ -44,6 +45,11 @@ class StarInput final : public QObject {
   void focus_star();
   // Moves the stop on when its circle can no longer take input (it became the given one).
   void keep_stop_open();
+  // The note names typed keys are read in; typing starts afresh.
+  void set_note_naming(NoteNaming naming) {
+    naming_ = naming;
+    typing_circle_ = 0;
+  }
   // The next letter typed starts a new name: whatever ran since may have changed the circle.
   void forget_typing() { typing_circle_ = 0; }
   // Shows circle 1..17's right note, as its context menu's "Reveal this note" does.
@@ -60,7 +66,9 @@ class StarInput final : public QObject {
   void move_star_stop(int circle);
   void move_in_star(int circle, Direction direction);
   void move_in_palette(PaletteLabel* from, Direction direction);
-  void type_into(int circle, char key);
+  void type_into(int circle, const QString& key);
+  // A palette name as a screen reader says it in the learner's names.
+  QString spoken(const QString& name) const;
   void put_down(int circle);
   void set_drag_target(int circle);
   // The enabled circle whose disc holds the point, 0 for none.
@@ -75,6 +83,7 @@ class StarInput final : public QObject {
   int star_stop_ = 1;
   int typing_circle_ = 0;
   std::string typing_;
+  NoteNaming naming_ = NoteNaming::Letters;
   QString carried_;
   int drag_target_ = 0;
 };

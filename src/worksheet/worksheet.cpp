@@ -46,7 +46,7 @@ Status print_star(const WorksheetRun& run, const StarTemplate& star, int n, Twip
   }
   const Board board = spell_star(run, chords);
   if (Status status = Print_Given_Note(run.printer, board.Circle_Notes, centre, run.random,
-                                       run.centre_question, star);
+                                       run.centre_question, star, run.naming);
       !status.ok()) {
     return status;
   }
@@ -133,10 +133,17 @@ std::string Pad_Short_Notes(const std::optional<NoteName>& note) {
 }
 
 Status Print_Given_Note(Printer& printer, const CircleNotes& Circle_Notes, TwipPoint centre,
-                        Random& random, bool centre_question, const StarTemplate& star) {
+                        Random& random, bool centre_question, const StarTemplate& star,
+                        NoteNaming naming) {
   const int circle = draw_given_circle(random, centre_question);
-  return print_at(printer, centre + star.notes[circle - 1],
-                  Pad_Short_Notes(circle_note(Circle_Notes, circle)));
+  const std::optional<NoteName>& note = circle_note(Circle_Notes, circle);
+  std::string shown = Pad_Short_Notes(note);
+  if (note && naming != NoteNaming::Letters) {
+    const std::string name = display_name(*note, naming);
+    // Short names stand after a blank, as the letters do.
+    shown = name.size() == 1 ? std::string{' ', name[0]} : name;
+  }
+  return print_at(printer, centre + star.notes[circle - 1], shown);
 }
 
 std::string sheet_identification(int sheet, int sheets, std::uint64_t seed) {

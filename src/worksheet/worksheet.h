@@ -6,6 +6,7 @@
 
 #include "ports/status.h"
 #include "puzzle/board.h"
+#include "theory/note_naming.h"
 #include "theory/notes.h"
 #include "worksheet/page.h"
 
@@ -39,6 +40,8 @@ struct WorksheetRun {
   bool advanced = false;
   // Which sheet of a batch this is, printed on the page; empty on a sheet of its own.
   std::string identification = {};
+  // The names the given notes are printed in; the log keeps the program's letters.
+  NoteNaming naming = NoteNaming::Letters;
 };
 
 // "Sheet 3 of 30 · seed 4711": what tells the sheets of a batch, and their key pages, apart.
@@ -58,9 +61,10 @@ Board spell_star(const WorksheetRun& run, const ChordNames& chords);
 // blank (" C"), longer notes as they are, nothing for no note.
 std::string Pad_Short_Notes(const std::optional<NoteName>& note);
 
+// The given note printed as the sheet's form has it, in the learner's names ("Es", " H").
 Status Print_Given_Note(Printer& printer, const CircleNotes& Circle_Notes, TwipPoint centre,
                         Random& random, bool centre_question,
-                        const StarTemplate& star);
+                        const StarTemplate& star, NoteNaming naming = NoteNaming::Letters);
 
 // The star's label above it and at the start of each of its log records: "<date>-<n>".
 std::string star_label(std::string_view date, int n);

@@ -84,7 +84,8 @@ Status run_worksheet_batch(const WorksheetBatch& batch) {
     Print_Worksheet({batch.Key_Names, batch.Chord_Types, batch.centre_question,
                      batch.printer_for(sheet), log, batch.random, batch.clock, windows, batch.style,
                      batch.advanced,
-                     batch.seed ? sheet_identification(sheet, batch.sheets, *batch.seed) : ""});
+                     batch.seed ? sheet_identification(sheet, batch.sheets, *batch.seed) : "",
+                     batch.naming});
     if (!windows.failure.empty()) {
       log.drop_run();
       return Failure{kPrinterFailed,

@@ -8,6 +8,7 @@
 
 #include "ports/answer_log_file.h"
 #include "ports/status.h"
+#include "theory/note_naming.h"
 #include "theory/notes.h"
 #include "worksheet/page.h"
 
@@ -37,6 +38,8 @@ struct WorksheetBatch {
   PageStyle style = PageStyle::Standard;
   // The seed the batch is drawn from; each sheet prints which of the batch it is with it.
   std::optional<std::uint64_t> seed = {};
+  // The names the sheets give their notes in; the log keeps the letters.
+  NoteNaming naming = NoteNaming::Letters;
 };
 
 // Prints the sheets one after the other as the window's worksheet run does, on the same draws,

@@ -40,9 +40,21 @@ share/applications/$app.desktop 644
 share/metainfo/$app.metainfo.xml 644
 share/icons/hicolor/scalable/apps/$app.svg 644
 share/man/man1/velmora.1.gz 644
+share/man/de/man1/velmora.1.gz 644
+share/man/fr/man1/velmora.1.gz 644
+share/man/es/man1/velmora.1.gz 644
+share/man/nl/man1/velmora.1.gz 644
 share/doc/velmora/copyright 644
 share/doc/velmora/changelog.gz 644
+share/velmora/translations/velmora_de.qm 644
+share/velmora/translations/velmora_fr.qm 644
+share/velmora/translations/velmora_es.qm 644
+share/velmora/translations/velmora_nl.qm 644
 TREE
+
+# The installed program finds its installed translations.
+check "installed program in German" "  -h, --help            Diese Hilfe zeigen und beenden." \
+  "$(LC_ALL=C XDG_CONFIG_HOME=$work "$usr/bin/velmora" --language de --help | grep -e '--help ')"
 
 # The progress window's library, in the folder the program looks in (relative to its own).
 check "the progress window's library" "$usr/lib/velmora/plugins/libvelmora_progress.so" \
@@ -89,14 +101,19 @@ check "metainfo's newest release" "$version" \
 check "changelog's newest version" "velmora ($version)" \
   "$(zcat "$usr/share/doc/velmora/changelog.gz" | head -n 1 | cut -d ' ' -f 1-2)"
 
-page=$work/velmora.1
-zcat "$usr/share/man/man1/velmora.1.gz" >"$page"
-check "manual page's version" "\"Velmora $version\"" "$(sed -n '1s/.*\("Velmora [^"]*"\).*/\1/p' "$page")"
-check "manual page's formatting warnings" "" \
-  "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)"
-for option in help version no-splash soundfont worksheets answer-key output seed paper; do
-  check "manual page's option --$option" "1" \
-    "$(MANWIDTH=80 man -l "$page" 2>/dev/null | grep -c "^ *--$option\b")"
+# The English manual page and its translations, each with every option.
+for folder in man1 de/man1 fr/man1 es/man1 nl/man1; do
+  page=$work/velmora.1
+  zcat "$usr/share/man/$folder/velmora.1.gz" >"$page"
+  check "$folder manual page's version" "\"Velmora $version\"" \
+    "$(sed -n '1s/.*\("Velmora [^"]*"\).*/\1/p' "$page")"
+  check "$folder manual page's formatting warnings" "" \
+    "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)"
+  for option in help version no-splash soundfont worksheets answer-key output seed paper level \
+    advanced centre-question classroom stats data-dir language note-names; do
+    check "$folder manual page's option --$option" "1" \
+      "$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null | grep -c "^ \{7\}--$option\b")"
+  done
 done
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) of the installed tree failed"; exit 1; }

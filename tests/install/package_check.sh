@@ -33,7 +33,7 @@ expect "Version" "$(field Version)" "$version"
 expect "Section" "$(field Section)" "education"
 # Found by dpkg-shlibdeps in the binary, not written by hand; only the SQL driver plugin is named.
 expect "Depends" "$(field Depends)" "libqt6sql6-sqlite,*libfluidsynth3 (>= 2.*libqt6widgets6 (>= 6.*librtmidi6 (>= 5*"
-expect "Recommends" "$(field Recommends)" "timgm6mb-soundfont | fluid-soundfont-gm, fonts-liberation2"
+expect "Recommends" "$(field Recommends)" "timgm6mb-soundfont | fluid-soundfont-gm, fonts-liberation2, qt6-translations-l10n"
 
 echo "contents of $(basename "$deb"):"
 dpkg-deb -c "$deb" | awk '{ print $1, $6 }'

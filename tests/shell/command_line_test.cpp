@@ -1,49 +1,93 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
 
 namespace {
+
+// No display, the given locale and no saved settings, so that only the command line and the
+// locale decide the language.
+QProcessEnvironment environment_without_display(const QString& locale,
+                                                const QString& config_folder = "/nonexistent") {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE",
+                           "LC_MESSAGES", "LC_ALL"}) {
+    environment.remove(name);
+  }
+  environment.insert("LANG", locale);
+  environment.insert("XDG_CONFIG_HOME", config_folder);
+  return environment;
+}
+
+struct Run {
+  QStringList arguments;
+  int status;
+  std::string out, error;
+};
+
+void expect_runs(const QProcessEnvironment& environment, const std::vector<Run>& runs) {
+  for (const Run& run : runs) {
+    SCOPED_TRACE(run.arguments.join(' ').toStdString());
+    QProcess velmora;
+    velmora.setProcessEnvironment(environment);
+    velmora.start(VELMORA_EXECUTABLE, run.arguments);
+    ASSERT_TRUE(velmora.waitForFinished(20000));
+    EXPECT_EQ(velmora.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(velmora.exitCode(), run.status);
+    EXPECT_EQ(velmora.readAllStandardOutput().toStdString(), run.out);
+    EXPECT_EQ(velmora.readAllStandardError().toStdString(), run.error);
+  }
+}
 
 // The built executable, started without any display, answers from its command line alone.
 TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
   const char* no_display =
       "Velmora needs a graphical display, and none was found (DISPLAY is not set).\n";
-  const struct { QStringList arguments; int status; const char *out, *error; } runs[] = {
+  expect_runs(environment_without_display("C"), {
       {{"--version"}, 0, "velmora 1.1.30\n", ""},
       {{"-platform", "xcb", "-v"}, 0, "velmora 1.1.30\n", ""},
       {{"--help"}, 0,
        "Usage: velmora [options]\n"
        "Spell five-note ninth chords in a star of 17 circles.\n\n"
        "Options:\n"
-       "  -h, --help          Show this help and exit.\n"
-       "  -v, --version       Print the version and exit.\n"
-       "  --no-splash         Open the main window at once, without the loading window.\n"
-       "  --soundfont <FILE>  Play chords on the built-in synthesizer with the General\n"
-       "                      MIDI soundfont FILE.\n"
-       "  --answer-key        Write the answer key of the worksheets in the answer log\n"
-       "                      LOG (Worksheet.id when no LOG is given) to the PDF\n"
-       "                      --output names, without opening the window.\n"
-       "  --worksheets <N>    Write N worksheets (1 to 100) and their answer key as\n"
-       "                      PDFs into the folder --output names, logging them in\n"
-       "                      Worksheet.id, without opening the window.\n"
-       "  --output <PATH>     The PDF or folder to write.\n"
-       "  --seed <S>          Draw the worksheets from seed S, so that the same S gives\n"
-       "                      the same sheets.\n"
-       "  --paper <SIZE>      Print on SIZE paper: A4 or Letter.\n"
-       "  --level <LEVEL>     Draw the worksheets' chord types from the list of LEVEL,\n"
-       "                      beginner (12 types) or expert (all 27), as the window's\n"
-       "                      level does; expert when not given.\n"
-       "  --advanced          Let the worksheets hold notes of four characters (Bbbb,\n"
-       "                      F###), as the window's \"Advanced\" box lets its puzzles.\n"
-       "  --centre-question   Give every star's centre note, as the window's \"Center\n"
-       "                      Question\" box does.\n"
-       "  --classroom         Print the classroom sheet, and its answer key to match: a\n"
-       "                      line for name, class and date, the chord lines drawn\n"
-       "                      through each star, and circles 12 mm wide.\n"
-       "  --stats             Print a summary of the practice history and exit; no\n"
-       "                      display is needed.\n"
-       "  --data-dir <DIR>    Keep the practice history in DIR instead of\n"
-       "                      $VELMORA_DATA_DIR or the user's data folder.\n",
+       "  -h, --help            Show this help and exit.\n"
+       "  -v, --version         Print the version and exit.\n"
+       "  --no-splash           Open the main window at once, without the loading\n"
+       "                        window.\n"
+       "  --soundfont <FILE>    Play chords on the built-in synthesizer with the\n"
+       "                        General MIDI soundfont FILE.\n"
+       "  --answer-key          Write the answer key of the worksheets in the answer\n"
+       "                        log LOG (Worksheet.id when no LOG is given) to the PDF\n"
+       "                        --output names, without opening the window.\n"
+       "  --worksheets <N>      Write N worksheets (1 to 100) and their answer key as\n"
+       "                        PDFs into the folder --output names, logging them in\n"
+       "                        Worksheet.id, without opening the window.\n"
+       "  --output <PATH>       The PDF or folder to write.\n"
+       "  --seed <S>            Draw the worksheets from seed S, so that the same S\n"
+       "                        gives the same sheets.\n"
+       "  --paper <SIZE>        Print on SIZE paper: A4 or Letter.\n"
+       "  --level <LEVEL>       Draw the worksheets' chord types from the list of\n"
+       "                        LEVEL, beginner (12 types) or expert (all 27), as the\n"
+       "                        window's level does; expert when not given.\n"
+       "  --advanced            Let the worksheets hold notes of four characters (Bbbb,\n"
+       "                        F###), as the window's \"Advanced\" box lets its puzzles.\n"
+       "  --centre-question     Give every star's centre note, as the window's \"Center\n"
+       "                        Question\" box does.\n"
+       "  --classroom           Print the classroom sheet, and its answer key to match:\n"
+       "                        a line for name, class and date, the chord lines drawn\n"
+       "                        through each star, and circles 12 mm wide.\n"
+       "  --stats               Print a summary of the practice history and exit; no\n"
+       "                        display is needed.\n"
+       "  --data-dir <DIR>      Keep the practice history in DIR instead of\n"
+       "                        $VELMORA_DATA_DIR or the user's data folder.\n"
+       "  --language <CODE>     Show the program in language CODE (en, de, fr, es or\n"
+       "                        nl) instead of the saved or the system's language.\n"
+       "  --note-names <NAMES>  Name the notes with NAMES: letters (C, F#, Bb), german\n"
+       "                        (C, Fis, B, H) or fixed-do (Do, Fa♯, Si♭).\n",
        ""},
       {{"--stats", "--data-dir", "/nonexistent"}, 1, "",
        "velmora: There is no practice history in /nonexistent.\n"},
@@ -64,20 +108,76 @@ TEST(CommandLineTest, AnswersHelpVersionAndMistakesWithoutADisplay) {
        "velmora: Cannot read the soundfont '/dev/zero': it is a device, not a file\n"},
       {{"--no-splash", "--soundfont", VELMORA_EXECUTABLE}, 1, "", no_display},
       {{}, 1, "", no_display},
-  };
-  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) environment.remove(name);
-  for (const auto& run : runs) {
-    SCOPED_TRACE(run.arguments.join(' ').toStdString());
-    QProcess velmora;
-    velmora.setProcessEnvironment(environment);
-    velmora.start(VELMORA_EXECUTABLE, run.arguments);
-    ASSERT_TRUE(velmora.waitForFinished(20000));
-    EXPECT_EQ(velmora.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(velmora.exitCode(), run.status);
-    EXPECT_EQ(velmora.readAllStandardOutput().toStdString(), run.out);
-    EXPECT_EQ(velmora.readAllStandardError().toStdString(), run.error);
-  }
+  });
+}
+
+TEST(CommandLineTest, SpeaksTheChosenLanguageAndRefusesUnknownChoicesInOneSentence) {
+  const char* german_display =
+      "Velmora braucht eine grafische Anzeige, und es wurde keine gefunden (DISPLAY ist nicht "
+      "gesetzt).\n";
+  expect_runs(environment_without_display("C"), {
+      {{"--language", "xx"}, 2, "",
+       "velmora: There is no language 'xx'; choose en, de, fr, es or nl.\n"},
+      {{"--note-names", "solfege"}, 2, "",
+       "velmora: There are no note names 'solfege'; choose letters, german or fixed-do.\n"},
+      {{"--language=fr", "--note-names", "German"}, 2, "",
+       "velmora: Les noms de notes 'German' n'existent pas ; choisissez letters, german ou "
+       "fixed-do.\n"},
+      {{"--language", "es", "--soundfont", "/"}, 2, "",
+       "velmora: No se puede leer el banco de sonidos '/': es una carpeta, no un archivo\n"},
+      {{"--language", "nl", "--stats", "--worksheets", "2", "--output", "x"}, 2, "",
+       "velmora: --stats kan niet samen met --answer-key of --worksheets worden gebruikt. "
+       "Probeer 'velmora --help'.\n"},
+      {{"--language", "de_AT", "--note-names", "fixed-do"}, 1, "", german_display},
+      {{"--language", "es", "--answer-key", "/nonexistent/log", "--output", "key.pdf"}, 2, "",
+       "velmora: No se puede leer el registro de respuestas '/nonexistent/log': No such file or "
+       "directory\n"},
+      {{"--language", "de", "--worksheets", "0", "--output", "x"}, 2, "",
+       "velmora: --worksheets nimmt eine Blattzahl von 1 bis 100, nicht '0'. Weitere "
+       "Informationen mit 'velmora --help'.\n"},
+      {{"--language", "en", "--note-names", "german", "--version"}, 0, "velmora 1.1.30\n", ""},
+      {{"--language", "fr", "--stats", "--data-dir", "/nonexistent"}, 1, "",
+       "velmora: Il n'y a aucun historique d'exercice dans /nonexistent.\n"},
+  });
+  // The user's locale, and a saved language over it.
+  expect_runs(environment_without_display("de_DE.UTF-8"), {{{}, 1, "", german_display}});
+  const QTemporaryDir config;
+  QDir(config.path()).mkpath("Velmora");
+  QFile saved(config.path() + "/Velmora/Velmora.conf");
+  ASSERT_TRUE(saved.open(QIODevice::WriteOnly));
+  saved.write("[display]\nlanguage=fr\n");
+  saved.close();
+  expect_runs(environment_without_display("de_DE.UTF-8", config.path()),
+              {{{"--bogus"}, 2, "",
+                "velmora: Option inconnue 'bogus'. Essayez 'velmora --help'.\n"}});
+}
+
+TEST(CommandLineTest, ABatchReportsInTheChosenLanguage) {
+  const QTemporaryDir folder;
+  QProcess velmora;
+  velmora.setProcessEnvironment(environment_without_display("C"));
+  velmora.setWorkingDirectory(folder.path());
+  velmora.start(VELMORA_EXECUTABLE,
+                {"--language", "nl", "--worksheets", "2", "--output", "out", "--seed", "7"});
+  ASSERT_TRUE(velmora.waitForFinished(60000));
+  EXPECT_EQ(velmora.exitCode(), 0);
+  EXPECT_EQ(QString::fromUtf8(velmora.readAllStandardOutput()).toStdString(),
+            "startwaarde 7\n2 werkbladen en hun antwoordsleutel geschreven naar out "
+            "(worksheet-1.pdf .. worksheet-2.pdf, answer-key.pdf)\n");
+}
+
+TEST(CommandLineTest, HelpInGermanTranslatesTheHeadingsAndEveryOption) {
+  QProcess velmora;
+  velmora.setProcessEnvironment(environment_without_display("C"));
+  velmora.start(VELMORA_EXECUTABLE, {"--language", "de", "--help"});
+  ASSERT_TRUE(velmora.waitForFinished(20000));
+  const QString help = QString::fromUtf8(velmora.readAllStandardOutput());
+  EXPECT_TRUE(help.startsWith("Aufruf: velmora [Optionen]\nDie Töne fünfstimmiger Nonenakkorde "
+                              "in einem Stern aus 17 Kreisen richtig benennen.\n\nOptionen:\n"))
+      << help.toStdString();
+  EXPECT_TRUE(help.contains("  --soundfont <DATEI>   Akkorde auf dem eingebauten Synthesizer"));
+  EXPECT_TRUE(help.contains("  --note-names <NAMEN>  Die Noten mit NAMEN benennen"));
+  EXPECT_FALSE(help.contains("Show")) << help.toStdString();
 }
 
 }  // namespace

@@ -660,9 +660,11 @@ TEST_F(MainWindowTest, ShortcutsForRevealAndPlayAndWhatTheyTell) {
   EXPECT_EQ(action(*window.circle_menu(1), "Reveal this note")->shortcut(),
             QKeySequence(Qt::CTRL | Qt::Key_R));
   EXPECT_EQ(find("Hint2")->toolTip(),
-            "Show this chord's formula and hear it. Right-click: Play my answer (Ctrl+2)");
+            "Show this chord's formula and hear it. Right-click: Play my answer (Ctrl+2)\n"
+            "dominant ninth");
   EXPECT_EQ(find("Help_cmd")->toolTip(),
-            "About Velmora (F1). Right-click: Progress\u2026 (Ctrl+H), Keys and features\u2026");
+            "About Velmora (F1). Right-click: Progress\u2026 (Ctrl+H), Keys and features\u2026, "
+            "Language, Note names");
   EXPECT_EQ(QAccessible::queryAccessibleInterface(find("Hint4"))->text(QAccessible::Name),
             "dominant ninth, suspended second");
   EXPECT_EQ(QAccessible::queryAccessibleInterface(window.findChild<QWidget*>("List1"))

@@ -187,6 +187,36 @@ TEST_F(WorksheetTest, TheClassroomSheetPrintsTheClassroomPageAsWorkSheetDoes) {
 }
 
 // Whichever circle is given, its note alone is printed, in its worksheet form, at its own place.
+TEST_F(WorksheetTest, GermanOrFixedDoNamesOnThePageLeaveTheLogByteForByte) {
+  form.WorkSheet_cmd_Click();
+  const Texts letters_log = answer_log.lines;
+  ASSERT_EQ(letters_log.size(), 30U);
+  const auto first_circle = printer.of_kind(Kind::Circle).at(0);
+  first_centre = {first_circle.x - kCircles[0].dx, first_circle.y - kCircles[0].dy};
+  const std::pair<NoteNaming, Texts> namings[] = {
+      {NoteNaming::German, {"Deses", "Ces", " E", " G", " D", "Es"}},
+      {NoteNaming::FixedDo, {"Ré♭♭", "Do♭", "Mi", "Sol", "Ré", "Mi♭"}},
+  };
+  for (const auto& [naming, given] : namings) {
+    answer_log.lines.clear();
+    printer.operations.clear();
+    random.values.clear();
+    for (int given_circle : kGiven) {
+      queue_pass({"Dom7_#5_b9", "Maj9", "Dom9", "Min9"}, "Db", given_circle);
+      random.values.insert(random.values.end() - 1, value_for(Fill_Key_Tables(), "G"));
+    }
+    random.queue_seeded(20260612, 1000);
+    clock.time_reads = 0;
+    form.set_note_naming(naming);
+    form.WorkSheet_cmd_Click();
+    EXPECT_EQ(answer_log.lines, letters_log);
+    for (int star = 1; star <= 6; ++star) {
+      EXPECT_EQ(texts_at(centre(star) + kGivenNotes[kGiven[star - 1] - 1]), Texts{given[star - 1]})
+          << "star " << star;
+    }
+  }
+}
+
 TEST(PrintGivenNoteTest, EachCirclesNoteBeginsAtItsOwnPlace) {
   for (int circle = 1; circle <= kCircleCount; ++circle) {
     SCOPED_TRACE(circle);

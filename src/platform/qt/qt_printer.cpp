@@ -109,7 +109,8 @@ Status QtPrinter::set_font_size(int points) {
 
 Status QtPrinter::print_line(std::string_view text) {
   if (!printer_) return not_started();
-  marks_.push_back({PageMark::Kind::Text, {x_, y_}, font_points_, std::string(text)});
+  marks_.push_back({PageMark::Kind::Text, {x_, y_}, font_points_,
+                    wording_ ? wording_(text).toStdString() : std::string(text)});
   const QFontMetricsF metrics(worksheet_font(font_points_), printer_.get());
   x_ = 0;
   y_ += static_cast<Twips>(

@@ -46,6 +46,11 @@ class QtPrinter final : public Printer {
   Status end_document() override;
   void abort_document() override;
 
+  // Puts the page's fixed texts (heading, footer) into the window's language.
+  void set_wording(std::function<QString(std::string_view)> wording) {
+    wording_ = std::move(wording);
+  }
+
   // Told the paper of every page that was sent to the printer or saved.
   void set_printed_on(std::function<void(const QPageSize& paper)> printed_on) {
     printed_on_ = std::move(printed_on);
@@ -56,6 +61,7 @@ class QtPrinter final : public Printer {
   Status save_pdf(const QString& target) const;
 
   PrintDialogs dialogs_;
+  std::function<QString(std::string_view)> wording_;
   std::function<void(const QPageSize& paper)> printed_on_;
   std::unique_ptr<QPrinter> printer_;
   MarkedPage marks_;

@@ -14,6 +14,8 @@ constexpr const char* kCentreQuestion = "play/center_question";
 constexpr const char* kMidiEnabled = "midi/enabled";
 constexpr const char* kDevice = "midi/device";
 constexpr const char* kWeakSpots = "practice/weak_spots";
+constexpr const char* kLanguage = "display/language";
+constexpr const char* kNoteNames = "display/note_names";
 constexpr const char* kSheetPaper = "worksheet/paper";
 constexpr const char* kSheetClassroom = "worksheet/classroom";
 
@@ -53,6 +55,8 @@ Settings QtSettingsStore::load(std::string& problem) {
   settings.midi_enabled = flag(stored, kMidiEnabled, settings.midi_enabled);
   settings.device = stored.value(kDevice).toString().toStdString();
   settings.weak_spots = flag(stored, kWeakSpots, settings.weak_spots);
+  settings.language = stored.value(kLanguage).toString().toStdString();
+  settings.note_names = stored.value(kNoteNames).toString().toStdString();
   settings.sheet_paper = stored.value(kSheetPaper).toString().toStdString();
   settings.sheet_classroom = flag(stored, kSheetClassroom, settings.sheet_classroom);
   return settings;
@@ -68,6 +72,8 @@ Status QtSettingsStore::save(const Settings& settings) {
   stored.setValue(kMidiEnabled, settings.midi_enabled);
   stored.setValue(kDevice, QString::fromStdString(settings.device));
   stored.setValue(kWeakSpots, settings.weak_spots);
+  stored.setValue(kLanguage, QString::fromStdString(settings.language));
+  stored.setValue(kNoteNames, QString::fromStdString(settings.note_names));
   stored.setValue(kSheetPaper, QString::fromStdString(settings.sheet_paper));
   stored.setValue(kSheetClassroom, settings.sheet_classroom);
   stored.sync();

@@ -22,7 +22,11 @@ QtWindowSystem::QtWindowSystem(QWidget* owner)
 
 Answer QtWindowSystem::show_message(const MessageBox& box) {
   if (before_message_) before_message_();
-  return presenter_(box);
+  if (!wording_) return presenter_(box);
+  MessageBox worded = box;
+  worded.text = wording_(box.text);
+  worded.title = wording_(box.title);
+  return presenter_(worded);
 }
 
 void QtWindowSystem::repaint_circles(std::span<const int> circles) {

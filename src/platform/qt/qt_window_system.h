@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "ports/window_system.h"
 
@@ -27,12 +28,17 @@ class QtWindowSystem final : public WindowSystem {
     repainter_ = std::move(hook);
   }
   void set_about_shower(std::function<void()> hook) { about_shower_ = std::move(hook); }
+  // Puts each box's title and text into the window's language before it is shown.
+  void set_wording(std::function<std::string(const std::string&)> wording) {
+    wording_ = std::move(wording);
+  }
 
  private:
   Presenter presenter_;
   std::function<void()> before_message_;
   std::function<void(std::span<const int>)> repainter_;
   std::function<void()> about_shower_;
+  std::function<std::string(const std::string&)> wording_;
 };
 
 }  // namespace velmora

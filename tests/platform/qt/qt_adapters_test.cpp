@@ -38,14 +38,14 @@ QByteArray output(const char* program, const QStringList& arguments) {
   return process.readAllStandardOutput();
 }
 
-// A worksheet run, the same draws every time, with its messages.
-std::vector<std::string> run(Printer& printer, AnswerLogFile& answer_log) {
+// A worksheet run, the same draws every time, on `clock` or a fake one, with its messages.
+std::vector<std::string> run(Printer& printer, AnswerLogFile& answer_log, Clock* clock = nullptr) {
   testing::ScriptedRandom random;
   random.queue_seeded(11, 1000);
-  testing::FakeClock clock;
+  testing::FakeClock fake_clock;
   testing::FakeWindowSystem windows;
   Print_Worksheet({Fill_Key_Tables(), Fill_Chord_Types(true), false, printer, answer_log, random,
-                   clock, windows});
+                   clock ? *clock : fake_clock, windows});
   return windows.texts();
 }
 
@@ -226,19 +226,14 @@ class UserLocale {
   QByteArray earlier_;
 };
 
-struct LocaleWords {
-  const char* locale;
-  const char* date_word;  // a word or sign only that locale's short date holds
-  const char* time_word;
-};
-
 // A sheet printed under the user's locale is logged with that locale's date and time, and the
 // log reads back star by star with the same date and time.
 TEST(QtClockTest, ALogWrittenInAnyLocaleReadsBackWithItsDateAndTime) {
-  const LocaleWords locales[] = {{"ja_JP.UTF-8", "\u5e74", "\u6642"},
-                                 {"ar_EG.UTF-8", "\u062f\u064a\u0633", "\u0635"},
-                                 {"de_DE.UTF-8", ".12.", ":"}};
-  for (const LocaleWords& words : locales) {
+  // A word or sign only that locale's short date holds, and one its time holds.
+  const struct { const char* locale; const char* date_word; const char* time_word; } locales[] = {
+      {"ja_JP.UTF-8", "\u5e74", "\u6642"},
+      {"ar_EG.UTF-8", "\u062f\u064a\u0633", "\u0635"}, {"de_DE.UTF-8", ".12.", ":"}};
+  for (const auto& words : locales) {
     SCOPED_TRACE(words.locale);
     const UserLocale user(words.locale);
     QtClock clock;
@@ -248,11 +243,7 @@ TEST(QtClockTest, ALogWrittenInAnyLocaleReadsBackWithItsDateAndTime) {
     ASSERT_NE(time.find(words.time_word), std::string::npos) << time;
     RecordingPrinter printer;
     testing::MemoryAnswerLog log;
-    testing::ScriptedRandom random;
-    random.queue_seeded(11, 1000);
-    testing::FakeWindowSystem windows;
-    Print_Worksheet({Fill_Key_Tables(), Fill_Chord_Types(true), false, printer, log, random, clock,
-                     windows});
+    ASSERT_TRUE(run(printer, log, &clock).empty());
     std::string text;
     for (const std::string& line : log.lines) text += line + "\r\n";
     const AnswerLogReading reading = read_answer_log(text);

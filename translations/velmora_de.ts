@@ -1025,6 +1025,14 @@ Dateisuche Ihres Computers.
         <source>a double sharp is written x, as in Fx</source>
         <translation>ein Doppelkreuz wird x geschrieben, wie in Fx</translation>
     </message>
+    <message>
+        <source>Worksheet %1 of %2 failed: %3</source>
+        <translation>Arbeitsblatt %1 von %2 ist fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>%1 (error %2)</source>
+        <translation>%1 (Fehler %2)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -1430,7 +1438,7 @@ Dateisuche Ihres Computers.
     </message>
     <message>
         <source>Drag onto a circle, or press Enter to pick it up</source>
-        <translation>Auf einen Kreis ziehen, oder mit der Eingabetaste aufnehmen</translation>
+        <translation>Auf einen Kreis ziehen oder mit der Eingabetaste aufnehmen</translation>
     </message>
     <message>
         <source>Type a name or drop one here. Right-click: names, Clear, Show mistakes (Ctrl+M), Reveal this note (Ctrl+R)</source>

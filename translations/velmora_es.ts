@@ -1026,6 +1026,14 @@ ordenador con la función de búsqueda de archivos.
         <source>a double sharp is written x, as in Fx</source>
         <translation>un doble sostenido se escribe x, como en Fx</translation>
     </message>
+    <message>
+        <source>Worksheet %1 of %2 failed: %3</source>
+        <translation>La hoja %1 de %2 falló: %3</translation>
+    </message>
+    <message>
+        <source>%1 (error %2)</source>
+        <translation>%1 (error %2)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

@@ -1025,6 +1025,14 @@ votre ordinateur avec la fonction de recherche de fichiers.
         <source>a double sharp is written x, as in Fx</source>
         <translation>un double dièse s&apos;écrit x, comme dans Fx</translation>
     </message>
+    <message>
+        <source>Worksheet %1 of %2 failed: %3</source>
+        <translation>La fiche %1 sur %2 a échoué : %3</translation>
+    </message>
+    <message>
+        <source>%1 (error %2)</source>
+        <translation>%1 (erreur %2)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

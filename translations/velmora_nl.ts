@@ -1025,6 +1025,14 @@ uw computer met de zoekfunctie.
         <source>a double sharp is written x, as in Fx</source>
         <translation>een dubbelkruis wordt als x geschreven, zoals in Fx</translation>
     </message>
+    <message>
+        <source>Worksheet %1 of %2 failed: %3</source>
+        <translation>Werkblad %1 van %2 is mislukt: %3</translation>
+    </message>
+    <message>
+        <source>%1 (error %2)</source>
+        <translation>%1 (fout %2)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>

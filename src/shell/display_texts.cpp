@@ -153,6 +153,8 @@ const MessageTemplate kTemplates[] = {
     {QT_TRANSLATE_NOOP("Messages", "The answer log %1 could not be opened: %2")},
     {QT_TRANSLATE_NOOP("Messages", "The answer log %1 could not be written: %2")},
     {QT_TRANSLATE_NOOP("Messages", "The batch's own log records could not be read back (%1)")},
+    {QT_TRANSLATE_NOOP("Messages", "Worksheet %1 of %2 failed: %3")},
+    {QT_TRANSLATE_NOOP("Messages", "%1 (error %2)")},
     // The parts of an answer log that could not be read, and why.
     {QT_TRANSLATE_NOOP("Messages", "line %1: %2")},
     {QT_TRANSLATE_NOOP("Messages", "'%1' is not a note: %2")},

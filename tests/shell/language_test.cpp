@@ -75,7 +75,7 @@ TEST_F(GermanWindowTest, ThePaletteShowsGermanNamesAndDragsTheProgramsOwn) {
   EXPECT_EQ(picked, "Bb");
   EXPECT_EQ(window.findChild<QPushButton*>("Create_Puzzle")->text(), "Erstellen");
   EXPECT_EQ(window.findChild<QPushButton*>("Command_Check")->text(), "Prüfen");
-  EXPECT_EQ(palette("Bb")->toolTip(), "Auf einen Kreis ziehen, oder mit der Eingabetaste aufnehmen");
+  EXPECT_EQ(palette("Bb")->toolTip(), "Auf einen Kreis ziehen oder mit der Eingabetaste aufnehmen");
   EXPECT_EQ(window.circle_label(1)->toolTip(),
             "Einen Namen tippen oder hier ablegen. Rechtsklick: Namen, Leeren, Fehler zeigen "
             "(Strg+M), Diesen Ton aufdecken (Strg+R)");

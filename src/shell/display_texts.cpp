@@ -106,7 +106,8 @@ const MessageTemplate kTemplates[] = {
     {QT_TRANSLATE_NOOP("Messages",
                        "The folder %1 holds the sheets of an earlier batch (%2); choose an empty "
                        "folder or move them away first")},
-    {QT_TRANSLATE_NOOP("Messages", "The page is too small for the classroom sheet (%1 x %2 twips)")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "The page is too small for the classroom sheet (%1 x %2 twips)")},
     // Which sheet of a batch a page is, on the sheet and on its key page.
     {QT_TRANSLATE_NOOP("Messages", "Sheet %1 of %2 · seed %3")},
     {QT_TRANSLATE_NOOP("Messages", "seed %1")},
@@ -427,7 +428,8 @@ QString worded(const std::string& english, NoteNaming naming, const Translator& 
   if (plain.contains('\n')) {
     QStringList lines = plain.split('\n');
     for (QString& line : lines) line = worded(line.toStdString(), naming, translate);
-    return lines.join('\n');
+    // Untouched, the text keeps its own line ends.
+    return lines.join('\n') == plain ? text : lines.join('\n');
   }
   if (plain.endsWith('.') && plain.size() > 1) {
     return worded(plain.chopped(1).toStdString(), naming, translate) + '.';

@@ -170,8 +170,8 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
       show_caption(circle, caption);
       label->repaint();
       if (caption.empty() || NoteName::from_text(caption)) continue;
-      const QString interval =
-          interval_in_words(circle == circles.front() ? std::string("root") : spoken_chord(caption));
+      const QString interval = interval_in_words(circle == circles.front() ? std::string("root")
+                                                                           : spoken_chord(caption));
       label->setAccessibleName(
           tr("%1; formula: %2")
               .arg(shown_message(form_.circle_description(circle), naming_), interval));

@@ -187,8 +187,9 @@ TEST_F(GermanWindowTest, ProgressFiguresInGermanWithTheKeysInGermanNames) {
   summary.by_key = {{"Bb", {3, 1, 0, 0}}, {"F#", {0, 0, 0, 0}}};
   summary.by_week = {{"2026-11-23", {1, 0, 0, 0}}, {"2026-11-30", {2, 1, 0, 0}}};
   const ProgressText text = shown_progress(progress_text(summary), NoteNaming::German);
-  EXPECT_EQ(text.overview, "4 Antworten in 1 Prüfung: 75 % richtig. 3 spätere Prüfungen derselben "
-                           "Rätsel werden nicht noch einmal gezählt.");
+  EXPECT_EQ(text.overview,
+            "4 Antworten in 1 Prüfung: 75 % richtig. 3 spätere Prüfungen derselben "
+            "Rätsel werden nicht noch einmal gezählt.");
   EXPECT_EQ(text.keys.title, "Treffsicherheit je Tonart");
   EXPECT_EQ(text.keys.lines,
             (std::vector<std::string>{"B: 75 % richtig (3 von 4)", "Fis: keine Antworten"}));

@@ -83,6 +83,8 @@ TEST_F(GermanWindowTest, ThePaletteShowsGermanNamesAndDragsTheProgramsOwn) {
   auto* keys = window.findChild<KeysPage*>("keys_page");
   ASSERT_NE(keys, nullptr);
   EXPECT_EQ(keys->windowTitle(), "Tasten und Funktionen");
+  EXPECT_TRUE(keys->text().startsWith("Tasten\nTasten\nWirkung\n"));
+  EXPECT_EQ(window.findChild<QWidget*>("List1")->accessibleName(), "MIDI-Gerät");
   EXPECT_TRUE(keys->text().contains("Strg+R\nDiesen Ton aufdecken: den richtigen Ton des "
                                     "umrandeten Kreises zeigen (er zählt als verfehlt)"));
 }

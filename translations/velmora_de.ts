@@ -15,6 +15,10 @@
         <source>The paper the sheets were printed on:</source>
         <translation>Das Papier, auf dem die Blätter gedruckt wurden:</translation>
     </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Lösungsschlüssel</translation>
+    </message>
 </context>
 <context>
     <name>ChordWords</name>
@@ -86,8 +90,8 @@
         <translation>Velmora braucht eine grafische Anzeige, und es wurde keine gefunden (DISPLAY ist nicht gesetzt).</translation>
     </message>
     <message>
-        <source>Try 'velmora --help'.</source>
-        <translation>Weitere Informationen mit 'velmora --help'.</translation>
+        <source>Try &apos;velmora --help&apos;.</source>
+        <translation>Weitere Informationen mit &apos;velmora --help&apos;.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -142,7 +146,7 @@
         <translation>Eine Zusammenfassung des Übungsverlaufs ausgeben und beenden; eine Anzeige ist nicht nötig.</translation>
     </message>
     <message>
-        <source>Keep the practice history in DIR instead of $VELMORA_DATA_DIR or the user's data folder.</source>
+        <source>Keep the practice history in DIR instead of $VELMORA_DATA_DIR or the user&apos;s data folder.</source>
         <translation>Den Übungsverlauf in ORDNER statt in $VELMORA_DATA_DIR oder im Datenordner des Benutzers führen.</translation>
     </message>
     <message>
@@ -150,7 +154,7 @@
         <translation>ORDNER</translation>
     </message>
     <message>
-        <source>Show the program in language CODE (en, de, fr, es or nl) instead of the saved or the system's language.</source>
+        <source>Show the program in language CODE (en, de, fr, es or nl) instead of the saved or the system&apos;s language.</source>
         <translation>Das Programm in der Sprache CODE (en, de, fr, es oder nl) zeigen statt in der gespeicherten oder der Systemsprache.</translation>
     </message>
     <message>
@@ -166,12 +170,12 @@
         <translation>NAMEN</translation>
     </message>
     <message>
-        <source>There is no language '%1'; choose en, de, fr, es or nl.</source>
-        <translation>Die Sprache '%1' gibt es nicht; wählen Sie en, de, fr, es oder nl.</translation>
+        <source>There is no language &apos;%1&apos;; choose en, de, fr, es or nl.</source>
+        <translation>Die Sprache &apos;%1&apos; gibt es nicht; wählen Sie en, de, fr, es oder nl.</translation>
     </message>
     <message>
-        <source>There are no note names '%1'; choose letters, german or fixed-do.</source>
-        <translation>Die Notennamen '%1' gibt es nicht; wählen Sie letters, german oder fixed-do.</translation>
+        <source>There are no note names &apos;%1&apos;; choose letters, german or fixed-do.</source>
+        <translation>Die Notennamen &apos;%1&apos; gibt es nicht; wählen Sie letters, german oder fixed-do.</translation>
     </message>
     <message>
         <source>Usage: velmora [options]</source>
@@ -182,15 +186,15 @@
         <translation>--stats lässt sich nicht mit --answer-key oder --worksheets verbinden.</translation>
     </message>
     <message>
-        <source>Cannot read the soundfont '%1': %2</source>
-        <translation>Die SoundFont '%1' kann nicht gelesen werden: %2</translation>
+        <source>Cannot read the soundfont &apos;%1&apos;: %2</source>
+        <translation>Die SoundFont &apos;%1&apos; kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>Spell five-note ninth chords in a star of 17 circles.</source>
         <translation>Die Töne fünfstimmiger Nonenakkorde in einem Stern aus 17 Kreisen richtig benennen.</translation>
     </message>
     <message>
-        <source>Draw the worksheets' chord types from the list of LEVEL, beginner (12 types) or expert (all 27), as the window's level does; expert when not given.</source>
+        <source>Draw the worksheets&apos; chord types from the list of LEVEL, beginner (12 types) or expert (all 27), as the window&apos;s level does; expert when not given.</source>
         <translation>Die Akkordtypen der Arbeitsblätter aus der Liste von STUFE ziehen, beginner (12 Typen) oder expert (alle 27), wie es die Stufe im Fenster tut; expert, wenn nicht angegeben.</translation>
     </message>
     <message>
@@ -198,16 +202,79 @@
         <translation>STUFE</translation>
     </message>
     <message>
-        <source>Let the worksheets hold notes of four characters (Bbbb, F###), as the window's &quot;Advanced&quot; box lets its puzzles.</source>
+        <source>Let the worksheets hold notes of four characters (Bbbb, F###), as the window&apos;s &quot;Advanced&quot; box lets its puzzles.</source>
         <translation>Auf den Arbeitsblättern Noten aus vier Zeichen (Bbbb, F###) zulassen, wie das Feld „Erweitert“ im Fenster bei seinen Rätseln.</translation>
     </message>
     <message>
-        <source>Give every star's centre note, as the window's &quot;Center Question&quot; box does.</source>
+        <source>Give every star&apos;s centre note, as the window&apos;s &quot;Center Question&quot; box does.</source>
         <translation>Den Mittelton jedes Sterns vorgeben, wie das Feld „Mitte vorgegeben“ im Fenster.</translation>
     </message>
     <message>
         <source>Print the classroom sheet, and its answer key to match: a line for name, class and date, the chord lines drawn through each star, and circles 12 mm wide.</source>
         <translation>Das Klassenblatt drucken, und seinen Lösungsschlüssel passend dazu: eine Zeile für Name, Klasse und Datum, die Akkordlinien durch jeden Stern gezogen und Kreise von 12 mm Breite.</translation>
+    </message>
+</context>
+<context>
+    <name>Intervals</name>
+    <message>
+        <source>root</source>
+        <translation>Grundton</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>große Sekunde</translation>
+    </message>
+    <message>
+        <source>flat three</source>
+        <translation>kleine Terz</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>große Terz</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>reine Quarte</translation>
+    </message>
+    <message>
+        <source>sharp four</source>
+        <translation>übermäßige Quarte</translation>
+    </message>
+    <message>
+        <source>flat five</source>
+        <translation>verminderte Quinte</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>reine Quinte</translation>
+    </message>
+    <message>
+        <source>sharp five</source>
+        <translation>übermäßige Quinte</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>große Sexte</translation>
+    </message>
+    <message>
+        <source>flat seven</source>
+        <translation>kleine Septime</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>große Septime</translation>
+    </message>
+    <message>
+        <source>flat nine</source>
+        <translation>kleine None</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>große None</translation>
+    </message>
+    <message>
+        <source>sharp nine</source>
+        <translation>übermäßige None</translation>
     </message>
 </context>
 <context>
@@ -295,12 +362,12 @@ It is your job to find all the missing Chord tones.
 You can Fill in the missing notes by using your mouse. Simply drag and 
 drop one of the notes in the circles. 
 Fill in the chords beginning from left/right or up/down.
-Always Work your way to the Chord's name. This means that the circle 
-near the chord's name should contain the last note of the chords.
+Always Work your way to the Chord&apos;s name. This means that the circle 
+near the chord&apos;s name should contain the last note of the chords.
 To check if the answers are correct you can press the Check Button 
 on the form. A Messagebox will appear showing the number of correct 
 answers.
-If you need a reminder on how a chord is build, press the chord's name 
+If you need a reminder on how a chord is build, press the chord&apos;s name 
 for help.
 
 Worksheets
@@ -308,7 +375,7 @@ You can create worksheets for study. A worksheet has 6 empty Velmoras
 Every Worksheet is logged into a file so that you can check all your 
 answers ones you have finished the worksheets. The answers are logged into
 the following file: worksheet.id. 
-If this file is not in the program's directory search for it on your
+If this file is not in the program&apos;s directory search for it on your
 computer by the windows find function.
 </source>
         <translation>Lernen Sie, Akkorde zu verstehen und sich einzuprägen. (Bis zur None)
@@ -583,36 +650,36 @@ Dateisuche Ihres Computers.
         <translation>In %1 gibt es keinen Übungsverlauf.</translation>
     </message>
     <message>
-        <source>Unknown option '%1'.</source>
-        <translation>Unbekannte Option '%1'.</translation>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
         <translation>Unbekannte Optionen: %1.</translation>
     </message>
     <message>
-        <source>Missing value after '%1'.</source>
-        <translation>Fehlender Wert nach '%1'.</translation>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Fehlender Wert nach &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Unexpected value after '%1'.</source>
-        <translation>Unerwarteter Wert nach '%1'.</translation>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Unerwartetes Argument '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>--paper takes A4 or Letter, not '%1'.</source>
-        <translation>--paper nimmt A4 oder Letter, nicht '%1'.</translation>
+        <source>--paper takes A4 or Letter, not &apos;%1&apos;.</source>
+        <translation>--paper nimmt A4 oder Letter, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>--worksheets takes a number of sheets from 1 to 100, not '%1'.</source>
-        <translation>--worksheets nimmt eine Blattzahl von 1 bis 100, nicht '%1'.</translation>
+        <source>--worksheets takes a number of sheets from 1 to 100, not &apos;%1&apos;.</source>
+        <translation>--worksheets nimmt eine Blattzahl von 1 bis 100, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>--seed takes a whole number from 0 to 18446744073709551615, not '%1'.</source>
-        <translation>--seed nimmt eine ganze Zahl von 0 bis 18446744073709551615, nicht '%1'.</translation>
+        <source>--seed takes a whole number from 0 to 18446744073709551615, not &apos;%1&apos;.</source>
+        <translation>--seed nimmt eine ganze Zahl von 0 bis 18446744073709551615, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Cannot read the answer log %1: %2</source>
@@ -683,8 +750,8 @@ Dateisuche Ihres Computers.
         <translation>Lösungsschlüssel erstellt mit Velmora</translation>
     </message>
     <message>
-        <source>--level takes beginner or expert, not '%1'.</source>
-        <translation>--level nimmt beginner oder expert, nicht '%1'.</translation>
+        <source>--level takes beginner or expert, not &apos;%1&apos;.</source>
+        <translation>--level nimmt beginner oder expert, nicht &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>The folder %1 holds the sheets of an earlier batch (%2); choose an empty folder or move them away first</source>
@@ -734,6 +801,238 @@ Dateisuche Ihres Computers.
         <source>Name: ____________________   Class: ________   Date: ______________</source>
         <translation>Name: ____________________   Klasse: ________   Datum: ______________</translation>
     </message>
+    <message>
+        <source>%1 later Checks of the same puzzles are not counted again.</source>
+        <translation>%1 spätere Prüfungen derselben Rätsel werden nicht noch einmal gezählt.</translation>
+    </message>
+    <message>
+        <source>tone %1</source>
+        <translation>Ton %1</translation>
+    </message>
+    <message>
+        <source>Velmora could not read your settings (%1), so it starts with the usual ones.</source>
+        <translation>Velmora konnte Ihre Einstellungen nicht lesen (%1) und startet daher mit den üblichen.</translation>
+    </message>
+    <message>
+        <source>Velmora could not save your settings (%1). Your choices last until Velmora closes.</source>
+        <translation>Velmora konnte Ihre Einstellungen nicht speichern (%1). Ihre Auswahl gilt, bis Velmora geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>could not write %1</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Velmora cannot keep your practice history in %1 (%2). You can play as usual, but this run&apos;s answers are not recorded.</source>
+        <translation>Velmora kann Ihren Übungsverlauf nicht in %1 führen (%2). Sie können wie gewohnt spielen, aber die Antworten dieser Sitzung werden nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>Your practice history %1 cannot be written, so Velmora shows it as it is and does not record this run&apos;s answers.</source>
+        <translation>In Ihren Übungsverlauf %1 kann nicht geschrieben werden; Velmora zeigt ihn daher so, wie er ist, und zeichnet die Antworten dieser Sitzung nicht auf.</translation>
+    </message>
+    <message>
+        <source>Your practice history %1 could not be read (%2), so Velmora has started a new one. The old file is kept as %3.</source>
+        <translation>Ihr Übungsverlauf %1 konnte nicht gelesen werden (%2); Velmora hat daher einen neuen begonnen. Die alte Datei ist als %3 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Your practice history %1 was written by a newer version of Velmora. This run leaves it as it is and does not record your answers.</source>
+        <translation>Ihr Übungsverlauf %1 wurde von einer neueren Version von Velmora geschrieben. Diese Sitzung lässt ihn, wie er ist, und zeichnet Ihre Antworten nicht auf.</translation>
+    </message>
+    <message>
+        <source>%1, and another copy of Velmora is opening it</source>
+        <translation>%1, und eine andere Velmora-Instanz öffnet ihn gerade</translation>
+    </message>
+    <message>
+        <source>%1, and it cannot be moved aside</source>
+        <translation>%1, und er lässt sich nicht beiseitelegen</translation>
+    </message>
+    <message>
+        <source>it is damaged: %1</source>
+        <translation>er ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>The printer reports a page without size (%1 x %2 twips)</source>
+        <translation>Der Drucker meldet eine Seite ohne Größe (%1 x %2 Twips)</translation>
+    </message>
+    <message>
+        <source>The page is too large to lay out the worksheet (%1 x %2 twips)</source>
+        <translation>Die Seite ist zu groß, um das Arbeitsblatt darauf anzuordnen (%1 x %2 Twips)</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as %1: %2</source>
+        <translation>Das Arbeitsblatt konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The answer key could not be saved as %1: %2</source>
+        <translation>Der Lösungsschlüssel konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>The answer log %1 could not be opened: %2</source>
+        <translation>Das Antwortprotokoll %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>The answer log %1 could not be written: %2</source>
+        <translation>Das Antwortprotokoll %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>The batch&apos;s own log records could not be read back (%1)</source>
+        <translation>Die eigenen Protokolleinträge des Stapels ließen sich nicht zurücklesen (%1)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a note: %2</source>
+        <translation>„%1“ ist kein Ton: %2</translation>
+    </message>
+    <message>
+        <source>only %1 of the five notes (the record is cut off)</source>
+        <translation>nur %1 der fünf Töne (der Eintrag ist abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>the time %1 is not a time of day</source>
+        <translation>die Zeit %1 ist keine Uhrzeit</translation>
+    </message>
+    <message>
+        <source>the notes %1 do not spell %2 around %3</source>
+        <translation>die Töne %1 ergeben nicht %2 um %3</translation>
+    </message>
+    <message>
+        <source>star %1 has %2 of its 4 chord lines</source>
+        <translation>Stern %1 hat %2 seiner 4 Akkordlinien</translation>
+    </message>
+    <message>
+        <source>the chord lines of star %1 do not share one centre note</source>
+        <translation>die Akkordlinien von Stern %1 haben keinen gemeinsamen Ton in der Mitte</translation>
+    </message>
+    <message>
+        <source>the accidental must be b, bb, bbb, bbbb, #, x or ###, not %1</source>
+        <translation>das Vorzeichen muss b, bb, bbb, bbbb, #, x oder ### sein, nicht %1</translation>
+    </message>
+    <message>
+        <source>1 later Check of the same puzzle is not counted again.</source>
+        <translation>1 spätere Prüfung desselben Rätsels wird nicht noch einmal gezählt.</translation>
+    </message>
+    <message>
+        <source>it is not a settings file Velmora can read</source>
+        <translation>es ist keine Einstellungsdatei, die Velmora lesen kann</translation>
+    </message>
+    <message>
+        <source>no practice history is kept in this run</source>
+        <translation>in dieser Sitzung wird kein Übungsverlauf geführt</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>der Ordner kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the folder does not allow a write-ahead log</source>
+        <translation>der Ordner erlaubt kein Write-Ahead-Log</translation>
+    </message>
+    <message>
+        <source>it cannot be written, and no copy of it can be made to read</source>
+        <translation>er kann nicht geschrieben werden, und es lässt sich keine Kopie zum Lesen anlegen</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Velmora</source>
+        <translation>er wurde von einer neueren Version von Velmora geschrieben</translation>
+    </message>
+    <message>
+        <source>it is not a Velmora practice history</source>
+        <translation>es ist kein Übungsverlauf von Velmora</translation>
+    </message>
+    <message>
+        <source>Canceled by the user</source>
+        <translation>Vom Benutzer abgebrochen</translation>
+    </message>
+    <message>
+        <source>The printer has no document started</source>
+        <translation>Der Drucker hat kein Dokument begonnen</translation>
+    </message>
+    <message>
+        <source>The printer could not start the page</source>
+        <translation>Der Drucker konnte die Seite nicht beginnen</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer</source>
+        <translation>Die Seite konnte nicht an den Drucker gesendet werden</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>das PDF konnte nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>a page could not be added</source>
+        <translation>eine Seite konnte nicht hinzugefügt werden</translation>
+    </message>
+    <message>
+        <source>there is no star to put in it</source>
+        <translation>es gibt keinen Stern, der hineinkäme</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>das PDF konnte nicht abgeschlossen werden</translation>
+    </message>
+    <message>
+        <source>another program keeps removing it</source>
+        <translation>ein anderes Programm entfernt sie immer wieder</translation>
+    </message>
+    <message>
+        <source>another program keeps it locked</source>
+        <translation>ein anderes Programm hält sie gesperrt</translation>
+    </message>
+    <message>
+        <source>more than five notes</source>
+        <translation>mehr als fünf Töne</translation>
+    </message>
+    <message>
+        <source>no chord type of the program after the time</source>
+        <translation>kein Akkordtyp des Programms nach der Uhrzeit</translation>
+    </message>
+    <message>
+        <source>no star number 1 to 6 between the date and the time</source>
+        <translation>keine Sternnummer 1 bis 6 zwischen Datum und Uhrzeit</translation>
+    </message>
+    <message>
+        <source>no time of day (hh:mm:ss)</source>
+        <translation>keine Uhrzeit (hh:mm:ss)</translation>
+    </message>
+    <message>
+        <source>star number 1 to 6 expected before the time</source>
+        <translation>Sternnummer 1 bis 6 vor der Uhrzeit erwartet</translation>
+    </message>
+    <message>
+        <source>no date before the star number</source>
+        <translation>kein Datum vor der Sternnummer</translation>
+    </message>
+    <message>
+        <source>there is no note name</source>
+        <translation>es gibt keinen Notennamen</translation>
+    </message>
+    <message>
+        <source>a note name begins with a capital letter A to G</source>
+        <translation>ein Notenname beginnt mit einem Großbuchstaben A bis G</translation>
+    </message>
+    <message>
+        <source>a double sharp is written x, as in Fx</source>
+        <translation>ein Doppelkreuz wird x geschrieben, wie in Fx</translation>
+    </message>
+    <message>
+        <source>Worksheet %1 of %2 failed: %3</source>
+        <translation>Arbeitsblatt %1 von %2 ist fehlgeschlagen: %3</translation>
+    </message>
+    <message>
+        <source>%1 (error %2)</source>
+        <translation>%1 (Fehler %2)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -755,10 +1054,192 @@ Dateisuche Ihres Computers.
     </message>
 </context>
 <context>
+    <name>Printing</name>
+    <message>
+        <source>Save Worksheet as PDF</source>
+        <translation>Arbeitsblatt als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>velmora::AboutBox</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::KeysPage</name>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Strg+N</translation>
+    </message>
+    <message>
+        <source>Create: a new puzzle</source>
+        <translation>Erstellen: ein neues Rätsel</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Strg+K</translation>
+    </message>
+    <message>
+        <source>Check: count the right answers</source>
+        <translation>Prüfen: die richtigen Antworten zählen</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Strg+M</translation>
+    </message>
+    <message>
+        <source>Show mistakes: mark every wrong (X), misspelled (~) and empty (?) circle and list why, until you change the board</source>
+        <translation>Fehler zeigen: jeden falschen (X), falsch geschriebenen (~) und leeren (?) Kreis markieren und den Grund nennen, bis Sie das Brett ändern</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Strg+P</translation>
+    </message>
+    <message>
+        <source>Work Sheet: print six empty stars</source>
+        <translation>Arbeitsblatt: sechs leere Sterne drucken</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Help: about Velmora</source>
+        <translation>Hilfe: über Velmora</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Strg+H</translation>
+    </message>
+    <message>
+        <source>your progress as charts and as text</source>
+        <translation>Ihr Fortschritt als Diagramme und als Text</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Strg+L</translation>
+    </message>
+    <message>
+        <source>go to the star</source>
+        <translation>zum Stern gehen</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>in the star: the nearest circle that way; in the palette: the next name</source>
+        <translation>im Stern: der nächste Kreis in diese Richtung; in der Palette: der nächste Name</translation>
+    </message>
+    <message>
+        <source>A letter, then b, # or x</source>
+        <translation>Ein Buchstabe, dann b, # oder x</translation>
+    </message>
+    <message>
+        <source>enter that name in the ringed circle (&quot;f##&quot; gives Fx)</source>
+        <translation>diesen Namen in den umrandeten Kreis eintragen („f##“ ergibt Fx)</translation>
+    </message>
+    <message>
+        <source>Backspace, Delete</source>
+        <translation>Rücktaste, Entf</translation>
+    </message>
+    <message>
+        <source>empty the ringed circle</source>
+        <translation>den umrandeten Kreis leeren</translation>
+    </message>
+    <message>
+        <source>Enter in the palette</source>
+        <translation>Eingabetaste in der Palette</translation>
+    </message>
+    <message>
+        <source>pick the name up; then arrows and Enter put it in a circle, Escape puts it back</source>
+        <translation>den Namen aufnehmen; dann legen Pfeiltasten und Eingabetaste ihn in einen Kreis, Esc legt ihn zurück</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Strg+R</translation>
+    </message>
+    <message>
+        <source>Reveal this note: show the ringed circle&apos;s right note (it counts as missed)</source>
+        <translation>Diesen Ton aufdecken: den richtigen Ton des umrandeten Kreises zeigen (er zählt als verfehlt)</translation>
+    </message>
+    <message>
+        <source>Ctrl+1 .. Ctrl+4</source>
+        <translation>Strg+1 .. Strg+4</translation>
+    </message>
+    <message>
+        <source>Play my answer: hear your notes on chord line 1 to 4</source>
+        <translation>Meine Antwort spielen: Ihre Töne auf Akkordlinie 1 bis 4 hören</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Practice weak spots</source>
+        <translation>Schwächen üben</translation>
+    </message>
+    <message>
+        <source>Work Sheet</source>
+        <translation>Arbeitsblatt</translation>
+    </message>
+    <message>
+        <source>Answer key…: the key of the sheets printed from this folder, as a PDF</source>
+        <translation>Lösungsschlüssel…: der Schlüssel der aus diesem Ordner gedruckten Blätter, als PDF</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Progress…, Keys and features…</source>
+        <translation>Fortschritt…, Tasten und Funktionen…</translation>
+    </message>
+    <message>
+        <source>A circle</source>
+        <translation>Ein Kreis</translation>
+    </message>
+    <message>
+        <source>every palette name, Clear, Show mistakes, Reveal this note</source>
+        <translation>jeder Name der Palette, Leeren, Fehler zeigen, Diesen Ton aufdecken</translation>
+    </message>
+    <message>
+        <source>A chord name</source>
+        <translation>Ein Akkordname</translation>
+    </message>
+    <message>
+        <source>Play my answer</source>
+        <translation>Meine Antwort spielen</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Wirkung</translation>
+    </message>
+    <message>
+        <source>Keys and features</source>
+        <translation>Tasten und Funktionen</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Context menus (right click)</source>
+        <translation>Kontextmenüs (Rechtsklick)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Wo</translation>
+    </message>
+    <message>
+        <source>Hold the mouse over a button to see its key and its menu.</source>
+        <translation>Halten Sie die Maus über einen Knopf, um seine Taste und sein Menü zu sehen.</translation>
     </message>
 </context>
 <context>
@@ -888,7 +1369,7 @@ Dateisuche Ihres Computers.
         <translation>Fortschritt…</translation>
     </message>
     <message>
-        <source>Show this chord's formula and hear it. Right-click: Play my answer (Ctrl+%1)</source>
+        <source>Show this chord&apos;s formula and hear it. Right-click: Play my answer (Ctrl+%1)</source>
         <translation>Die Formel dieses Akkords zeigen und ihn hören. Rechtsklick: Meine Antwort spielen (Strg+%1)</translation>
     </message>
     <message>
@@ -950,6 +1431,18 @@ Dateisuche Ihres Computers.
     <message>
         <source>Classroom sheet…</source>
         <translation>Klassenblatt…</translation>
+    </message>
+    <message>
+        <source>MIDI device</source>
+        <translation>MIDI-Gerät</translation>
+    </message>
+    <message>
+        <source>Drag onto a circle, or press Enter to pick it up</source>
+        <translation>Auf einen Kreis ziehen oder mit der Eingabetaste aufnehmen</translation>
+    </message>
+    <message>
+        <source>Type a name or drop one here. Right-click: names, Clear, Show mistakes (Ctrl+M), Reveal this note (Ctrl+R)</source>
+        <translation>Einen Namen tippen oder hier ablegen. Rechtsklick: Namen, Leeren, Fehler zeigen (Strg+M), Diesen Ton aufdecken (Strg+R)</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,10 @@
         <source>The paper the sheets were printed on:</source>
         <translation>El papel en que se imprimieron las hojas:</translation>
     </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Clave de respuestas</translation>
+    </message>
 </context>
 <context>
     <name>ChordWords</name>
@@ -86,8 +90,8 @@
         <translation>Velmora necesita una pantalla gráfica y no se encontró ninguna (DISPLAY no está definida).</translation>
     </message>
     <message>
-        <source>Try 'velmora --help'.</source>
-        <translation>Pruebe 'velmora --help'.</translation>
+        <source>Try &apos;velmora --help&apos;.</source>
+        <translation>Pruebe &apos;velmora --help&apos;.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -142,7 +146,7 @@
         <translation>Mostrar un resumen del historial de práctica y salir; no hace falta pantalla.</translation>
     </message>
     <message>
-        <source>Keep the practice history in DIR instead of $VELMORA_DATA_DIR or the user's data folder.</source>
+        <source>Keep the practice history in DIR instead of $VELMORA_DATA_DIR or the user&apos;s data folder.</source>
         <translation>Guardar el historial de práctica en CARPETA en lugar de $VELMORA_DATA_DIR o de la carpeta de datos del usuario.</translation>
     </message>
     <message>
@@ -150,7 +154,7 @@
         <translation>CARPETA</translation>
     </message>
     <message>
-        <source>Show the program in language CODE (en, de, fr, es or nl) instead of the saved or the system's language.</source>
+        <source>Show the program in language CODE (en, de, fr, es or nl) instead of the saved or the system&apos;s language.</source>
         <translation>Mostrar el programa en el idioma CÓDIGO (en, de, fr, es o nl) en lugar del idioma guardado o el del sistema.</translation>
     </message>
     <message>
@@ -166,12 +170,12 @@
         <translation>NOMBRES</translation>
     </message>
     <message>
-        <source>There is no language '%1'; choose en, de, fr, es or nl.</source>
-        <translation>No existe el idioma '%1'; elija en, de, fr, es o nl.</translation>
+        <source>There is no language &apos;%1&apos;; choose en, de, fr, es or nl.</source>
+        <translation>No existe el idioma &apos;%1&apos;; elija en, de, fr, es o nl.</translation>
     </message>
     <message>
-        <source>There are no note names '%1'; choose letters, german or fixed-do.</source>
-        <translation>No existen los nombres de notas '%1'; elija letters, german o fixed-do.</translation>
+        <source>There are no note names &apos;%1&apos;; choose letters, german or fixed-do.</source>
+        <translation>No existen los nombres de notas &apos;%1&apos;; elija letters, german o fixed-do.</translation>
     </message>
     <message>
         <source>Usage: velmora [options]</source>
@@ -182,15 +186,15 @@
         <translation>--stats no se puede combinar con --answer-key ni con --worksheets.</translation>
     </message>
     <message>
-        <source>Cannot read the soundfont '%1': %2</source>
-        <translation>No se puede leer el banco de sonidos '%1': %2</translation>
+        <source>Cannot read the soundfont &apos;%1&apos;: %2</source>
+        <translation>No se puede leer el banco de sonidos &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>Spell five-note ninth chords in a star of 17 circles.</source>
         <translation>Escribir las notas de acordes de novena de cinco sonidos en una estrella de 17 círculos.</translation>
     </message>
     <message>
-        <source>Draw the worksheets' chord types from the list of LEVEL, beginner (12 types) or expert (all 27), as the window's level does; expert when not given.</source>
+        <source>Draw the worksheets&apos; chord types from the list of LEVEL, beginner (12 types) or expert (all 27), as the window&apos;s level does; expert when not given.</source>
         <translation>Tomar los tipos de acorde de las hojas de la lista de NIVEL, beginner (12 tipos) o expert (los 27), como hace el nivel de la ventana; expert si no se indica.</translation>
     </message>
     <message>
@@ -198,16 +202,79 @@
         <translation>NIVEL</translation>
     </message>
     <message>
-        <source>Let the worksheets hold notes of four characters (Bbbb, F###), as the window's &quot;Advanced&quot; box lets its puzzles.</source>
+        <source>Let the worksheets hold notes of four characters (Bbbb, F###), as the window&apos;s &quot;Advanced&quot; box lets its puzzles.</source>
         <translation>Permitir en las hojas notas de cuatro caracteres (Bbbb, F###), como la casilla «Avanzado» de la ventana lo permite en sus ejercicios.</translation>
     </message>
     <message>
-        <source>Give every star's centre note, as the window's &quot;Center Question&quot; box does.</source>
+        <source>Give every star&apos;s centre note, as the window&apos;s &quot;Center Question&quot; box does.</source>
         <translation>Dar la nota central de cada estrella, como hace la casilla «Centro dado» de la ventana.</translation>
     </message>
     <message>
         <source>Print the classroom sheet, and its answer key to match: a line for name, class and date, the chord lines drawn through each star, and circles 12 mm wide.</source>
         <translation>Imprimir la hoja de clase, y su clave de respuestas a juego: una línea para nombre, clase y fecha, las líneas de los acordes trazadas en cada estrella y círculos de 12 mm de ancho.</translation>
+    </message>
+</context>
+<context>
+    <name>Intervals</name>
+    <message>
+        <source>root</source>
+        <translation>fundamental</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>segunda mayor</translation>
+    </message>
+    <message>
+        <source>flat three</source>
+        <translation>tercera menor</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>tercera mayor</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>cuarta justa</translation>
+    </message>
+    <message>
+        <source>sharp four</source>
+        <translation>cuarta aumentada</translation>
+    </message>
+    <message>
+        <source>flat five</source>
+        <translation>quinta disminuida</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>quinta justa</translation>
+    </message>
+    <message>
+        <source>sharp five</source>
+        <translation>quinta aumentada</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>sexta mayor</translation>
+    </message>
+    <message>
+        <source>flat seven</source>
+        <translation>séptima menor</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>séptima mayor</translation>
+    </message>
+    <message>
+        <source>flat nine</source>
+        <translation>novena menor</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>novena mayor</translation>
+    </message>
+    <message>
+        <source>sharp nine</source>
+        <translation>novena aumentada</translation>
     </message>
 </context>
 <context>
@@ -295,12 +362,12 @@ It is your job to find all the missing Chord tones.
 You can Fill in the missing notes by using your mouse. Simply drag and 
 drop one of the notes in the circles. 
 Fill in the chords beginning from left/right or up/down.
-Always Work your way to the Chord's name. This means that the circle 
-near the chord's name should contain the last note of the chords.
+Always Work your way to the Chord&apos;s name. This means that the circle 
+near the chord&apos;s name should contain the last note of the chords.
 To check if the answers are correct you can press the Check Button 
 on the form. A Messagebox will appear showing the number of correct 
 answers.
-If you need a reminder on how a chord is build, press the chord's name 
+If you need a reminder on how a chord is build, press the chord&apos;s name 
 for help.
 
 Worksheets
@@ -308,7 +375,7 @@ You can create worksheets for study. A worksheet has 6 empty Velmoras
 Every Worksheet is logged into a file so that you can check all your 
 answers ones you have finished the worksheets. The answers are logged into
 the following file: worksheet.id. 
-If this file is not in the program's directory search for it on your
+If this file is not in the program&apos;s directory search for it on your
 computer by the windows find function.
 </source>
         <translation>Aprenda a manejar y memorizar acordes. (Hasta la novena)
@@ -584,36 +651,36 @@ ordenador con la función de búsqueda de archivos.
         <translation>No hay ningún historial de práctica en %1.</translation>
     </message>
     <message>
-        <source>Unknown option '%1'.</source>
-        <translation>Opción desconocida '%1'.</translation>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
         <translation>Opciones desconocidas: %1.</translation>
     </message>
     <message>
-        <source>Missing value after '%1'.</source>
-        <translation>Falta un valor después de '%1'.</translation>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta un valor después de &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Unexpected value after '%1'.</source>
-        <translation>Valor inesperado después de '%1'.</translation>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado después de &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Argumento inesperado '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>--paper takes A4 or Letter, not '%1'.</source>
-        <translation>--paper admite A4 o Letter, no '%1'.</translation>
+        <source>--paper takes A4 or Letter, not &apos;%1&apos;.</source>
+        <translation>--paper admite A4 o Letter, no &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>--worksheets takes a number of sheets from 1 to 100, not '%1'.</source>
-        <translation>--worksheets admite un número de hojas de 1 a 100, no '%1'.</translation>
+        <source>--worksheets takes a number of sheets from 1 to 100, not &apos;%1&apos;.</source>
+        <translation>--worksheets admite un número de hojas de 1 a 100, no &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>--seed takes a whole number from 0 to 18446744073709551615, not '%1'.</source>
-        <translation>--seed admite un número entero de 0 a 18446744073709551615, no '%1'.</translation>
+        <source>--seed takes a whole number from 0 to 18446744073709551615, not &apos;%1&apos;.</source>
+        <translation>--seed admite un número entero de 0 a 18446744073709551615, no &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Cannot read the answer log %1: %2</source>
@@ -684,8 +751,8 @@ ordenador con la función de búsqueda de archivos.
         <translation>Clave de respuestas creada con Velmora</translation>
     </message>
     <message>
-        <source>--level takes beginner or expert, not '%1'.</source>
-        <translation>--level admite beginner o expert, no '%1'.</translation>
+        <source>--level takes beginner or expert, not &apos;%1&apos;.</source>
+        <translation>--level admite beginner o expert, no &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>The folder %1 holds the sheets of an earlier batch (%2); choose an empty folder or move them away first</source>
@@ -735,6 +802,238 @@ ordenador con la función de búsqueda de archivos.
         <source>Name: ____________________   Class: ________   Date: ______________</source>
         <translation>Nombre: ____________________   Clase: ________   Fecha: ______________</translation>
     </message>
+    <message>
+        <source>%1 later Checks of the same puzzles are not counted again.</source>
+        <translation>%1 comprobaciones posteriores de los mismos ejercicios no se vuelven a contar.</translation>
+    </message>
+    <message>
+        <source>tone %1</source>
+        <translation>nota %1</translation>
+    </message>
+    <message>
+        <source>Velmora could not read your settings (%1), so it starts with the usual ones.</source>
+        <translation>Velmora no pudo leer sus ajustes (%1), así que empieza con los habituales.</translation>
+    </message>
+    <message>
+        <source>Velmora could not save your settings (%1). Your choices last until Velmora closes.</source>
+        <translation>Velmora no pudo guardar sus ajustes (%1). Sus elecciones se mantienen hasta que se cierre Velmora.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>No se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>No se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>could not write %1</source>
+        <translation>no se pudo escribir %1</translation>
+    </message>
+    <message>
+        <source>Velmora cannot keep your practice history in %1 (%2). You can play as usual, but this run&apos;s answers are not recorded.</source>
+        <translation>Velmora no puede llevar su historial de práctica en %1 (%2). Puede jugar como siempre, pero las respuestas de esta sesión no se guardan.</translation>
+    </message>
+    <message>
+        <source>Your practice history %1 cannot be written, so Velmora shows it as it is and does not record this run&apos;s answers.</source>
+        <translation>No se puede escribir en su historial de práctica %1, así que Velmora lo muestra tal como está y no guarda las respuestas de esta sesión.</translation>
+    </message>
+    <message>
+        <source>Your practice history %1 could not be read (%2), so Velmora has started a new one. The old file is kept as %3.</source>
+        <translation>No se pudo leer su historial de práctica %1 (%2), así que Velmora ha empezado uno nuevo. El archivo antiguo se conserva como %3.</translation>
+    </message>
+    <message>
+        <source>Your practice history %1 was written by a newer version of Velmora. This run leaves it as it is and does not record your answers.</source>
+        <translation>Su historial de práctica %1 lo escribió una versión más reciente de Velmora. Esta sesión lo deja como está y no guarda sus respuestas.</translation>
+    </message>
+    <message>
+        <source>%1, and another copy of Velmora is opening it</source>
+        <translation>%1, y otra copia de Velmora lo está abriendo</translation>
+    </message>
+    <message>
+        <source>%1, and it cannot be moved aside</source>
+        <translation>%1, y no se puede apartar</translation>
+    </message>
+    <message>
+        <source>it is damaged: %1</source>
+        <translation>está dañado: %1</translation>
+    </message>
+    <message>
+        <source>The printer reports a page without size (%1 x %2 twips)</source>
+        <translation>La impresora indica una página sin tamaño (%1 x %2 twips)</translation>
+    </message>
+    <message>
+        <source>The page is too large to lay out the worksheet (%1 x %2 twips)</source>
+        <translation>La página es demasiado grande para componer la hoja (%1 x %2 twips)</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as %1: %2</source>
+        <translation>No se pudo guardar la hoja como %1: %2</translation>
+    </message>
+    <message>
+        <source>The answer key could not be saved as %1: %2</source>
+        <translation>No se pudo guardar la clave de respuestas como %1: %2</translation>
+    </message>
+    <message>
+        <source>The answer log %1 could not be opened: %2</source>
+        <translation>No se pudo abrir el registro de respuestas %1: %2</translation>
+    </message>
+    <message>
+        <source>The answer log %1 could not be written: %2</source>
+        <translation>No se pudo escribir el registro de respuestas %1: %2</translation>
+    </message>
+    <message>
+        <source>The batch&apos;s own log records could not be read back (%1)</source>
+        <translation>No se pudieron releer las entradas del propio lote en el registro (%1)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a note: %2</source>
+        <translation>«%1» no es una nota: %2</translation>
+    </message>
+    <message>
+        <source>only %1 of the five notes (the record is cut off)</source>
+        <translation>solo %1 de las cinco notas (la entrada está cortada)</translation>
+    </message>
+    <message>
+        <source>the time %1 is not a time of day</source>
+        <translation>la hora %1 no es una hora del día</translation>
+    </message>
+    <message>
+        <source>the notes %1 do not spell %2 around %3</source>
+        <translation>las notas %1 no forman %2 en torno a %3</translation>
+    </message>
+    <message>
+        <source>star %1 has %2 of its 4 chord lines</source>
+        <translation>la estrella %1 tiene %2 de sus 4 líneas de acordes</translation>
+    </message>
+    <message>
+        <source>the chord lines of star %1 do not share one centre note</source>
+        <translation>las líneas de acordes de la estrella %1 no comparten una misma nota central</translation>
+    </message>
+    <message>
+        <source>the accidental must be b, bb, bbb, bbbb, #, x or ###, not %1</source>
+        <translation>la alteración debe ser b, bb, bbb, bbbb, #, x o ###, no %1</translation>
+    </message>
+    <message>
+        <source>1 later Check of the same puzzle is not counted again.</source>
+        <translation>1 comprobación posterior del mismo ejercicio no se vuelve a contar.</translation>
+    </message>
+    <message>
+        <source>it is not a settings file Velmora can read</source>
+        <translation>no es un archivo de ajustes que Velmora pueda leer</translation>
+    </message>
+    <message>
+        <source>no practice history is kept in this run</source>
+        <translation>en esta sesión no se lleva historial de práctica</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>no se puede crear la carpeta</translation>
+    </message>
+    <message>
+        <source>the folder does not allow a write-ahead log</source>
+        <translation>la carpeta no admite un registro de escritura anticipada</translation>
+    </message>
+    <message>
+        <source>it cannot be written, and no copy of it can be made to read</source>
+        <translation>no se puede escribir y no se puede hacer una copia para leerlo</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Velmora</source>
+        <translation>lo escribió una versión más reciente de Velmora</translation>
+    </message>
+    <message>
+        <source>it is not a Velmora practice history</source>
+        <translation>no es un historial de práctica de Velmora</translation>
+    </message>
+    <message>
+        <source>Canceled by the user</source>
+        <translation>Cancelado por el usuario</translation>
+    </message>
+    <message>
+        <source>The printer has no document started</source>
+        <translation>La impresora no ha comenzado ningún documento</translation>
+    </message>
+    <message>
+        <source>The printer could not start the page</source>
+        <translation>La impresora no pudo comenzar la página</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer</source>
+        <translation>No se pudo enviar la página a la impresora</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>no se pudo comenzar el PDF</translation>
+    </message>
+    <message>
+        <source>a page could not be added</source>
+        <translation>no se pudo añadir una página</translation>
+    </message>
+    <message>
+        <source>there is no star to put in it</source>
+        <translation>no hay ninguna estrella que poner en él</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>no se pudo terminar el PDF</translation>
+    </message>
+    <message>
+        <source>another program keeps removing it</source>
+        <translation>otro programa lo sigue eliminando</translation>
+    </message>
+    <message>
+        <source>another program keeps it locked</source>
+        <translation>otro programa lo mantiene bloqueado</translation>
+    </message>
+    <message>
+        <source>more than five notes</source>
+        <translation>más de cinco notas</translation>
+    </message>
+    <message>
+        <source>no chord type of the program after the time</source>
+        <translation>ningún tipo de acorde del programa después de la hora</translation>
+    </message>
+    <message>
+        <source>no star number 1 to 6 between the date and the time</source>
+        <translation>ningún número de estrella del 1 al 6 entre la fecha y la hora</translation>
+    </message>
+    <message>
+        <source>no time of day (hh:mm:ss)</source>
+        <translation>ninguna hora del día (hh:mm:ss)</translation>
+    </message>
+    <message>
+        <source>star number 1 to 6 expected before the time</source>
+        <translation>se esperaba un número de estrella del 1 al 6 antes de la hora</translation>
+    </message>
+    <message>
+        <source>no date before the star number</source>
+        <translation>ninguna fecha antes del número de estrella</translation>
+    </message>
+    <message>
+        <source>there is no note name</source>
+        <translation>no hay ningún nombre de nota</translation>
+    </message>
+    <message>
+        <source>a note name begins with a capital letter A to G</source>
+        <translation>un nombre de nota empieza por una mayúscula de la A a la G</translation>
+    </message>
+    <message>
+        <source>a double sharp is written x, as in Fx</source>
+        <translation>un doble sostenido se escribe x, como en Fx</translation>
+    </message>
+    <message>
+        <source>Worksheet %1 of %2 failed: %3</source>
+        <translation>La hoja %1 de %2 falló: %3</translation>
+    </message>
+    <message>
+        <source>%1 (error %2)</source>
+        <translation>%1 (error %2)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -756,10 +1055,192 @@ ordenador con la función de búsqueda de archivos.
     </message>
 </context>
 <context>
+    <name>Printing</name>
+    <message>
+        <source>Save Worksheet as PDF</source>
+        <translation>Guardar la hoja como PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>velmora::AboutBox</name>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::KeysPage</name>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create: a new puzzle</source>
+        <translation>Crear: un nuevo ejercicio</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Check: count the right answers</source>
+        <translation>Comprobar: contar las respuestas correctas</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Show mistakes: mark every wrong (X), misspelled (~) and empty (?) circle and list why, until you change the board</source>
+        <translation>Mostrar errores: marcar cada círculo erróneo (X), mal escrito (~) y vacío (?) y decir por qué, hasta que cambie el tablero</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Work Sheet: print six empty stars</source>
+        <translation>Hoja: imprimir seis estrellas vacías</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Help: about Velmora</source>
+        <translation>Ayuda: acerca de Velmora</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>your progress as charts and as text</source>
+        <translation>su progreso en gráficos y en texto</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>go to the star</source>
+        <translation>ir a la estrella</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Teclas de flecha</translation>
+    </message>
+    <message>
+        <source>in the star: the nearest circle that way; in the palette: the next name</source>
+        <translation>en la estrella: el círculo más cercano en esa dirección; en la paleta: el nombre siguiente</translation>
+    </message>
+    <message>
+        <source>A letter, then b, # or x</source>
+        <translation>Una letra, luego b, # o x</translation>
+    </message>
+    <message>
+        <source>enter that name in the ringed circle (&quot;f##&quot; gives Fx)</source>
+        <translation>escribir ese nombre en el círculo marcado («f##» da Fx)</translation>
+    </message>
+    <message>
+        <source>Backspace, Delete</source>
+        <translation>Retroceso, Supr</translation>
+    </message>
+    <message>
+        <source>empty the ringed circle</source>
+        <translation>vaciar el círculo marcado</translation>
+    </message>
+    <message>
+        <source>Enter in the palette</source>
+        <translation>Intro en la paleta</translation>
+    </message>
+    <message>
+        <source>pick the name up; then arrows and Enter put it in a circle, Escape puts it back</source>
+        <translation>tomar el nombre; luego las flechas e Intro lo ponen en un círculo, Esc lo devuelve</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Reveal this note: show the ringed circle&apos;s right note (it counts as missed)</source>
+        <translation>Revelar esta nota: mostrar la nota correcta del círculo marcado (cuenta como fallada)</translation>
+    </message>
+    <message>
+        <source>Ctrl+1 .. Ctrl+4</source>
+        <translation>Ctrl+1 .. Ctrl+4</translation>
+    </message>
+    <message>
+        <source>Play my answer: hear your notes on chord line 1 to 4</source>
+        <translation>Tocar mi respuesta: oír sus notas en la línea de acorde 1 a 4</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Crear</translation>
+    </message>
+    <message>
+        <source>Practice weak spots</source>
+        <translation>Practicar puntos débiles</translation>
+    </message>
+    <message>
+        <source>Work Sheet</source>
+        <translation>Hoja</translation>
+    </message>
+    <message>
+        <source>Answer key…: the key of the sheets printed from this folder, as a PDF</source>
+        <translation>Clave de respuestas…: la clave de las hojas impresas desde esta carpeta, en PDF</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Progress…, Keys and features…</source>
+        <translation>Progreso…, Teclas y funciones…</translation>
+    </message>
+    <message>
+        <source>A circle</source>
+        <translation>Un círculo</translation>
+    </message>
+    <message>
+        <source>every palette name, Clear, Show mistakes, Reveal this note</source>
+        <translation>cada nombre de la paleta, Borrar, Mostrar errores, Revelar esta nota</translation>
+    </message>
+    <message>
+        <source>A chord name</source>
+        <translation>Un nombre de acorde</translation>
+    </message>
+    <message>
+        <source>Play my answer</source>
+        <translation>Tocar mi respuesta</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Qué hace</translation>
+    </message>
+    <message>
+        <source>Keys and features</source>
+        <translation>Teclas y funciones</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Context menus (right click)</source>
+        <translation>Menús contextuales (clic derecho)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>En</translation>
+    </message>
+    <message>
+        <source>Hold the mouse over a button to see its key and its menu.</source>
+        <translation>Deje el ratón sobre un botón para ver su tecla y su menú.</translation>
     </message>
 </context>
 <context>
@@ -889,7 +1370,7 @@ ordenador con la función de búsqueda de archivos.
         <translation>Progreso…</translation>
     </message>
     <message>
-        <source>Show this chord's formula and hear it. Right-click: Play my answer (Ctrl+%1)</source>
+        <source>Show this chord&apos;s formula and hear it. Right-click: Play my answer (Ctrl+%1)</source>
         <translation>Mostrar la fórmula de este acorde y oírlo. Clic derecho: Tocar mi respuesta (Ctrl+%1)</translation>
     </message>
     <message>
@@ -951,6 +1432,18 @@ ordenador con la función de búsqueda de archivos.
     <message>
         <source>Classroom sheet…</source>
         <translation>Hoja de clase…</translation>
+    </message>
+    <message>
+        <source>MIDI device</source>
+        <translation>Dispositivo MIDI</translation>
+    </message>
+    <message>
+        <source>Drag onto a circle, or press Enter to pick it up</source>
+        <translation>Arrástrelo a un círculo, o pulse Intro para tomarlo</translation>
+    </message>
+    <message>
+        <source>Type a name or drop one here. Right-click: names, Clear, Show mistakes (Ctrl+M), Reveal this note (Ctrl+R)</source>
+        <translation>Escriba un nombre o suelte uno aquí. Clic derecho: nombres, Borrar, Mostrar errores (Ctrl+M), Revelar esta nota (Ctrl+R)</translation>
     </message>
 </context>
 <context>

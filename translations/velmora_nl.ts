@@ -15,6 +15,10 @@
         <source>The paper the sheets were printed on:</source>
         <translation>Het papier waarop de bladen zijn afgedrukt:</translation>
     </message>
+    <message>
+        <source>Answer key</source>
+        <translation>Antwoordsleutel</translation>
+    </message>
 </context>
 <context>
     <name>ChordWords</name>
@@ -86,8 +90,8 @@
         <translation>Velmora heeft een grafisch scherm nodig en er is er geen gevonden (DISPLAY is niet ingesteld).</translation>
     </message>
     <message>
-        <source>Try 'velmora --help'.</source>
-        <translation>Probeer 'velmora --help'.</translation>
+        <source>Try &apos;velmora --help&apos;.</source>
+        <translation>Probeer &apos;velmora --help&apos;.</translation>
     </message>
     <message>
         <source>Show this help and exit.</source>
@@ -115,7 +119,7 @@
     </message>
     <message>
         <source>Write N worksheets (1 to 100) and their answer key as PDFs into the folder --output names, logging them in Worksheet.id, without opening the window.</source>
-        <translation>N werkbladen (1 tot 100) en hun antwoordsleutel als pdf's naar de map schrijven die --output noemt en ze vastleggen in Worksheet.id, zonder het venster te openen.</translation>
+        <translation>N werkbladen (1 tot 100) en hun antwoordsleutel als pdf&apos;s naar de map schrijven die --output noemt en ze vastleggen in Worksheet.id, zonder het venster te openen.</translation>
     </message>
     <message>
         <source>The PDF or folder to write.</source>
@@ -142,7 +146,7 @@
         <translation>Een samenvatting van de oefengeschiedenis tonen en afsluiten; er is geen scherm nodig.</translation>
     </message>
     <message>
-        <source>Keep the practice history in DIR instead of $VELMORA_DATA_DIR or the user's data folder.</source>
+        <source>Keep the practice history in DIR instead of $VELMORA_DATA_DIR or the user&apos;s data folder.</source>
         <translation>De oefengeschiedenis bewaren in MAP in plaats van $VELMORA_DATA_DIR of de gegevensmap van de gebruiker.</translation>
     </message>
     <message>
@@ -150,7 +154,7 @@
         <translation>MAP</translation>
     </message>
     <message>
-        <source>Show the program in language CODE (en, de, fr, es or nl) instead of the saved or the system's language.</source>
+        <source>Show the program in language CODE (en, de, fr, es or nl) instead of the saved or the system&apos;s language.</source>
         <translation>Het programma tonen in taal CODE (en, de, fr, es of nl) in plaats van de bewaarde taal of die van het systeem.</translation>
     </message>
     <message>
@@ -166,12 +170,12 @@
         <translation>NAMEN</translation>
     </message>
     <message>
-        <source>There is no language '%1'; choose en, de, fr, es or nl.</source>
-        <translation>De taal '%1' bestaat niet; kies en, de, fr, es of nl.</translation>
+        <source>There is no language &apos;%1&apos;; choose en, de, fr, es or nl.</source>
+        <translation>De taal &apos;%1&apos; bestaat niet; kies en, de, fr, es of nl.</translation>
     </message>
     <message>
-        <source>There are no note names '%1'; choose letters, german or fixed-do.</source>
-        <translation>De nootnamen '%1' bestaan niet; kies letters, german of fixed-do.</translation>
+        <source>There are no note names &apos;%1&apos;; choose letters, german or fixed-do.</source>
+        <translation>De nootnamen &apos;%1&apos; bestaan niet; kies letters, german of fixed-do.</translation>
     </message>
     <message>
         <source>Usage: velmora [options]</source>
@@ -182,15 +186,15 @@
         <translation>--stats kan niet samen met --answer-key of --worksheets worden gebruikt.</translation>
     </message>
     <message>
-        <source>Cannot read the soundfont '%1': %2</source>
-        <translation>Kan de soundfont '%1' niet lezen: %2</translation>
+        <source>Cannot read the soundfont &apos;%1&apos;: %2</source>
+        <translation>Kan de soundfont &apos;%1&apos; niet lezen: %2</translation>
     </message>
     <message>
         <source>Spell five-note ninth chords in a star of 17 circles.</source>
         <translation>Vijfstemmige noneakkoorden spellen in een ster van 17 cirkels.</translation>
     </message>
     <message>
-        <source>Draw the worksheets' chord types from the list of LEVEL, beginner (12 types) or expert (all 27), as the window's level does; expert when not given.</source>
+        <source>Draw the worksheets&apos; chord types from the list of LEVEL, beginner (12 types) or expert (all 27), as the window&apos;s level does; expert when not given.</source>
         <translation>De akkoordtypen van de werkbladen trekken uit de lijst van NIVEAU, beginner (12 typen) of expert (alle 27), zoals het niveau van het venster doet; expert als het niet gegeven is.</translation>
     </message>
     <message>
@@ -198,16 +202,79 @@
         <translation>NIVEAU</translation>
     </message>
     <message>
-        <source>Let the worksheets hold notes of four characters (Bbbb, F###), as the window's &quot;Advanced&quot; box lets its puzzles.</source>
+        <source>Let the worksheets hold notes of four characters (Bbbb, F###), as the window&apos;s &quot;Advanced&quot; box lets its puzzles.</source>
         <translation>Noten van vier tekens (Bbbb, F###) op de werkbladen toelaten, zoals het vak „Gevorderd” van het venster bij zijn puzzels doet.</translation>
     </message>
     <message>
-        <source>Give every star's centre note, as the window's &quot;Center Question&quot; box does.</source>
+        <source>Give every star&apos;s centre note, as the window&apos;s &quot;Center Question&quot; box does.</source>
         <translation>De middelste noot van elke ster geven, zoals het vak „Midden gegeven” van het venster doet.</translation>
     </message>
     <message>
         <source>Print the classroom sheet, and its answer key to match: a line for name, class and date, the chord lines drawn through each star, and circles 12 mm wide.</source>
         <translation>Het klassenblad afdrukken, en de bijpassende antwoordsleutel: een regel voor naam, klas en datum, de akkoordlijnen door elke ster getrokken en cirkels van 12 mm breed.</translation>
+    </message>
+</context>
+<context>
+    <name>Intervals</name>
+    <message>
+        <source>root</source>
+        <translation>grondtoon</translation>
+    </message>
+    <message>
+        <source>two</source>
+        <translation>grote secunde</translation>
+    </message>
+    <message>
+        <source>flat three</source>
+        <translation>kleine terts</translation>
+    </message>
+    <message>
+        <source>three</source>
+        <translation>grote terts</translation>
+    </message>
+    <message>
+        <source>four</source>
+        <translation>reine kwart</translation>
+    </message>
+    <message>
+        <source>sharp four</source>
+        <translation>overmatige kwart</translation>
+    </message>
+    <message>
+        <source>flat five</source>
+        <translation>verminderde kwint</translation>
+    </message>
+    <message>
+        <source>five</source>
+        <translation>reine kwint</translation>
+    </message>
+    <message>
+        <source>sharp five</source>
+        <translation>overmatige kwint</translation>
+    </message>
+    <message>
+        <source>six</source>
+        <translation>grote sext</translation>
+    </message>
+    <message>
+        <source>flat seven</source>
+        <translation>kleine septiem</translation>
+    </message>
+    <message>
+        <source>seven</source>
+        <translation>grote septiem</translation>
+    </message>
+    <message>
+        <source>flat nine</source>
+        <translation>kleine none</translation>
+    </message>
+    <message>
+        <source>nine</source>
+        <translation>grote none</translation>
+    </message>
+    <message>
+        <source>sharp nine</source>
+        <translation>overmatige none</translation>
     </message>
 </context>
 <context>
@@ -295,12 +362,12 @@ It is your job to find all the missing Chord tones.
 You can Fill in the missing notes by using your mouse. Simply drag and 
 drop one of the notes in the circles. 
 Fill in the chords beginning from left/right or up/down.
-Always Work your way to the Chord's name. This means that the circle 
-near the chord's name should contain the last note of the chords.
+Always Work your way to the Chord&apos;s name. This means that the circle 
+near the chord&apos;s name should contain the last note of the chords.
 To check if the answers are correct you can press the Check Button 
 on the form. A Messagebox will appear showing the number of correct 
 answers.
-If you need a reminder on how a chord is build, press the chord's name 
+If you need a reminder on how a chord is build, press the chord&apos;s name 
 for help.
 
 Worksheets
@@ -308,7 +375,7 @@ You can create worksheets for study. A worksheet has 6 empty Velmoras
 Every Worksheet is logged into a file so that you can check all your 
 answers ones you have finished the worksheets. The answers are logged into
 the following file: worksheet.id. 
-If this file is not in the program's directory search for it on your
+If this file is not in the program&apos;s directory search for it on your
 computer by the windows find function.
 </source>
         <translation>Leer akkoorden hanteren en onthouden. (Tot en met de none)
@@ -330,7 +397,7 @@ van het akkoord voor hulp.
 
 Werkbladen
 U kunt werkbladen maken om te oefenen. Een werkblad heeft 6 lege
-Velmora's.
+Velmora&apos;s.
 Elk werkblad wordt in een bestand vastgelegd, zodat u al uw
 antwoorden kunt nakijken als u de werkbladen af hebt. De antwoorden
 staan in het bestand Worksheet.id.
@@ -583,36 +650,36 @@ uw computer met de zoekfunctie.
         <translation>Er is geen oefengeschiedenis in %1.</translation>
     </message>
     <message>
-        <source>Unknown option '%1'.</source>
-        <translation>Onbekende optie '%1'.</translation>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Onbekende optie &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Unknown options: %1.</source>
         <translation>Onbekende opties: %1.</translation>
     </message>
     <message>
-        <source>Missing value after '%1'.</source>
-        <translation>Ontbrekende waarde na '%1'.</translation>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Ontbrekende waarde na &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Unexpected value after '%1'.</source>
-        <translation>Onverwachte waarde na '%1'.</translation>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Onverwachte waarde na &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
-        <translation>Onverwacht argument '%1'.</translation>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Onverwacht argument &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>--paper takes A4 or Letter, not '%1'.</source>
-        <translation>--paper neemt A4 of Letter, niet '%1'.</translation>
+        <source>--paper takes A4 or Letter, not &apos;%1&apos;.</source>
+        <translation>--paper neemt A4 of Letter, niet &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>--worksheets takes a number of sheets from 1 to 100, not '%1'.</source>
-        <translation>--worksheets neemt een aantal bladen van 1 tot 100, niet '%1'.</translation>
+        <source>--worksheets takes a number of sheets from 1 to 100, not &apos;%1&apos;.</source>
+        <translation>--worksheets neemt een aantal bladen van 1 tot 100, niet &apos;%1&apos;.</translation>
     </message>
     <message>
-        <source>--seed takes a whole number from 0 to 18446744073709551615, not '%1'.</source>
-        <translation>--seed neemt een geheel getal van 0 tot 18446744073709551615, niet '%1'.</translation>
+        <source>--seed takes a whole number from 0 to 18446744073709551615, not &apos;%1&apos;.</source>
+        <translation>--seed neemt een geheel getal van 0 tot 18446744073709551615, niet &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>Cannot read the answer log %1: %2</source>
@@ -683,8 +750,8 @@ uw computer met de zoekfunctie.
         <translation>Antwoordsleutel gemaakt met Velmora</translation>
     </message>
     <message>
-        <source>--level takes beginner or expert, not '%1'.</source>
-        <translation>--level neemt beginner of expert, niet '%1'.</translation>
+        <source>--level takes beginner or expert, not &apos;%1&apos;.</source>
+        <translation>--level neemt beginner of expert, niet &apos;%1&apos;.</translation>
     </message>
     <message>
         <source>The folder %1 holds the sheets of an earlier batch (%2); choose an empty folder or move them away first</source>
@@ -734,6 +801,238 @@ uw computer met de zoekfunctie.
         <source>Name: ____________________   Class: ________   Date: ______________</source>
         <translation>Naam: ____________________   Klas: ________   Datum: ______________</translation>
     </message>
+    <message>
+        <source>%1 later Checks of the same puzzles are not counted again.</source>
+        <translation>%1 latere controles van dezelfde puzzels worden niet opnieuw geteld.</translation>
+    </message>
+    <message>
+        <source>tone %1</source>
+        <translation>toon %1</translation>
+    </message>
+    <message>
+        <source>Velmora could not read your settings (%1), so it starts with the usual ones.</source>
+        <translation>Velmora kon uw instellingen niet lezen (%1) en begint daarom met de gebruikelijke.</translation>
+    </message>
+    <message>
+        <source>Velmora could not save your settings (%1). Your choices last until Velmora closes.</source>
+        <translation>Velmora kon uw instellingen niet opslaan (%1). Uw keuzes gelden tot Velmora wordt afgesloten.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Kan %1 niet schrijven: %2</translation>
+    </message>
+    <message>
+        <source>Cannot write %1</source>
+        <translation>Kan %1 niet schrijven</translation>
+    </message>
+    <message>
+        <source>could not write %1</source>
+        <translation>%1 kon niet worden geschreven</translation>
+    </message>
+    <message>
+        <source>Velmora cannot keep your practice history in %1 (%2). You can play as usual, but this run&apos;s answers are not recorded.</source>
+        <translation>Velmora kan uw oefengeschiedenis niet bijhouden in %1 (%2). U kunt gewoon spelen, maar de antwoorden van deze sessie worden niet vastgelegd.</translation>
+    </message>
+    <message>
+        <source>Your practice history %1 cannot be written, so Velmora shows it as it is and does not record this run&apos;s answers.</source>
+        <translation>Uw oefengeschiedenis %1 kan niet worden geschreven; Velmora toont haar daarom zoals ze is en legt de antwoorden van deze sessie niet vast.</translation>
+    </message>
+    <message>
+        <source>Your practice history %1 could not be read (%2), so Velmora has started a new one. The old file is kept as %3.</source>
+        <translation>Uw oefengeschiedenis %1 kon niet worden gelezen (%2); Velmora is daarom een nieuwe begonnen. Het oude bestand is bewaard als %3.</translation>
+    </message>
+    <message>
+        <source>Your practice history %1 was written by a newer version of Velmora. This run leaves it as it is and does not record your answers.</source>
+        <translation>Uw oefengeschiedenis %1 is geschreven door een nieuwere versie van Velmora. Deze sessie laat haar zoals ze is en legt uw antwoorden niet vast.</translation>
+    </message>
+    <message>
+        <source>%1, and another copy of Velmora is opening it</source>
+        <translation>%1, en een ander exemplaar van Velmora opent het juist</translation>
+    </message>
+    <message>
+        <source>%1, and it cannot be moved aside</source>
+        <translation>%1, en het kan niet opzij worden gezet</translation>
+    </message>
+    <message>
+        <source>it is damaged: %1</source>
+        <translation>het is beschadigd: %1</translation>
+    </message>
+    <message>
+        <source>The printer reports a page without size (%1 x %2 twips)</source>
+        <translation>De printer meldt een pagina zonder formaat (%1 x %2 twips)</translation>
+    </message>
+    <message>
+        <source>The page is too large to lay out the worksheet (%1 x %2 twips)</source>
+        <translation>De pagina is te groot om het werkblad op in te delen (%1 x %2 twips)</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be saved as %1: %2</source>
+        <translation>Het werkblad kon niet worden opgeslagen als %1: %2</translation>
+    </message>
+    <message>
+        <source>The answer key could not be saved as %1: %2</source>
+        <translation>De antwoordsleutel kon niet worden opgeslagen als %1: %2</translation>
+    </message>
+    <message>
+        <source>The answer log %1 could not be opened: %2</source>
+        <translation>Het antwoordlogboek %1 kon niet worden geopend: %2</translation>
+    </message>
+    <message>
+        <source>The answer log %1 could not be written: %2</source>
+        <translation>Het antwoordlogboek %1 kon niet worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>The batch&apos;s own log records could not be read back (%1)</source>
+        <translation>De eigen logboekregels van de reeks konden niet worden teruggelezen (%1)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a note: %2</source>
+        <translation>‘%1’ is geen noot: %2</translation>
+    </message>
+    <message>
+        <source>only %1 of the five notes (the record is cut off)</source>
+        <translation>maar %1 van de vijf noten (de regel is afgebroken)</translation>
+    </message>
+    <message>
+        <source>the time %1 is not a time of day</source>
+        <translation>de tijd %1 is geen tijdstip</translation>
+    </message>
+    <message>
+        <source>the notes %1 do not spell %2 around %3</source>
+        <translation>de noten %1 vormen geen %2 rond %3</translation>
+    </message>
+    <message>
+        <source>star %1 has %2 of its 4 chord lines</source>
+        <translation>ster %1 heeft %2 van haar 4 akkoordlijnen</translation>
+    </message>
+    <message>
+        <source>the chord lines of star %1 do not share one centre note</source>
+        <translation>de akkoordlijnen van ster %1 delen niet één middelste noot</translation>
+    </message>
+    <message>
+        <source>the accidental must be b, bb, bbb, bbbb, #, x or ###, not %1</source>
+        <translation>het voorteken moet b, bb, bbb, bbbb, #, x of ### zijn, niet %1</translation>
+    </message>
+    <message>
+        <source>1 later Check of the same puzzle is not counted again.</source>
+        <translation>1 latere controle van dezelfde puzzel wordt niet opnieuw geteld.</translation>
+    </message>
+    <message>
+        <source>it is not a settings file Velmora can read</source>
+        <translation>het is geen instellingenbestand dat Velmora kan lezen</translation>
+    </message>
+    <message>
+        <source>no practice history is kept in this run</source>
+        <translation>in deze sessie wordt geen oefengeschiedenis bijgehouden</translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <translation>de map kan niet worden aangemaakt</translation>
+    </message>
+    <message>
+        <source>the folder does not allow a write-ahead log</source>
+        <translation>de map staat geen write-ahead-log toe</translation>
+    </message>
+    <message>
+        <source>it cannot be written, and no copy of it can be made to read</source>
+        <translation>het kan niet worden geschreven, en er kan geen kopie van worden gemaakt om te lezen</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Velmora</source>
+        <translation>het is geschreven door een nieuwere versie van Velmora</translation>
+    </message>
+    <message>
+        <source>it is not a Velmora practice history</source>
+        <translation>het is geen oefengeschiedenis van Velmora</translation>
+    </message>
+    <message>
+        <source>Canceled by the user</source>
+        <translation>Geannuleerd door de gebruiker</translation>
+    </message>
+    <message>
+        <source>The printer has no document started</source>
+        <translation>De printer heeft geen document gestart</translation>
+    </message>
+    <message>
+        <source>The printer could not start the page</source>
+        <translation>De printer kon de pagina niet beginnen</translation>
+    </message>
+    <message>
+        <source>The page could not be sent to the printer</source>
+        <translation>De pagina kon niet naar de printer worden gestuurd</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>de pdf kon niet worden begonnen</translation>
+    </message>
+    <message>
+        <source>a page could not be added</source>
+        <translation>een pagina kon niet worden toegevoegd</translation>
+    </message>
+    <message>
+        <source>there is no star to put in it</source>
+        <translation>er is geen ster om erin te zetten</translation>
+    </message>
+    <message>
+        <source>the PDF could not be finished</source>
+        <translation>de pdf kon niet worden afgerond</translation>
+    </message>
+    <message>
+        <source>another program keeps removing it</source>
+        <translation>een ander programma blijft het verwijderen</translation>
+    </message>
+    <message>
+        <source>another program keeps it locked</source>
+        <translation>een ander programma houdt het vergrendeld</translation>
+    </message>
+    <message>
+        <source>more than five notes</source>
+        <translation>meer dan vijf noten</translation>
+    </message>
+    <message>
+        <source>no chord type of the program after the time</source>
+        <translation>geen akkoordtype van het programma na de tijd</translation>
+    </message>
+    <message>
+        <source>no star number 1 to 6 between the date and the time</source>
+        <translation>geen sternummer 1 tot en met 6 tussen de datum en de tijd</translation>
+    </message>
+    <message>
+        <source>no time of day (hh:mm:ss)</source>
+        <translation>geen tijdstip (hh:mm:ss)</translation>
+    </message>
+    <message>
+        <source>star number 1 to 6 expected before the time</source>
+        <translation>sternummer 1 tot en met 6 verwacht vóór de tijd</translation>
+    </message>
+    <message>
+        <source>no date before the star number</source>
+        <translation>geen datum vóór het sternummer</translation>
+    </message>
+    <message>
+        <source>there is no note name</source>
+        <translation>er is geen nootnaam</translation>
+    </message>
+    <message>
+        <source>a note name begins with a capital letter A to G</source>
+        <translation>een nootnaam begint met een hoofdletter A tot en met G</translation>
+    </message>
+    <message>
+        <source>a double sharp is written x, as in Fx</source>
+        <translation>een dubbelkruis wordt als x geschreven, zoals in Fx</translation>
+    </message>
+    <message>
+        <source>Worksheet %1 of %2 failed: %3</source>
+        <translation>Werkblad %1 van %2 is mislukt: %3</translation>
+    </message>
+    <message>
+        <source>%1 (error %2)</source>
+        <translation>%1 (fout %2)</translation>
+    </message>
 </context>
 <context>
     <name>Notes</name>
@@ -755,10 +1054,192 @@ uw computer met de zoekfunctie.
     </message>
 </context>
 <context>
+    <name>Printing</name>
+    <message>
+        <source>Save Worksheet as PDF</source>
+        <translation>Werkblad als pdf opslaan</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Pdf-bestanden (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>velmora::AboutBox</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>velmora::KeysPage</name>
+    <message>
+        <source>Ctrl+N</source>
+        <translation>Ctrl+N</translation>
+    </message>
+    <message>
+        <source>Create: a new puzzle</source>
+        <translation>Maken: een nieuwe puzzel</translation>
+    </message>
+    <message>
+        <source>Ctrl+K</source>
+        <translation>Ctrl+K</translation>
+    </message>
+    <message>
+        <source>Check: count the right answers</source>
+        <translation>Controleren: de goede antwoorden tellen</translation>
+    </message>
+    <message>
+        <source>Ctrl+M</source>
+        <translation>Ctrl+M</translation>
+    </message>
+    <message>
+        <source>Show mistakes: mark every wrong (X), misspelled (~) and empty (?) circle and list why, until you change the board</source>
+        <translation>Fouten tonen: elke foute (X), verkeerd gespelde (~) en lege (?) cirkel markeren en zeggen waarom, tot u het bord verandert</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>Work Sheet: print six empty stars</source>
+        <translation>Werkblad: zes lege sterren afdrukken</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Help: about Velmora</source>
+        <translation>Help: over Velmora</translation>
+    </message>
+    <message>
+        <source>Ctrl+H</source>
+        <translation>Ctrl+H</translation>
+    </message>
+    <message>
+        <source>your progress as charts and as text</source>
+        <translation>uw voortgang als grafieken en als tekst</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>go to the star</source>
+        <translation>naar de ster gaan</translation>
+    </message>
+    <message>
+        <source>Arrow keys</source>
+        <translation>Pijltjestoetsen</translation>
+    </message>
+    <message>
+        <source>in the star: the nearest circle that way; in the palette: the next name</source>
+        <translation>in de ster: de dichtstbijzijnde cirkel in die richting; in het palet: de volgende naam</translation>
+    </message>
+    <message>
+        <source>A letter, then b, # or x</source>
+        <translation>Een letter, dan b, # of x</translation>
+    </message>
+    <message>
+        <source>enter that name in the ringed circle (&quot;f##&quot; gives Fx)</source>
+        <translation>die naam in de omcirkelde cirkel zetten (&quot;f##&quot; geeft Fx)</translation>
+    </message>
+    <message>
+        <source>Backspace, Delete</source>
+        <translation>Backspace, Delete</translation>
+    </message>
+    <message>
+        <source>empty the ringed circle</source>
+        <translation>de omcirkelde cirkel leegmaken</translation>
+    </message>
+    <message>
+        <source>Enter in the palette</source>
+        <translation>Enter in het palet</translation>
+    </message>
+    <message>
+        <source>pick the name up; then arrows and Enter put it in a circle, Escape puts it back</source>
+        <translation>de naam oppakken; daarna zetten pijltjes en Enter hem in een cirkel, Escape legt hem terug</translation>
+    </message>
+    <message>
+        <source>Ctrl+R</source>
+        <translation>Ctrl+R</translation>
+    </message>
+    <message>
+        <source>Reveal this note: show the ringed circle&apos;s right note (it counts as missed)</source>
+        <translation>Deze noot onthullen: de juiste noot van de omcirkelde cirkel tonen (telt als gemist)</translation>
+    </message>
+    <message>
+        <source>Ctrl+1 .. Ctrl+4</source>
+        <translation>Ctrl+1 .. Ctrl+4</translation>
+    </message>
+    <message>
+        <source>Play my answer: hear your notes on chord line 1 to 4</source>
+        <translation>Mijn antwoord spelen: uw noten op akkoordlijn 1 tot en met 4 horen</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Maken</translation>
+    </message>
+    <message>
+        <source>Practice weak spots</source>
+        <translation>Zwakke punten oefenen</translation>
+    </message>
+    <message>
+        <source>Work Sheet</source>
+        <translation>Werkblad</translation>
+    </message>
+    <message>
+        <source>Answer key…: the key of the sheets printed from this folder, as a PDF</source>
+        <translation>Antwoordsleutel…: de sleutel van de vanuit deze map afgedrukte bladen, als pdf</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Progress…, Keys and features…</source>
+        <translation>Voortgang…, Toetsen en functies…</translation>
+    </message>
+    <message>
+        <source>A circle</source>
+        <translation>Een cirkel</translation>
+    </message>
+    <message>
+        <source>every palette name, Clear, Show mistakes, Reveal this note</source>
+        <translation>elke naam van het palet, Wissen, Fouten tonen, Deze noot onthullen</translation>
+    </message>
+    <message>
+        <source>A chord name</source>
+        <translation>Een akkoordnaam</translation>
+    </message>
+    <message>
+        <source>Play my answer</source>
+        <translation>Mijn antwoord spelen</translation>
+    </message>
+    <message>
+        <source>What it does</source>
+        <translation>Wat het doet</translation>
+    </message>
+    <message>
+        <source>Keys and features</source>
+        <translation>Toetsen en functies</translation>
+    </message>
+    <message>
+        <source>Keys</source>
+        <translation>Toetsen</translation>
+    </message>
+    <message>
+        <source>Context menus (right click)</source>
+        <translation>Contextmenu&apos;s (rechtsklik)</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Op</translation>
+    </message>
+    <message>
+        <source>Hold the mouse over a button to see its key and its menu.</source>
+        <translation>Houd de muis boven een knop om zijn toets en zijn menu te zien.</translation>
     </message>
 </context>
 <context>
@@ -888,7 +1369,7 @@ uw computer met de zoekfunctie.
         <translation>Voortgang…</translation>
     </message>
     <message>
-        <source>Show this chord's formula and hear it. Right-click: Play my answer (Ctrl+%1)</source>
+        <source>Show this chord&apos;s formula and hear it. Right-click: Play my answer (Ctrl+%1)</source>
         <translation>De formule van dit akkoord tonen en het horen. Rechtsklik: Mijn antwoord spelen (Ctrl+%1)</translation>
     </message>
     <message>
@@ -950,6 +1431,18 @@ uw computer met de zoekfunctie.
     <message>
         <source>Classroom sheet…</source>
         <translation>Klassenblad…</translation>
+    </message>
+    <message>
+        <source>MIDI device</source>
+        <translation>MIDI-apparaat</translation>
+    </message>
+    <message>
+        <source>Drag onto a circle, or press Enter to pick it up</source>
+        <translation>Sleep naar een cirkel, of druk op Enter om hem op te pakken</translation>
+    </message>
+    <message>
+        <source>Type a name or drop one here. Right-click: names, Clear, Show mistakes (Ctrl+M), Reveal this note (Ctrl+R)</source>
+        <translation>Typ een naam of zet er hier een neer. Rechtsklik: namen, Wissen, Fouten tonen (Ctrl+M), Deze noot onthullen (Ctrl+R)</translation>
     </message>
 </context>
 <context>

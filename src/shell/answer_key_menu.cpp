@@ -87,8 +87,8 @@ void make_answer_key(
   }
   const std::optional<SheetPaper> paper = choose_paper(proposed_paper);
   if (!paper) return;
-  const QString file =
-      choose_file(QDir::current().absoluteFilePath(QStringLiteral("Answer key.pdf")));
+  const QString file = choose_file(QDir::current().absoluteFilePath(
+      QCoreApplication::translate("AnswerKey", "Answer key") + ".pdf"));
   if (file.isEmpty()) return;
   const std::filesystem::path target(QFile::encodeName(file).toStdString());
   if (std::error_code ignored; std::filesystem::equivalent(log_name, target, ignored)) {

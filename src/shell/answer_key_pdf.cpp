@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
 #include <QPainter>
@@ -94,7 +95,7 @@ Status AnswerKeyPdf::begin() {
   }
   writer->pdf = std::make_unique<QPdfWriter>(&writer->file);
   QPdfWriter& pdf = *writer->pdf;
-  pdf.setTitle(QStringLiteral("Answer key"));
+  pdf.setTitle(QCoreApplication::translate("AnswerKey", "Answer key"));
   pdf.setCreator(QStringLiteral("Velmora"));
   pdf.setResolution(kResolution);
   pdf.setPageSize(paper_);

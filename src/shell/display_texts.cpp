@@ -106,7 +106,8 @@ const MessageTemplate kTemplates[] = {
     {QT_TRANSLATE_NOOP("Messages",
                        "The folder %1 holds the sheets of an earlier batch (%2); choose an empty "
                        "folder or move them away first")},
-    {QT_TRANSLATE_NOOP("Messages", "The page is too small for the classroom sheet (%1 x %2 twips)")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "The page is too small for the classroom sheet (%1 x %2 twips)")},
     // Which sheet of a batch a page is, on the sheet and on its key page.
     {QT_TRANSLATE_NOOP("Messages", "Sheet %1 of %2 · seed %3")},
     {QT_TRANSLATE_NOOP("Messages", "seed %1")},
@@ -116,6 +117,54 @@ const MessageTemplate kTemplates[] = {
     {QT_TRANSLATE_NOOP("Messages", "The history was exported to %1.")},
     {QT_TRANSLATE_NOOP("Messages", "The history could not be exported to %1: %2")},
     {QT_TRANSLATE_NOOP("Messages", "The history could not be forgotten: %1")},
+    {QT_TRANSLATE_NOOP("Messages", "%1 later Checks of the same puzzles are not counted again.")},
+    // A circle's place before the first puzzle.
+    {QT_TRANSLATE_NOOP("Messages", "tone %1")},
+    // The settings' and the practice history's notices and the reasons they give.
+    {QT_TRANSLATE_NOOP("Messages",
+                       "Velmora could not read your settings (%1), so it starts with the usual "
+                       "ones.")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "Velmora could not save your settings (%1). Your choices last until "
+                       "Velmora closes.")},
+    {QT_TRANSLATE_NOOP("Messages", "Cannot write %1: %2")},
+    {QT_TRANSLATE_NOOP("Messages", "Cannot write %1")},
+    {QT_TRANSLATE_NOOP("Messages", "could not write %1")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "Velmora cannot keep your practice history in %1 (%2). You can play as "
+                       "usual, but this run's answers are not recorded.")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "Your practice history %1 cannot be written, so Velmora shows it as it is "
+                       "and does not record this run's answers.")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "Your practice history %1 could not be read (%2), so Velmora has started "
+                       "a new one. The old file is kept as %3.")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "Your practice history %1 was written by a newer version of Velmora. This "
+                       "run leaves it as it is and does not record your answers.")},
+    {QT_TRANSLATE_NOOP("Messages", "%1, and another copy of Velmora is opening it")},
+    {QT_TRANSLATE_NOOP("Messages", "%1, and it cannot be moved aside")},
+    {QT_TRANSLATE_NOOP("Messages", "it is damaged: %1")},
+    // Printing's failures.
+    {QT_TRANSLATE_NOOP("Messages", "The printer reports a page without size (%1 x %2 twips)")},
+    {QT_TRANSLATE_NOOP("Messages",
+                       "The page is too large to lay out the worksheet (%1 x %2 twips)")},
+    {QT_TRANSLATE_NOOP("Messages", "The worksheet could not be saved as %1: %2")},
+    {QT_TRANSLATE_NOOP("Messages", "The answer key could not be saved as %1: %2")},
+    {QT_TRANSLATE_NOOP("Messages", "The answer log %1 could not be opened: %2")},
+    {QT_TRANSLATE_NOOP("Messages", "The answer log %1 could not be written: %2")},
+    {QT_TRANSLATE_NOOP("Messages", "The batch's own log records could not be read back (%1)")},
+    {QT_TRANSLATE_NOOP("Messages", "Worksheet %1 of %2 failed: %3")},
+    {QT_TRANSLATE_NOOP("Messages", "%1 (error %2)")},
+    // The parts of an answer log that could not be read, and why.
+    {QT_TRANSLATE_NOOP("Messages", "line %1: %2")},
+    {QT_TRANSLATE_NOOP("Messages", "'%1' is not a note: %2")},
+    {QT_TRANSLATE_NOOP("Messages", "only %1 of the five notes (the record is cut off)")},
+    {QT_TRANSLATE_NOOP("Messages", "the time %1 is not a time of day")},
+    {QT_TRANSLATE_NOOP("Messages", "the notes %1 do not spell %2 around %3")},
+    {QT_TRANSLATE_NOOP("Messages", "star %1 has %2 of its 4 chord lines")},
+    {QT_TRANSLATE_NOOP("Messages", "the chord lines of star %1 do not share one centre note")},
+    {QT_TRANSLATE_NOOP("Messages", "the accidental must be b, bb, bbb, bbbb, #, x or ###, not %1")},
 };
 
 // Texts the core shows as they are.
@@ -194,6 +243,33 @@ const char* const kFixedTexts[] = {
     QT_TRANSLATE_NOOP("Messages",
                       "Answer key: every chord reads from its far end towards its name."),
     QT_TRANSLATE_NOOP("Messages", "Answer key created by Velmora"),
+    QT_TRANSLATE_NOOP("Messages", "1 later Check of the same puzzle is not counted again."),
+    QT_TRANSLATE_NOOP("Messages", "it is not a settings file Velmora can read"),
+    QT_TRANSLATE_NOOP("Messages", "no practice history is kept in this run"),
+    QT_TRANSLATE_NOOP("Messages", "the folder cannot be created"),
+    QT_TRANSLATE_NOOP("Messages", "the folder does not allow a write-ahead log"),
+    QT_TRANSLATE_NOOP("Messages", "it cannot be written, and no copy of it can be made to read"),
+    QT_TRANSLATE_NOOP("Messages", "it was written by a newer version of Velmora"),
+    QT_TRANSLATE_NOOP("Messages", "it is not a Velmora practice history"),
+    QT_TRANSLATE_NOOP("Messages", "Canceled by the user"),
+    QT_TRANSLATE_NOOP("Messages", "The printer has no document started"),
+    QT_TRANSLATE_NOOP("Messages", "The printer could not start the page"),
+    QT_TRANSLATE_NOOP("Messages", "The page could not be sent to the printer"),
+    QT_TRANSLATE_NOOP("Messages", "the PDF could not be started"),
+    QT_TRANSLATE_NOOP("Messages", "a page could not be added"),
+    QT_TRANSLATE_NOOP("Messages", "there is no star to put in it"),
+    QT_TRANSLATE_NOOP("Messages", "the PDF could not be finished"),
+    QT_TRANSLATE_NOOP("Messages", "another program keeps removing it"),
+    QT_TRANSLATE_NOOP("Messages", "another program keeps it locked"),
+    QT_TRANSLATE_NOOP("Messages", "more than five notes"),
+    QT_TRANSLATE_NOOP("Messages", "no chord type of the program after the time"),
+    QT_TRANSLATE_NOOP("Messages", "no star number 1 to 6 between the date and the time"),
+    QT_TRANSLATE_NOOP("Messages", "no time of day (hh:mm:ss)"),
+    QT_TRANSLATE_NOOP("Messages", "star number 1 to 6 expected before the time"),
+    QT_TRANSLATE_NOOP("Messages", "no date before the star number"),
+    QT_TRANSLATE_NOOP("Messages", "there is no note name"),
+    QT_TRANSLATE_NOOP("Messages", "a note name begins with a capital letter A to G"),
+    QT_TRANSLATE_NOOP("Messages", "a double sharp is written x, as in Fx"),
     // The About box's help text, line by line as the box shows it.
     QT_TRANSLATE_NOOP("Messages",
         "Learn to handle and memorize musical chords. (Up to None)\n"
@@ -277,6 +353,25 @@ QString chord_from_spoken(const QString& text) {
   return {};
 }
 
+// A formula's intervals as the core says them for screen readers, the root's first.
+const char* const kIntervals[] = {
+    QT_TRANSLATE_NOOP("Intervals", "root"),       QT_TRANSLATE_NOOP("Intervals", "two"),
+    QT_TRANSLATE_NOOP("Intervals", "flat three"), QT_TRANSLATE_NOOP("Intervals", "three"),
+    QT_TRANSLATE_NOOP("Intervals", "four"),       QT_TRANSLATE_NOOP("Intervals", "sharp four"),
+    QT_TRANSLATE_NOOP("Intervals", "flat five"),  QT_TRANSLATE_NOOP("Intervals", "five"),
+    QT_TRANSLATE_NOOP("Intervals", "sharp five"), QT_TRANSLATE_NOOP("Intervals", "six"),
+    QT_TRANSLATE_NOOP("Intervals", "flat seven"), QT_TRANSLATE_NOOP("Intervals", "seven"),
+    QT_TRANSLATE_NOOP("Intervals", "flat nine"),  QT_TRANSLATE_NOOP("Intervals", "nine"),
+    QT_TRANSLATE_NOOP("Intervals", "sharp nine"),
+};
+
+const char* spoken_interval(const QString& text) {
+  for (const char* english : kIntervals) {
+    if (text == QLatin1String(english)) return english;
+  }
+  return nullptr;
+}
+
 // A note as the core says it for screen readers ("E flat", "C double sharp").
 std::optional<NoteName> spoken_english_note(const QString& text) {
   static const QRegularExpression kSaid(R"(([A-G])(?: (double flat|flat|sharp|double sharp))?)");
@@ -320,12 +415,24 @@ QString worded(const std::string& english, NoteNaming naming, const Translator& 
         values << spoken_in(*said, naming);
       } else if (const QString chord = chord_from_spoken(value); !chord.isEmpty()) {
         values << chord;
+      } else if (const char* interval = spoken_interval(value)) {
+        values << translate("Intervals", interval);
       } else {
         // Other values may be texts of their own ("Root", "Right pitch, wrong spelling").
         values << worded(value.toStdString(), naming, translate);
       }
     }
     return filled(translate("Messages", message.english), values);
+  }
+  // A list of reasons, one a line, and a sentence that ends a reason with its own full stop.
+  if (plain.contains('\n')) {
+    QStringList lines = plain.split('\n');
+    for (QString& line : lines) line = worded(line.toStdString(), naming, translate);
+    // Untouched, the text keeps its own line ends.
+    return lines.join('\n') == plain ? text : lines.join('\n');
+  }
+  if (plain.endsWith('.') && plain.size() > 1) {
+    return worded(plain.chopped(1).toStdString(), naming, translate) + '.';
   }
   return text;
 }
@@ -393,6 +500,11 @@ QString chord_type_in_words(std::string_view chord_type_name) {
   return parts.join(", ");
 }
 
+QString interval_in_words(const std::string& spoken) {
+  const char* interval = spoken_interval(QString::fromStdString(spoken));
+  return interval != nullptr ? translated("Intervals", interval) : QString::fromStdString(spoken);
+}
+
 QString shown_message(const std::string& english, NoteNaming naming) {
   return worded(english, naming, translated);
 }
@@ -426,7 +538,17 @@ ProgressText shown_progress(ProgressText text, NoteNaming naming) {
   const auto shown = [naming](std::string& english) {
     english = shown_message(english, naming).toStdString();
   };
-  shown(text.overview);
+  // The overview's second sentence, on later Checks, is a text of its own.
+  const std::size_t second = text.overview.find(". ");
+  if (second == std::string::npos) {
+    shown(text.overview);
+  } else {
+    std::string first = text.overview.substr(0, second + 1);
+    std::string rest = text.overview.substr(second + 2);
+    shown(first);
+    shown(rest);
+    text.overview = first + " " + rest;
+  }
   for (ProgressSection* section :
        {&text.chord_types, &text.keys, &text.classes, &text.tones, &text.weeks}) {
     shown(section->title);

@@ -21,6 +21,10 @@ QString spoken_in(const NoteName& note, NoteNaming naming);
 // nine"); empty for a name outside the catalogue.
 QString chord_type_in_words(std::string_view chord_type_name);
 
+// An interval of a chord's formula as the core says it ("flat three", "root"), in the window's
+// words; any other text as it is.
+QString interval_in_words(const std::string& spoken);
+
 // A text the core tells the player (a message box, a review sentence), in the window's language
 // and with its notes in the learner's names. Texts the program has no translation for, the
 // Dutch messages among them, and system texts pass unchanged.

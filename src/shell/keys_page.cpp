@@ -1,5 +1,6 @@
 #include "shell/keys_page.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -14,39 +15,72 @@ struct Row {
 };
 
 constexpr Row kKeys[] = {
-    {"Ctrl+N", "Create: a new puzzle"},
-    {"Ctrl+K", "Check: count the right answers"},
-    {"Ctrl+M", "Show mistakes: mark every wrong (X), misspelled (~) and empty (?) circle and list "
-               "why, until you change the board"},
-    {"Ctrl+P", "Work Sheet: print six empty stars"},
-    {"F1", "Help: about Velmora"},
-    {"Ctrl+H", "your progress as charts and as text"},
-    {"Ctrl+L", "go to the star"},
-    {"Arrow keys", "in the star: the nearest circle that way; in the palette: the next name"},
-    {"A letter, then b, # or x", "enter that name in the ringed circle (\"f##\" gives Fx)"},
-    {"Backspace, Delete", "empty the ringed circle"},
-    {"Enter in the palette", "pick the name up; then arrows and Enter put it in a circle, "
-                             "Escape puts it back"},
-    {"Ctrl+R", "Reveal this note: show the ringed circle's right note (it counts as missed)"},
-    {"Ctrl+1 .. Ctrl+4", "Play my answer: hear your notes on chord line 1 to 4"},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Ctrl+N"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage", "Create: a new puzzle")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Ctrl+K"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage", "Check: count the right answers")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Ctrl+M"),
+     QT_TRANSLATE_NOOP(
+         "velmora::KeysPage",
+         "Show mistakes: mark every wrong (X), misspelled (~) and empty (?) circle and list "
+         "why, until you change the board")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Ctrl+P"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage", "Work Sheet: print six empty stars")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "F1"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage", "Help: about Velmora")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Ctrl+H"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage", "your progress as charts and as text")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Ctrl+L"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage", "go to the star")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Arrow keys"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage",
+                       "in the star: the nearest circle that way; in the palette: the next name")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "A letter, then b, # or x"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage",
+                       "enter that name in the ringed circle (\"f##\" gives Fx)")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Backspace, Delete"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage", "empty the ringed circle")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Enter in the palette"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage",
+                       "pick the name up; then arrows and Enter put it in a circle, "
+                       "Escape puts it back")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Ctrl+R"),
+     QT_TRANSLATE_NOOP(
+         "velmora::KeysPage",
+         "Reveal this note: show the ringed circle's right note (it counts as missed)")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Ctrl+1 .. Ctrl+4"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage",
+                       "Play my answer: hear your notes on chord line 1 to 4")},
 };
 
 constexpr Row kMenus[] = {
-    {"Create", "Practice weak spots"},
-    {"Work Sheet", "Answer key\u2026: the key of the sheets printed from this folder, as a PDF"},
-    {"Help", "Progress\u2026, Keys and features\u2026"},
-    {"A circle", "every palette name, Clear, Show mistakes, Reveal this note"},
-    {"A chord name", "Play my answer"},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Create"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage", "Practice weak spots")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Work Sheet"),
+     QT_TRANSLATE_NOOP(
+         "velmora::KeysPage",
+         "Answer key\u2026: the key of the sheets printed from this folder, as a PDF")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "Help"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage", "Progress\u2026, Keys and features\u2026")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "A circle"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage",
+                       "every palette name, Clear, Show mistakes, Reveal this note")},
+    {QT_TRANSLATE_NOOP("velmora::KeysPage", "A chord name"),
+     QT_TRANSLATE_NOOP("velmora::KeysPage", "Play my answer")},
 };
 
-QString table(const char* title, const char* first, std::span<const Row> rows) {
-  QString html = QString("<h3>%1</h3><table cellspacing=\"4\"><tr><th align=\"left\">%2</th>"
-                         "<th align=\"left\">What it does</th></tr>")
-                     .arg(title, first);
+QString translated(const char* text) {
+  return QCoreApplication::translate("velmora::KeysPage", text);
+}
+
+QString table(const QString& title, const QString& first, std::span<const Row> rows) {
+  QString html = QString(
+                     "<h3>%1</h3><table cellspacing=\"4\"><tr><th align=\"left\">%2</th>"
+                     "<th align=\"left\">%3</th></tr>")
+                     .arg(title, first, KeysPage::tr("What it does"));
   for (const Row& row : rows) {
     html += QString("<tr><td>%1</td><td>%2</td></tr>")
-                .arg(QString::fromUtf8(row.keys).toHtmlEscaped(),
-                     QString::fromUtf8(row.does).toHtmlEscaped());
+                .arg(translated(row.keys).toHtmlEscaped(), translated(row.does).toHtmlEscaped());
   }
   return html + "</table>";
 }
@@ -55,12 +89,13 @@ QString table(const char* title, const char* first, std::span<const Row> rows) {
 
 KeysPage::KeysPage(QWidget* parent) : QDialog(parent) {
   setObjectName("keys_page");
-  setWindowTitle("Keys and features");
+  setWindowTitle(tr("Keys and features"));
   auto* page = new QTextBrowser(this);
   page->setObjectName("keys_text");
-  page->setHtml(table("Keys", "Keys", kKeys) +
-                table("Context menus (right click)", "On", kMenus) +
-                "<p>Hold the mouse over a button to see its key and its menu.</p>");
+  page->setHtml(table(tr("Keys"), tr("Keys"), kKeys) +
+                table(tr("Context menus (right click)"), tr("On"), kMenus) + "<p>" +
+                tr("Hold the mouse over a button to see its key and its menu.").toHtmlEscaped() +
+                "</p>");
   auto* close = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(close, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

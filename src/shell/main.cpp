@@ -45,7 +45,10 @@ int print_stats(const QString& folder, velmora::NoteNaming naming) {
     return 1;
   }
   velmora::SqlHistory history(folder);
-  if (!history.notice().empty()) std::fprintf(stderr, "velmora: %s\n", history.notice().c_str());
+  if (!history.notice().empty()) {
+    std::fprintf(stderr, "velmora: %s\n",
+                 velmora::shown_message(history.notice(), naming).toUtf8().constData());
+  }
   if (!history.on()) return 1;
   const velmora::ProgressSummary summary = history.summary();
   const std::string text =

@@ -170,8 +170,8 @@ MainWindow::MainWindow(ShellPorts ports, QWidget* parent)
       show_caption(circle, caption);
       label->repaint();
       if (caption.empty() || NoteName::from_text(caption)) continue;
-      const QString interval = QString::fromStdString(
-          circle == circles.front() ? std::string("root") : spoken_chord(caption));
+      const QString interval = interval_in_words(circle == circles.front() ? std::string("root")
+                                                                           : spoken_chord(caption));
       label->setAccessibleName(
           tr("%1; formula: %2")
               .arg(shown_message(form_.circle_description(circle), naming_), interval));
@@ -223,7 +223,7 @@ void MainWindow::build_left_column() {
   List1_->setFont(layout_font("Arial", 8.25));
   // Like a classic list box: long device names are cut off rather than scrolled sideways.
   List1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  List1_->setAccessibleName("MIDI device");
+  List1_->setAccessibleName(tr("MIDI device"));
   check_midi_ =
       make_option<QCheckBox>(Frame1_, "check_midi", tr("Enable MIDI"), twips(240, 1560, 1335, 195));
   // Translated captions may run longer than the English ones the layout was made for.
@@ -291,7 +291,7 @@ void MainWindow::build_star() {
         twips(box.left, box.top + kCircleLabelOffset, kCircleSize, kCircleLabelHeight));
     label->setFont(circle_font_);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setToolTip(kCircleTip);
+    label->setToolTip(circle_tip());
     connect(label, &CircleLabel::menu_requested, this, [this](int circle, QPoint at) {
       show_menu_(*circle_menu(circle), at);
     });
@@ -327,7 +327,7 @@ void MainWindow::build_palette() {
                              name.size() == 3 ? 615 : 375, 375));
     label->setFont(layout_font("MS Sans Serif", 13.5));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setToolTip("Drag onto a circle, or press Enter to pick it up");
+    label->setToolTip(tr("Drag onto a circle, or press Enter to pick it up"));
     palette_[index] = label;
   }
   auto* instruction = new QLabel(

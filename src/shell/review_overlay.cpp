@@ -98,7 +98,7 @@ void ReviewOverlay::clear() {
   list_->clear();
   list_->hide();
   for (CircleLabel* label : circles_) {
-    label->setToolTip(kCircleTip);
+    label->setToolTip(circle_tip());
     label->setAccessibleDescription({});
   }
   window_.update();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QRect>
 #include <array>
 
@@ -27,10 +28,13 @@ inline constexpr std::array<CircleBox, kCircleCount> kCircleBoxes = {{
 }};
 inline constexpr int kCircleSize = 615;
 
-// A circle's tooltip while no review explains it.
-inline constexpr const char* kCircleTip =
-    "Type a name or drop one here. Right-click: names, Clear, Show mistakes (Ctrl+M), Reveal "
-    "this note (Ctrl+R)";
+// A circle's tooltip while no review explains it, in the window's language.
+inline QString circle_tip() {
+  return QCoreApplication::translate(
+      "velmora::MainWindow",
+      "Type a name or drop one here. Right-click: names, Clear, Show mistakes (Ctrl+M), Reveal "
+      "this note (Ctrl+R)");
+}
 
 // The disc of circle 1..17 in the window.
 inline QRect circle_disc(int circle) {

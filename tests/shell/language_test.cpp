@@ -16,6 +16,7 @@
 
 #include "shell/about_box.h"
 #include "shell/display_texts.h"
+#include "shell/keys_page.h"
 #include "platform/qt/qt_settings_store.h"
 #include "shell/main_window.h"
 #include "shell/note_labels.h"
@@ -39,7 +40,10 @@ struct GermanTexts {
 // The window in German with German note names.
 class GermanWindowTest : public ::testing::Test, protected GermanTexts, protected Shell {
  protected:
-  GermanWindowTest() { window.set_note_naming(NoteNaming::German); }
+  GermanWindowTest() {
+    window.set_language("de");
+    window.set_note_naming(NoteNaming::German);
+  }
   void type(int circle, const QString& keys) {
     window.circle_label(circle)->setFocus();
     QTest::keyClick(window.circle_label(circle), Qt::Key_Backspace);
@@ -71,27 +75,75 @@ TEST_F(GermanWindowTest, ThePaletteShowsGermanNamesAndDragsTheProgramsOwn) {
   EXPECT_EQ(picked, "Bb");
   EXPECT_EQ(window.findChild<QPushButton*>("Create_Puzzle")->text(), "Erstellen");
   EXPECT_EQ(window.findChild<QPushButton*>("Command_Check")->text(), "Prüfen");
-  EXPECT_EQ(shown_message("The answer key was saved without 2 part(s) of Worksheet.id that could "
-                          "not be read:\nline 3: no star\nline 9: no star",
-                          NoteNaming::German),
-            "Der Lösungsschlüssel wurde ohne 2 Teil(e) von Worksheet.id gespeichert, die sich nicht "
-            "lesen ließen:\nline 3: no star\nline 9: no star");
+  EXPECT_EQ(palette("Bb")->toolTip(), "Auf einen Kreis ziehen oder mit der Eingabetaste aufnehmen");
+  EXPECT_EQ(window.circle_label(1)->toolTip(),
+            "Einen Namen tippen oder hier ablegen. Rechtsklick: Namen, Leeren, Fehler zeigen "
+            "(Strg+M), Diesen Ton aufdecken (Strg+R)");
+  window.help_menu()->actions()[1]->trigger();
+  auto* keys = window.findChild<KeysPage*>("keys_page");
+  ASSERT_NE(keys, nullptr);
+  EXPECT_EQ(keys->windowTitle(), "Tasten und Funktionen");
+  EXPECT_TRUE(keys->text().startsWith("Tasten\nTasten\nWirkung\n"));
+  EXPECT_EQ(window.findChild<QWidget*>("List1")->accessibleName(), "MIDI-Gerät");
+  EXPECT_TRUE(keys->text().contains("Strg+R\nDiesen Ton aufdecken: den richtigen Ton des "
+                                    "umrandeten Kreises zeigen (er zählt als verfehlt)"));
 }
 
-TEST_F(GermanWindowTest, GermanNamesTypedInEveryCircleScoreSeventeenInAGermanCheck) {
+// The core's notices, each as the German learner reads it; unknown values pass as they are.
+TEST(GermanNoticeTest, SettingsHistoryPrintingAndTheAnswerLogsReasons) {
+  const GermanTexts german;
+  const struct { const char* english; const char* german; } notices[] = {
+      {"Velmora could not read your settings (it is not a settings file Velmora can read), so "
+       "it starts with the usual ones.",
+       "Velmora konnte Ihre Einstellungen nicht lesen (es ist keine Einstellungsdatei, die "
+       "Velmora lesen kann) und startet daher mit den üblichen."},
+      {"Velmora could not save your settings (Cannot write /s/V.conf). Your choices last until "
+       "Velmora closes.",
+       "Velmora konnte Ihre Einstellungen nicht speichern (/s/V.conf kann nicht geschrieben "
+       "werden). Ihre Auswahl gilt, bis Velmora geschlossen wird."},
+      {"Your practice history /h.sqlite could not be read (it is damaged: bad page), so Velmora "
+       "has started a new one. The old file is kept as /h.old.",
+       "Ihr Übungsverlauf /h.sqlite konnte nicht gelesen werden (er ist beschädigt: bad page); "
+       "Velmora hat daher einen neuen begonnen. Die alte Datei ist als /h.old aufbewahrt."},
+      {"Velmora cannot keep your practice history in /d (locked, and another copy of Velmora is "
+       "opening it). You can play as usual, but this run's answers are not recorded.",
+       "Velmora kann Ihren Übungsverlauf nicht in /d führen (locked, und eine andere "
+       "Velmora-Instanz öffnet ihn gerade). Sie können wie gewohnt spielen, aber die Antworten "
+       "dieser Sitzung werden nicht aufgezeichnet."},
+      {"Your practice history /h cannot be written, so Velmora shows it as it is and does not "
+       "record this run's answers.",
+       "In Ihren Übungsverlauf /h kann nicht geschrieben werden; Velmora zeigt ihn daher so, wie "
+       "er ist, und zeichnet die Antworten dieser Sitzung nicht auf."},
+      {"There was an Error while printing the Worksheet! (Or it was Canceled by the user.) The "
+       "printer reports a page without size (0 x 9 twips)",
+       "Beim Drucken des Arbeitsblatts ist ein Fehler aufgetreten! (Oder der Benutzer hat "
+       "abgebrochen.) Der Drucker meldet eine Seite ohne Größe (0 x 9 Twips)"},
+      {"The page is too large to lay out the worksheet (9 x 9 twips).",
+       "Die Seite ist zu groß, um das Arbeitsblatt darauf anzuordnen (9 x 9 Twips)."},
+      {"The answer key was saved without 2 part(s) of Worksheet.id that could not be read:\n"
+       "line 3: more than five notes\nline 9: no star",
+       "Der Lösungsschlüssel wurde ohne 2 Teil(e) von Worksheet.id gespeichert, die sich nicht "
+       "lesen ließen:\nZeile 3: mehr als fünf Töne\nZeile 9: no star"},
+  };
+  for (const auto& notice : notices) {
+    EXPECT_EQ(shown_message(notice.english, NoteNaming::Letters), QString(notice.german));
+  }
+}
+
+TEST_F(GermanWindowTest, GermanNamesTypedInEveryCircleAreCountedByAGermanCheck) {
   create();
   EXPECT_EQ(caption(9), "   G");
   EXPECT_EQ(window.findChild<QPushButton*>("Hint4")->toolTip(),
             "Die Formel dieses Akkords zeigen und ihn hören. Rechtsklick: Meine Antwort spielen "
             "(Strg+4)\nDominantseptnonakkord, Sekunde statt Terz");
-  const QStringList answers = QString("c,c,d,es,d,h,c,e,g,b,d,e,b,b,c,d,d").split(',');
+  // Two wrong: Cis in circle 2, Des in circle 16.
+  const QStringList answers = QString("c,cis,d,es,d,h,c,e,g,b,d,e,b,b,c,des,d").split(',');
   for (int circle = 1; circle <= 17; ++circle) {
     if (circle != 9) type(circle, answers[circle - 1]);
   }
   EXPECT_EQ(caption(4), "  Es");
-  // The intervals are still said in English.
   EXPECT_EQ(window.circle_label(4)->accessibleName(),
-            "Kreis 4, flat three von Moll-Septnonakkord, enthält Es");
+            "Kreis 4, kleine Terz von Moll-Septnonakkord, enthält Es");
   EXPECT_EQ(window.circle_label(9)->accessibleName(),
             "Kreis 9, Mitte aller vier Akkorde, vorgegeben, enthält G");
   EXPECT_EQ(caption(6), "   H");
@@ -99,8 +151,12 @@ TEST_F(GermanWindowTest, GermanNamesTypedInEveryCircleScoreSeventeenInAGermanChe
   window.findChild<QPushButton*>("Command_Check")->click();
   ASSERT_EQ(boxes.size(), 1U);
   EXPECT_EQ(boxes[0].text,
-            "Sie haben 17 von 17 Antworten richtig. (Die erste ist immer vorgegeben!)");
+            "Sie haben 15 von 17 Antworten richtig. (Die erste ist immer vorgegeben!)");
   EXPECT_EQ(boxes[0].title, "Velmora");
+  window.findChild<QPushButton*>("Hint3")->click();
+  EXPECT_EQ(window.review_overlay().status()->accessibleName(),
+            "Formel von Moll-Septnonakkord: Grundton, kleine Terz, reine Quinte, kleine Septime, "
+            "große None");
 }
 
 TEST_F(GermanWindowTest, TheReviewNamesTheMistakesInGerman) {
@@ -128,11 +184,14 @@ TEST_F(GermanWindowTest, TheAboutBoxTellsItsHelpInGerman) {
 TEST_F(GermanWindowTest, ProgressFiguresInGermanWithTheKeysInGermanNames) {
   ProgressSummary summary;
   summary.checks = 1;
+  summary.retries = 3;
   summary.total = {3, 1, 0, 0};
   summary.by_key = {{"Bb", {3, 1, 0, 0}}, {"F#", {0, 0, 0, 0}}};
   summary.by_week = {{"2026-11-23", {1, 0, 0, 0}}, {"2026-11-30", {2, 1, 0, 0}}};
   const ProgressText text = shown_progress(progress_text(summary), NoteNaming::German);
-  EXPECT_EQ(text.overview, "4 Antworten in 1 Prüfung: 75 % richtig.");
+  EXPECT_EQ(text.overview,
+            "4 Antworten in 1 Prüfung: 75 % richtig. 3 spätere Prüfungen derselben "
+            "Rätsel werden nicht noch einmal gezählt.");
   EXPECT_EQ(text.keys.title, "Treffsicherheit je Tonart");
   EXPECT_EQ(text.keys.lines,
             (std::vector<std::string>{"B: 75 % richtig (3 von 4)", "Fis: keine Antworten"}));
@@ -211,11 +270,13 @@ TEST(SheetJobNamingTest, TheLogIsTheSameWhateverTheNamesOnThePage) {
     EXPECT_TRUE(words.contains("Arbeitsblatt erstellt mit Velmora"));
     QProcess key_text;
     key_text.start(VELMORA_PDFTOTEXT,
-                   {QString::fromStdString((job.output / "answer-key.pdf").string()), "-"});
+                   {"-htmlmeta", QString::fromStdString((job.output / "answer-key.pdf").string()),
+                    "-"});
     ASSERT_TRUE(key_text.waitForFinished(20000));
     const QString key = QString::fromUtf8(key_text.readAllStandardOutput());
     EXPECT_TRUE(key.split(QRegularExpression(R"(\s+)")).contains(run.given)) << key.toStdString();
     EXPECT_TRUE(key.contains("Lösungsschlüssel erstellt mit Velmora"));
+    EXPECT_TRUE(key.contains("<title>Lösungsschlüssel</title>"));
   }
 }
 

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_printer.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -53,8 +54,9 @@ PrintDialogs platform_print_dialogs(QWidget* parent) {
         return dialog.exec() == QDialog::Accepted;
       },
       [parent](const QString& proposed) {
-        return QFileDialog::getSaveFileName(parent, QStringLiteral("Save Worksheet as PDF"),
-                                            proposed, QStringLiteral("PDF files (*.pdf)"));
+        return QFileDialog::getSaveFileName(
+            parent, QCoreApplication::translate("Printing", "Save Worksheet as PDF"), proposed,
+            QCoreApplication::translate("Printing", "PDF files (*.pdf)"));
       },
   };
 }

@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QListWidgetItem>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -288,13 +287,7 @@ TEST(PlacementTest, WindowsOpenCentredInsideTheFreeAreaOfTheScreen) {
 }
 
 TEST(MainWindowMidiTest, AFailedOpenDisablesTheFrameAndTheCheckBoxOnScreen) {
-  // The load handler reports the failure before a presenter can be set: close the box as soon
-  // as it shows.
-  QTimer::singleShot(0, [] {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      if (auto* box = qobject_cast<QMessageBox*>(top)) box->accept();
-    }
-  });
+  accept_boxes_as_they_show();
   Shell shell(true, MidiResult::AudioDriverFailed);
   for (const char* name : {"Frame1", "check_midi", "List1"}) {
     EXPECT_FALSE(shell.window.findChild<QWidget*>(name)->isEnabled()) << name;

@@ -48,6 +48,14 @@ const QString kFirstSchema =
 
 class SqlHistoryTest : public ::testing::Test {
  protected:
+  // The folder afresh, holding only a history file of these bytes.
+  void replace_history(const QByteArray& bytes) {
+    QDir(folder.path()).removeRecursively();
+    QDir().mkpath(folder.path());
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+  }
+
   QTemporaryDir folder;
   QString file = SqlHistory::file_in(folder.path());
 };
@@ -120,11 +128,7 @@ TEST_F(SqlHistoryTest, ADamagedOrForeignFileIsSetAsideAndANewHistoryStarts) {
   };
   for (const auto& [bytes, reason] : cases) {
     SCOPED_TRACE(reason);
-    QDir(folder.path()).removeRecursively();
-    QDir().mkpath(folder.path());
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
-    out.close();
+    replace_history(bytes);
     SqlHistory history(folder.path());
     EXPECT_TRUE(history.on());
     const QStringList kept = QDir(folder.path()).entryList({"history-set-aside-*.sqlite"});
@@ -297,11 +301,7 @@ TEST_F(SqlHistoryTest, CopiesStartingOnADamagedHistoryLoseNoAcknowledgedCheck) {
   constexpr int kChecks = 20;
   for (int round = 0; round < kRounds; ++round) {
     SCOPED_TRACE(round);
-    QDir(folder.path()).removeRecursively();
-    QDir().mkpath(folder.path());
-    QFile damaged(file);
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(8192, 'Z')) > 0);
-    damaged.close();
+    replace_history(QByteArray(8192, 'Z'));
     QProcess writers[3];
     for (QProcess& writer : writers) run_writer(folder.path(), kChecks, writer);
     int acknowledged = 0;

@@ -200,6 +200,7 @@ TEST(DeviceListTest, TheDeviceOfTheSelectedEntryOpensExactlyWhenThePlayerChooses
     const QList<QListWidgetItem*> selected = list->selectedItems();
     EXPECT_EQ(selected.isEmpty() ? -1 : list->row(selected.first()), c.shown);
     EXPECT_EQ(shell.window.form().controls().List1.selected, c.shown);
+    EXPECT_EQ(shell.window.findChild<QCheckBox*>("check_midi")->isEnabled(), c.mapper);
     std::vector<int> open;
     for (const auto& [handle, device] : shell.midi.open_handles) open.push_back(device);
     EXPECT_EQ(open, c.shown < 0 ? std::vector<int>{} : std::vector{c.shown - int{c.mapper}});

@@ -203,7 +203,7 @@ TEST(SheetJobTest, ABatchAndAWindowsRunAppendingAtOnceLeaveWholeBlocksAndTheSame
 }
 
 // The batch's options for the window's controls: the level's list of chord types, notes of four
-// characters only when advanced.
+// characters only when advanced; the classroom page for the sheets and their keys.
 TEST(SheetJobTest, TheLevelAndAdvancedOptionsDrawAsTheWindowsControls) {
   const std::set<std::string> beginner = {"Maj9",    "Maj9_#5", "Dom7_b9", "Dom9",
                                           "Dom7_#9", "Dom9_b5", "Dom9_#5", "Min7_b9",
@@ -244,20 +244,32 @@ TEST(SheetJobTest, TheLevelAndAdvancedOptionsDrawAsTheWindowsControls) {
     }
     EXPECT_EQ(outside_beginner, !run.only_beginner);
     EXPECT_EQ(long_note, run.advanced);
-    // The key is laid out as its sheets are: star 1's label stands at the same place on both.
-    const QRegularExpression label(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>[^<]*-1</word>)re");
-    std::vector<QRegularExpressionMatch> labels;
     for (const char* pdf : {"out/worksheet-20.pdf", "out/answer-key.pdf"}) {
       const QByteArray words = output_of(VELMORA_PDFTOTEXT, {folder.filePath(pdf), "-"});
       EXPECT_TRUE(words.contains("Sheet 20 of 20 \u00b7 seed 77")) << pdf;
       EXPECT_EQ(words.contains("diagonal lines"), run.classroom && pdf[4] == 'w') << pdf;
+    }
+    // The batch's key, and a key made of its log with the same option, are laid out as its
+    // sheets are: star 1's label stands at the same place on each.
+    SheetJobArguments key_arguments;
+    key_arguments.answer_key = true;
+    key_arguments.positional = {folder.filePath("Worksheet.id")};
+    key_arguments.output = folder.filePath("key.pdf");
+    key_arguments.classroom = run.classroom;
+    const std::optional<SheetJob> key_job = read_sheet_job(key_arguments, mistake);
+    ASSERT_TRUE(key_job.has_value()) << mistake.toStdString();
+    ASSERT_EQ(run_sheet_job(*key_job, clock).exit_status, 0);
+    const QRegularExpression label(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>[^<]*-1</word>)re");
+    std::vector<QRegularExpressionMatch> labels;
+    for (const char* pdf : {"out/worksheet-20.pdf", "out/answer-key.pdf", "key.pdf"}) {
       labels.push_back(
           label.match(output_of(VELMORA_PDFTOTEXT, {"-bbox", folder.filePath(pdf), "-"})));
       ASSERT_TRUE(labels.back().hasMatch()) << pdf;
-    }
-    for (int at : {1, 2}) {
-      EXPECT_NEAR(labels[0].captured(at).toDouble(), labels[1].captured(at).toDouble(), 1.0);
+      for (int at : {1, 2}) {
+        EXPECT_NEAR(labels[0].captured(at).toDouble(), labels.back().captured(at).toDouble(), 1.0)
+            << pdf;
+      }
     }
   }
 }

@@ -29,13 +29,16 @@ struct Run {
   std::string out, error;
 };
 
+// Each run in an empty working folder of its own.
 void expect_runs(const QProcessEnvironment& environment, const std::vector<Run>& runs) {
   for (const Run& run : runs) {
     SCOPED_TRACE(run.arguments.join(' ').toStdString());
+    const QTemporaryDir folder;
     QProcess velmora;
     velmora.setProcessEnvironment(environment);
+    velmora.setWorkingDirectory(folder.path());
     velmora.start(VELMORA_EXECUTABLE, run.arguments);
-    ASSERT_TRUE(velmora.waitForFinished(20000));
+    ASSERT_TRUE(velmora.waitForFinished(60000));
     EXPECT_EQ(velmora.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(velmora.exitCode(), run.status);
     EXPECT_EQ(velmora.readAllStandardOutput().toStdString(), run.out);
@@ -100,6 +103,13 @@ TEST(CommandLineTest, SpeaksTheChosenLanguageAndRefusesUnknownChoicesInOneSenten
       {{"--language", "fr", "--stats", "--data-dir", "/nonexistent"}, 1, "",
        "velmora: Il n'y a aucun historique d'exercice dans /nonexistent.\n"},
   });
+  // A batch reports in the chosen language too.
+  expect_runs(environment_without_display("C"),
+              {{{"--language", "nl", "--worksheets", "2", "--output", "out", "--seed", "7"},
+                0,
+                "startwaarde 7\n2 werkbladen en hun antwoordsleutel geschreven naar out "
+                "(worksheet-1.pdf .. worksheet-2.pdf, answer-key.pdf)\n",
+                ""}});
   // The user's locale, and a saved language over it.
   expect_runs(environment_without_display("de_DE.UTF-8"), {{{}, 1, "", german_display}});
   const QTemporaryDir config;
@@ -111,20 +121,6 @@ TEST(CommandLineTest, SpeaksTheChosenLanguageAndRefusesUnknownChoicesInOneSenten
   expect_runs(environment_without_display("de_DE.UTF-8", config.path()),
               {{{"--bogus"}, 2, "",
                 "velmora: Option inconnue 'bogus'. Essayez 'velmora --help'.\n"}});
-}
-
-TEST(CommandLineTest, ABatchReportsInTheChosenLanguage) {
-  const QTemporaryDir folder;
-  QProcess velmora;
-  velmora.setProcessEnvironment(environment_without_display("C"));
-  velmora.setWorkingDirectory(folder.path());
-  velmora.start(VELMORA_EXECUTABLE,
-                {"--language", "nl", "--worksheets", "2", "--output", "out", "--seed", "7"});
-  ASSERT_TRUE(velmora.waitForFinished(60000));
-  EXPECT_EQ(velmora.exitCode(), 0);
-  EXPECT_EQ(QString::fromUtf8(velmora.readAllStandardOutput()).toStdString(),
-            "startwaarde 7\n2 werkbladen en hun antwoordsleutel geschreven naar out "
-            "(worksheet-1.pdf .. worksheet-2.pdf, answer-key.pdf)\n");
 }
 
 // The help, sampled: its heading, a wrapped option and the last one, in each language.

@@ -9,7 +9,6 @@
 #include <QListWidget>
 #include <QListWidgetItem>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -201,6 +200,7 @@ TEST(DeviceListTest, TheDeviceOfTheSelectedEntryOpensExactlyWhenThePlayerChooses
     const QList<QListWidgetItem*> selected = list->selectedItems();
     EXPECT_EQ(selected.isEmpty() ? -1 : list->row(selected.first()), c.shown);
     EXPECT_EQ(shell.window.form().controls().List1.selected, c.shown);
+    EXPECT_EQ(shell.window.findChild<QCheckBox*>("check_midi")->isEnabled(), c.mapper);
     std::vector<int> open;
     for (const auto& [handle, device] : shell.midi.open_handles) open.push_back(device);
     EXPECT_EQ(open, c.shown < 0 ? std::vector<int>{} : std::vector{c.shown - int{c.mapper}});
@@ -288,13 +288,7 @@ TEST(PlacementTest, WindowsOpenCentredInsideTheFreeAreaOfTheScreen) {
 }
 
 TEST(MainWindowMidiTest, AFailedOpenDisablesTheFrameAndTheCheckBoxOnScreen) {
-  // The load handler reports the failure before a presenter can be set: close the box as soon
-  // as it shows.
-  QTimer::singleShot(0, [] {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      if (auto* box = qobject_cast<QMessageBox*>(top)) box->accept();
-    }
-  });
+  accept_boxes_as_they_show();
   Shell shell(true, MidiResult::AudioDriverFailed);
   for (const char* name : {"Frame1", "check_midi", "List1"}) {
     EXPECT_FALSE(shell.window.findChild<QWidget*>(name)->isEnabled()) << name;

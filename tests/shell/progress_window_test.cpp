@@ -11,32 +11,32 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "fakes/fake_clock.h"
 #include "fakes/memory_history.h"
-#include "fakes/recording_midi_system.h"
-#include "fakes/scripted_random.h"
-#include "shell/main_window.h"
+#include "shell_fixture.h"
 
 namespace velmora {
 namespace {
 
+struct KeptChecks {
+  testing::MemoryHistory history;
+};
+
 // A shown main window over a history holding two checks of the week of 30 November.
-struct ProgressTest : ::testing::Test {
+struct ProgressTest : ::testing::Test, KeptChecks, Shell {
   explicit ProgressTest(bool keeps_history = true)
-      : window(ShellPorts{random, clock, midi, keeps_history ? &history : nullptr}) {
-    history.summary_to_give = {2, {20, 8, 4, 2},
+      : Shell(true, MidiResult::Ok, nullptr, keeps_history ? &history : nullptr) {
+    history.summary_to_give = {2,
+                               {20, 8, 4, 2},
                                {{"Maj9", {15, 1, 3, 1}}, {"Dom9", {5, 7, 1, 1}}},
-                               {{"Bb", {20, 8, 4, 2}}}, {{"third", {2, 6, 0, 0}}},
+                               {{"Bb", {20, 8, 4, 2}}},
+                               {{"third", {2, 6, 0, 0}}},
                                {{"2026-11-30", {20, 8, 4, 2}}}};
-    window.show();
-    QApplication::setActiveWindow(&window);
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
   }
   ProgressWindow& open() {
     auto& shown = *qobject_cast<ProgressWindow*>(window.show_progress());
     shown.set_save_asker([this] { return save_path; });
     shown.window_system().set_presenter([this](const MessageBox& box) {
-      boxes.push_back(box.text);
+      texts.push_back(box.text);
       return answer;
     });
     return shown;
@@ -54,14 +54,8 @@ struct ProgressTest : ::testing::Test {
         .toStdString();
   }
 
-  testing::ScriptedRandom random;
-  testing::FakeClock clock;
-  testing::RecordingMidiSystem midi;
-  testing::MemoryHistory history;
-  MainWindow window;
   QString save_path = "/tmp/answers.csv";
-  Answer answer = Answer::Ok;
-  std::vector<std::string> boxes;
+  std::vector<std::string> texts;  // of the progress window's boxes
 };
 
 TEST_F(ProgressTest, TheShortcutAndTheHelpMenuOpenOneWindowUpToDateWithTheNumbersInWords) {
@@ -115,7 +109,7 @@ TEST_F(ProgressTest, ExportWritesWhereTheLearnerSaysAndFailuresAreTold) {
   history.failure_to_give = Failure{1, "the disk is full"};
   save_path = "/media/stick/answers.csv";
   click("export_csv");
-  EXPECT_EQ(boxes, std::vector<std::string>{"The history could not be exported to "
+  EXPECT_EQ(texts, std::vector<std::string>{"The history could not be exported to "
                                             "/media/stick/answers.csv: the disk is full"});
 }
 
@@ -139,7 +133,7 @@ TEST_F(ProgressTest, ForgettingAsksFirstAndThenShowsTheEmptyHistory) {
   EXPECT_EQ(history.recent_asked, weights_read + 1);
   const std::string question =
       "Forget every recorded answer? Your progress cannot be brought back.";
-  EXPECT_EQ(boxes, (std::vector<std::string>{
+  EXPECT_EQ(texts, (std::vector<std::string>{
                        question, question,
                        "The history could not be forgotten: the database is locked", question}));
   EXPECT_EQ(shown_text(),

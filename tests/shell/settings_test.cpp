@@ -1,44 +1,27 @@
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QContextMenuEvent>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QTimer>
 #include <QMenu>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "fakes/fake_clock.h"
 #include "fakes/memory_history.h"
-#include "fakes/recording_midi_system.h"
-#include "fakes/scripted_random.h"
 #include "platform/qt/qt_settings_store.h"
 #include "shell/device_list.h"
-#include "shell/main_window.h"
+#include "shell_fixture.h"
 
 namespace velmora {
 namespace {
 
-struct Start {
-  explicit Start(SettingsStore& settings, testing::MemoryHistory* history)
-      : window(ShellPorts{random, clock, midi(), history, &settings}) {
-    window.window_system().set_presenter([this](const MessageBox& box) {
-      boxes << QString::fromStdString(box.text);
-      return Answer::Ok;
-    });
-  }
-  static testing::RecordingMidiSystem& midi() {
-    static testing::RecordingMidiSystem system;
-    return system;
-  }
-  bool checked(const char* name) { return window.findChild<QAbstractButton*>(name)->isChecked(); }
-  void click(const char* name) { window.findChild<QAbstractButton*>(name)->click(); }
+// A start of the window on `settings`, with the ports `devices`.
+struct Start : Shell {
+  explicit Start(SettingsStore& settings, testing::MemoryHistory* history,
+                 Devices devices = {"Port A", "Port B"})
+      : Shell(true, MidiResult::Ok, &settings, history, std::move(devices)) {}
+  bool checked(const char* name) { return find(name)->isChecked(); }
   QListWidget* devices() { return window.findChild<QListWidget*>("List1"); }
   QString state() {
     return QString("%1 %2 %3 %4 %5 %6")
@@ -49,11 +32,6 @@ struct Start {
         .arg(devices()->currentItem() ? devices()->currentItem()->text() : "-")
         .arg(window.form().weak_spot_practice());
   }
-
-  testing::ScriptedRandom random;
-  testing::FakeClock clock;
-  MainWindow window;
-  QStringList boxes;
 };
 
 // Every choice is saved as it changes and shown at the next start; a device that is gone
@@ -62,7 +40,6 @@ TEST(SettingsTest, ChoicesAreKeptAcrossStarts) {
   QTemporaryDir folder;
   QtSettingsStore settings(folder.filePath("Velmora.conf"));
   testing::MemoryHistory history;
-  Start::midi().devices = {"Port A", "Port B"};
   {
     Start first(settings, &history);
     EXPECT_EQ(first.state(), "Expert 0 0 1 Built-in synthesizer 0");
@@ -85,11 +62,9 @@ TEST(SettingsTest, ChoicesAreKeptAcrossStarts) {
   QContextMenuEvent right_click(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
   QCoreApplication::sendEvent(second.window.findChild<QPushButton*>("Create_Puzzle"), &right_click);
   EXPECT_EQ(shown, QStringList{"Practice weak spots (on)"});
-  EXPECT_TRUE(second.boxes.isEmpty());
+  EXPECT_TRUE(second.boxes.empty());
 
-  Start::midi().devices = {"Port A"};
-  EXPECT_EQ(Start(settings, &history).state(), "Beginner 1 1 0 Built-in synthesizer 1");
-  Start::midi().devices = {"Port A", "Port B"};
+  EXPECT_EQ(Start(settings, &history, {"Port A"}).state(), "Beginner 1 1 0 Built-in synthesizer 1");
   EXPECT_EQ(Start(settings, &history).state(), "Beginner 1 1 0 Port B 1") << "the choice stays";
 
   Start without_history(settings, nullptr);
@@ -101,7 +76,6 @@ TEST(SettingsTest, ChoicesAreKeptAcrossStarts) {
 TEST(SettingsTest, UnreadableSettingsGiveTheDefaults) {
   QTemporaryDir folder;
   testing::MemoryHistory history;
-  Start::midi().devices = {"Port A", "Port B"};
   QFile garbled(folder.filePath("garbled.conf"));
   ASSERT_TRUE(garbled.open(QIODevice::WriteOnly));
   garbled.write("[play]\nexpert=perhaps\nadvanced=true\n[midi]\nenabled=1\ndevice=Port A\n");
@@ -109,20 +83,12 @@ TEST(SettingsTest, UnreadableSettingsGiveTheDefaults) {
   QtSettingsStore values(garbled.fileName());
   Start from_values(values, &history);
   EXPECT_EQ(from_values.state(), "Expert 1 0 1 Port A 0");
-  EXPECT_TRUE(from_values.boxes.isEmpty());
+  EXPECT_TRUE(from_values.boxes.empty());
 
   QDir(folder.path()).mkdir("folder.conf");
   QtSettingsStore unreadable(folder.filePath("folder.conf"));
-  // The load tells before a presenter can be set: the box is read and closed as it shows.
   QStringList loading;
-  QTimer::singleShot(0, [&] {
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-      if (auto* box = qobject_cast<QMessageBox*>(top)) {
-        loading << box->text();
-        box->accept();
-      }
-    }
-  });
+  accept_boxes_as_they_show(&loading);
   Start from_nothing(unreadable, &history);
   EXPECT_EQ(from_nothing.state(), "Expert 0 0 1 Built-in synthesizer 0");
   ASSERT_EQ(loading.size(), 1);
@@ -130,16 +96,10 @@ TEST(SettingsTest, UnreadableSettingsGiveTheDefaults) {
   EXPECT_TRUE(loading[0].endsWith("), so it starts with the usual ones."));
   from_nothing.click("advanced");
   from_nothing.click("Center_Question");
-  ASSERT_EQ(from_nothing.boxes.size(), 1) << "a failed save is said once";
-  EXPECT_TRUE(from_nothing.boxes[0].startsWith("Velmora could not save your settings (Cannot write "));
-  EXPECT_TRUE(from_nothing.boxes[0].endsWith("). Your choices last until Velmora closes."));
-}
-
-TEST(SettingsTest, UserFileIsTheOneEarlierVersionsWrote) {
-  QTemporaryDir folder;
-  qputenv("XDG_CONFIG_HOME", folder.path().toLocal8Bit());
-  EXPECT_EQ(QtSettingsStore::user_file(), folder.filePath("Velmora/Velmora.conf"));
-  qunsetenv("XDG_CONFIG_HOME");
+  ASSERT_EQ(from_nothing.boxes.size(), 1U) << "a failed save is said once";
+  const std::string& saving = from_nothing.boxes[0].text;
+  EXPECT_TRUE(saving.starts_with("Velmora could not save your settings (Cannot write "));
+  EXPECT_TRUE(saving.ends_with("). Your choices last until Velmora closes."));
 }
 
 }  // namespace

@@ -5,7 +5,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QImage>
+#include <QMessageBox>
+#include <QProcess>
 #include <QTest>
+#include <QTimer>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -16,12 +19,16 @@
 
 namespace velmora {
 
-// A shown, active main window on fakes with the mapper (unless left out), two MIDI ports and
-// `settings` if given; its message boxes are recorded and answered with `answer`.
+using Devices = std::vector<std::optional<std::string>>;
+
+// A shown, active main window on fakes with the mapper (unless left out), the MIDI ports
+// `devices`, and `settings` and `history` if given; its message boxes are recorded and answered
+// with `answer`.
 struct Shell {
   explicit Shell(bool mapper = true, MidiResult open_fails = MidiResult::Ok,
-                 SettingsStore* settings = nullptr)
-      : owned(load(mapper, open_fails, settings)), window(*owned) {
+                 SettingsStore* settings = nullptr, PracticeHistory* history = nullptr,
+                 Devices devices = {"Port A", "Port B"})
+      : owned(load(mapper, open_fails, settings, history, std::move(devices))), window(*owned) {
     window.window_system().set_presenter([this](const MessageBox& box) {
       boxes.push_back(box);
       return answer;
@@ -30,11 +37,12 @@ struct Shell {
     QApplication::setActiveWindow(&window);
     EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
   }
-  std::unique_ptr<MainWindow> load(bool mapper, MidiResult open_fails, SettingsStore* settings) {
+  std::unique_ptr<MainWindow> load(bool mapper, MidiResult open_fails, SettingsStore* settings,
+                                   PracticeHistory* history, Devices devices) {
     if (!mapper) midi.mapper.reset();
-    midi.devices = {"Port A", "Port B"};
+    midi.devices = std::move(devices);
     midi.open_fails = open_fails;
-    return std::make_unique<MainWindow>(ShellPorts{random, clock, midi, nullptr, settings});
+    return std::make_unique<MainWindow>(ShellPorts{random, clock, midi, history, settings});
   }
 
   template <typename Widget = QAbstractButton>
@@ -77,5 +85,26 @@ struct Shell {
   std::vector<MessageBox> boxes;
   Answer answer = Answer::Ok;
 };
+
+// A box the window shows while it loads, before a presenter can be set, is read into `texts`
+// and closed as soon as it shows.
+inline void accept_boxes_as_they_show(QStringList* texts = nullptr) {
+  QTimer::singleShot(0, [texts] {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (auto* box = qobject_cast<QMessageBox*>(top)) {
+        if (texts) *texts << box->text();
+        box->accept();
+      }
+    }
+  });
+}
+
+// What `program` (pdftotext, pdftoppm) writes to its standard output.
+inline QByteArray output_of(const char* program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  EXPECT_TRUE(process.waitForFinished(20000)) << program;
+  return process.readAllStandardOutput();
+}
 
 }  // namespace velmora

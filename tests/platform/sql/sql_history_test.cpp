@@ -48,6 +48,14 @@ const QString kFirstSchema =
 
 class SqlHistoryTest : public ::testing::Test {
  protected:
+  // The folder afresh, holding only a history file of these bytes.
+  void replace_history(const QByteArray& bytes) {
+    QDir(folder.path()).removeRecursively();
+    QDir().mkpath(folder.path());
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+  }
+
   QTemporaryDir folder;
   QString file = SqlHistory::file_in(folder.path());
 };
@@ -120,11 +128,7 @@ TEST_F(SqlHistoryTest, ADamagedOrForeignFileIsSetAsideAndANewHistoryStarts) {
   };
   for (const auto& [bytes, reason] : cases) {
     SCOPED_TRACE(reason);
-    QDir(folder.path()).removeRecursively();
-    QDir().mkpath(folder.path());
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
-    out.close();
+    replace_history(bytes);
     SqlHistory history(folder.path());
     EXPECT_TRUE(history.on());
     const QStringList kept = QDir(folder.path()).entryList({"history-set-aside-*.sqlite"});
@@ -181,27 +185,31 @@ TEST_F(SqlHistoryTest, AnOlderHistoryIsBroughtUpToDateANewerOneIsLeftAlone) {
   EXPECT_EQ(sql(file, "PRAGMA user_version; SELECT count(*) FROM answers;"), "4\n9");
 }
 
-// A retry is kept but counted nowhere; a revealed note counts as wrong and says so in the CSV.
+// A retry is kept but counted nowhere; a revealed note counts as wrong and says so in the CSV,
+// which quotes only what needs it.
 TEST_F(SqlHistoryTest, RetriesAreNotCountedAndRevealedNotesAreWrong) {
   SqlHistory history(folder.path());
   RecordedAnswer revealed{15, "Dom9", "root", "", "F", Outcome::Wrong, true};
-  ASSERT_TRUE(history.record(check(kMonday, "C", {kRight, revealed})).ok());
+  RecordedAnswer quoted{16, "6/9", "ninth", "F,\"", "A", Outcome::Wrong};
+  ASSERT_TRUE(history.record(check(kMonday, "C", {kRight, revealed, quoted})).ok());
   CheckRecord retry = check(kMonday + 60, "C", {kRight, kRight});
   retry.retry = true;
   ASSERT_TRUE(history.record(retry).ok());
   const ProgressSummary summary = history.summary();
   EXPECT_EQ(summary.checks, 1);
   EXPECT_EQ(summary.retries, 1);
-  EXPECT_EQ(summary.total, (Tally{1, 0, 1, 0}));
-  EXPECT_EQ(summary.by_chord_type, (std::vector<TallyRow>{{"Dom9", {1, 0, 1, 0}}}));
-  EXPECT_EQ(history.recent(10).by_key, (std::vector<TallyRow>{{"C", {1, 0, 1, 0}}}));
+  EXPECT_EQ(summary.total, (Tally{1, 0, 2, 0}));
+  EXPECT_EQ(summary.by_chord_type,
+            (std::vector<TallyRow>{{"6/9", {0, 0, 1, 0}}, {"Dom9", {1, 0, 1, 0}}}));
+  EXPECT_EQ(history.recent(10).by_key, (std::vector<TallyRow>{{"C", {1, 0, 2, 0}}}));
   const QString csv = folder.filePath("answers.csv");
   ASSERT_TRUE(history.export_csv(csv.toStdString()).ok());
   EXPECT_EQ(read_file(csv).toStdString(),
             "time,level,key,circle,chord type,tone,given,answer,outcome\r\n"
             "2026-11-30T10:00:00Z,Expert,C,3,Dom9,ninth,G,G,right\r\n"
-            "2026-11-30T10:00:00Z,Expert,C,15,Dom9,root,,F,revealed\r\n");
-  EXPECT_EQ(sql(file, "SELECT count(*) FROM answers"), "4") << "the retry's answers are kept";
+            "2026-11-30T10:00:00Z,Expert,C,15,Dom9,root,,F,revealed\r\n"
+            "2026-11-30T10:00:00Z,Expert,C,16,6/9,ninth,\"F,\"\"\",A,wrong\r\n");
+  EXPECT_EQ(sql(file, "SELECT count(*) FROM answers"), "5") << "the retry's answers are kept";
 }
 
 // A write lock held longer than the wait delays the Check: it is kept, and written with the
@@ -297,11 +305,7 @@ TEST_F(SqlHistoryTest, CopiesStartingOnADamagedHistoryLoseNoAcknowledgedCheck) {
   constexpr int kChecks = 20;
   for (int round = 0; round < kRounds; ++round) {
     SCOPED_TRACE(round);
-    QDir(folder.path()).removeRecursively();
-    QDir().mkpath(folder.path());
-    QFile damaged(file);
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(QByteArray(8192, 'Z')) > 0);
-    damaged.close();
+    replace_history(QByteArray(8192, 'Z'));
     QProcess writers[3];
     for (QProcess& writer : writers) run_writer(folder.path(), kChecks, writer);
     int acknowledged = 0;

@@ -73,8 +73,6 @@ constexpr std::pair<NoteNaming, const char*> kNamingTitles[] = {
     {NoteNaming::German, QT_TRANSLATE_NOOP("velmora::MainWindow", "German (C, Fis, B, H)")},
     {NoteNaming::FixedDo, QT_TRANSLATE_NOOP("velmora::MainWindow", "Fixed do (Do, Fa♯, Si♭, Si)")}};
 
-// The font made smaller, as far as it stays readable, until the text fits the width: German and
-// fixed-do names run up to five characters where the letters never pass three.
 // A chord-name button's tooltip: what it does and its shortcut.
 QString hint_tip(int line) {
   return QCoreApplication::translate(
@@ -83,6 +81,8 @@ QString hint_tip(int line) {
       .arg(line);
 }
 
+// The font made smaller, as far as it stays readable, until the text fits the width: German and
+// fixed-do names run up to five characters where the letters never pass three.
 QFont shrunk_to_fit(QFont font, const QString& text, int width) {
   constexpr int kSmallestPixels = 9;
   while (font.pixelSize() > kSmallestPixels &&
@@ -91,6 +91,7 @@ QFont shrunk_to_fit(QFont font, const QString& text, int width) {
   }
   return font;
 }
+
 constexpr std::size_t kGroupSize = 7;
 
 QColor ring_colour(Ring ring) {

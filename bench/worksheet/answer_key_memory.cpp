@@ -10,10 +10,10 @@
 #include <filesystem>
 #include <fstream>
 
+#include "fakes/fake_clock.h"
+#include "fakes/fake_window_system.h"
 #include "platform/posix/seeded_random.h"
 #include "ports/answer_log_file.h"
-#include "ports/clock.h"
-#include "ports/window_system.h"
 #include "puzzle/draws.h"
 #include "shell/answer_key_pdf.h"
 #include "worksheet/worksheet.h"
@@ -24,21 +24,6 @@ using namespace velmora;
 
 constexpr int kStars = 100000;
 constexpr long kLimitMegabytes = 100;
-
-class FixedClock final : public Clock {
- public:
-  std::int64_t monotonic_ms() override { return 0; }
-  std::string short_date() override { return "6-12-2026"; }
-  std::string time_with_seconds() override { return "14:05:12"; }
-  void sleep_ms(int) override {}
-};
-
-class NoWindows final : public WindowSystem {
- public:
-  Answer show_message(const MessageBox&) override { return Answer::Ok; }
-  void repaint_circles(std::span<const int>) override {}
-  void show_about() override {}
-};
 
 // The log's lines straight to the file, as many runs would have appended them.
 class StreamedLog final : public AnswerLogFile {
@@ -90,8 +75,8 @@ int main(int argc, char** argv) {
     const FramedList keys = Fill_Key_Tables();
     const FramedList chord_types = Fill_Chord_Types(true);
     SeededRandom random(100000);
-    FixedClock clock;
-    NoWindows windows;
+    testing::StillClock clock;
+    testing::FakeWindowSystem windows;
     NoPrinter printer;
     StreamedLog out(log);
     const WorksheetRun run{keys, chord_types, false, printer, out, random, clock, windows};

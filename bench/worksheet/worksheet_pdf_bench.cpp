@@ -5,9 +5,9 @@
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "fakes/fake_clock.h"
+#include "fakes/fake_window_system.h"
 #include "platform/qt/qt_printer.h"
-#include "ports/clock.h"
-#include "ports/window_system.h"
 #include "platform/posix/system_random.h"
 #include "platform/posix/file_answer_log.h"
 #include "platform/posix/seeded_random.h"
@@ -20,26 +20,6 @@
 namespace velmora {
 namespace {
 
-class SilentWindows final : public WindowSystem {
- public:
-  Answer show_message(const MessageBox& box) override {
-    failures.push_back(box.text);
-    return Answer::Ok;
-  }
-  void repaint_circles(std::span<const int>) override {}
-  void show_about() override {}
-
-  std::vector<std::string> failures;
-};
-
-class FixedClock final : public Clock {
- public:
-  std::int64_t monotonic_ms() override { return 0; }
-  std::string short_date() override { return "6-12-2026"; }
-  std::string time_with_seconds() override { return "14:05:12"; }
-  void sleep_ms(int) override {}
-};
-
 // A whole worksheet run as the user starts it when no printer is installed: the page to a PDF
 // file and six blocks appended to the answer log.
 void BM_WorksheetRunToPdf(benchmark::State& state) {
@@ -51,12 +31,12 @@ void BM_WorksheetRunToPdf(benchmark::State& state) {
   const FramedList keys = Fill_Key_Tables();
   const FramedList chord_types = Fill_Chord_Types(true);
   SystemRandom random;
-  FixedClock clock;
-  SilentWindows windows;
+  testing::StillClock clock;
+  testing::FakeWindowSystem windows;
   for (auto _ : state) {
     Print_Worksheet({keys, chord_types, false, printer, log, random, clock, windows});
   }
-  if (!windows.failures.empty()) state.SkipWithError(windows.failures.front().c_str());
+  if (!windows.boxes.empty()) state.SkipWithError(windows.boxes.front().text.c_str());
   state.counters["pdf_bytes"] = static_cast<double>(QFileInfo(pdf).size());
 }
 // The first run of a process, registered first so it runs first: it also loads the fonts.
@@ -72,7 +52,7 @@ BENCHMARK(BM_WorksheetRunToPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 // The budget: under 1 s on one core (taskset -c 0), the classroom page (argument 1) included.
 void BM_BatchOf30WithAnswerKey(benchmark::State& state) {
   QTemporaryDir folder;
-  FixedClock clock;
+  testing::StillClock clock;
   SheetJob job;
   job.kind = SheetJob::Kind::Worksheets;
   job.log = folder.filePath(QStringLiteral("Worksheet.id")).toStdString();
@@ -108,8 +88,8 @@ std::string log_of_stars(int stars) {
   const FramedList keys = Fill_Key_Tables();
   const FramedList chord_types = Fill_Chord_Types(true);
   SeededRandom random(1000);
-  FixedClock clock;
-  SilentWindows windows;
+  testing::StillClock clock;
+  testing::FakeWindowSystem windows;
   QtPrinter unused({[] { return false; }, [](QPrinter&) { return false; },
                     [](const QString&) { return QString(); }});
   const WorksheetRun run{keys, chord_types, false, unused, log, random, clock, windows};

@@ -27,4 +27,10 @@ class FakeClock : public Clock {
   int time_reads = 0;
 };
 
+// A clock whose time of day stands still, for runs so long that a moving one would pass 14:05:59.
+class StillClock final : public FakeClock {
+ public:
+  std::string time_with_seconds() override { return "14:05:12"; }
+};
+
 }  // namespace velmora::testing
